@@ -1,0 +1,100 @@
+// XmlAttribute and TXmlAttribute<T>: how the document model holds attributes.
+//
+// Every attribute is a TXmlAttribute<T> holding one value of type T. What
+// differs per T (reading text, writing text, and for a few types equality) is
+// supplied by a specialisation of AttributeTraits<T>; everything else is here.
+#pragma once
+
+#include <utility>
+
+#include "platform/SmartPtr.h"
+#include "platform/String.h"
+
+namespace Xml {
+
+using Core::SmartPtr;
+
+// The three operations a loader uses on an attribute it holds generically.
+// There is no virtual destructor: attributes are created, copied and destroyed
+// through their concrete type, so the destructor is protected here.
+class XmlAttribute {
+public:
+    virtual bool parseValue(const Core::String& text) = 0;    // slot 0
+    virtual void copyFrom(const XmlAttribute& other) = 0;     // slot 1
+    virtual Core::String getValueAsString() = 0;              // slot 2
+
+protected:
+    XmlAttribute() = default;
+    XmlAttribute(const XmlAttribute&) = default;
+    XmlAttribute& operator=(const XmlAttribute&) = default;
+    ~XmlAttribute() = default;
+};
+
+// Per-type behaviour of TXmlAttribute<T>. A specialisation provides
+//     static bool parse(T& value, const Core::String& text);
+//     static Core::String format(const T& value);
+// and optionally
+//     static bool equal(const T& held, const T& other);
+// where the attribute's equality is not T's own operator==.
+template <class T>
+struct AttributeTraits;
+
+// The shared writer of the many types that have no text form.
+struct NoTextFormat {
+    template <class T>
+    static Core::String format(const T&) {
+        return Core::String();
+    }
+};
+
+template <class T>
+class TXmlAttribute : public XmlAttribute {
+public:
+    using value_type = T;
+
+    // Class types start from their default constructor; int, float and
+    // enumerations start from zero.
+    TXmlAttribute() : value_{} {}
+    TXmlAttribute(const T& value) : value_(value) {}  // NOLINT(google-explicit-constructor)
+    TXmlAttribute(const TXmlAttribute& other) : XmlAttribute(), value_(other.value_) {}
+    ~TXmlAttribute() = default;
+
+    TXmlAttribute& operator=(const T& value) {
+        value_ = value;
+        return *this;
+    }
+    TXmlAttribute& operator=(const TXmlAttribute& other) {
+        value_ = other.value_;
+        return *this;
+    }
+
+    void setValue(const T& value) { value_ = value; }
+    const T& getValue() const { return value_; }
+    operator const T&() const { return value_; }  // NOLINT(google-explicit-constructor)
+    const T& operator*() const { return value_; }
+    T* operator->() { return &value_; }
+    const T* operator->() const { return &value_; }
+
+    bool operator==(const T& value) const {
+        if constexpr (requires { AttributeTraits<T>::equal(value_, value); }) {
+            return AttributeTraits<T>::equal(value_, value);
+        } else {
+            return value_ == value;
+        }
+    }
+    bool operator!=(const T& value) const { return !(*this == value); }
+
+    bool parseValue(const Core::String& text) override {
+        return AttributeTraits<T>::parse(value_, text);
+    }
+    // The caller guarantees that other holds the same T.
+    void copyFrom(const XmlAttribute& other) override {
+        value_ = static_cast<const TXmlAttribute&>(other).value_;
+    }
+    Core::String getValueAsString() override { return AttributeTraits<T>::format(value_); }
+
+private:
+    T value_;
+};
+
+}  // namespace Xml

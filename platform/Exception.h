@@ -1,0 +1,52 @@
+// Core exceptions: raised for programming errors (never for bad text), each
+// carrying the code location that raised it and logged before it is thrown.
+#pragma once
+
+#include <exception>
+
+namespace Core {
+
+class Exception : public std::exception {
+public:
+    Exception() = default;
+
+    // Records where the error was raised: a source base name and a line.
+    void initCodeLocation(const char* file, int line) {
+        file_ = file;
+        line_ = line;
+    }
+    // Writes one error line naming the exception and its location to the log.
+    void logError() const;
+
+    const char* getFile() const { return file_; }
+    int getLine() const { return line_; }
+    const char* what() const noexcept override { return name(); }
+
+protected:
+    virtual const char* name() const noexcept { return "Core::Exception"; }
+
+private:
+    const char* file_ = "";
+    int line_ = 0;
+};
+
+class NullPointerException : public Exception {
+protected:
+    const char* name() const noexcept override { return "Core::NullPointerException"; }
+};
+
+class UnreacheableCodeException : public Exception {
+protected:
+    const char* name() const noexcept override { return "Core::UnreacheableCodeException"; }
+};
+
+// Sets the location, logs and throws: the one way the library raises.
+template <class E>
+[[noreturn]] void raise(const char* file, int line) {
+    E error;
+    error.initCodeLocation(file, line);
+    error.logError();
+    throw error;
+}
+
+}  // namespace Core

@@ -1,0 +1,35 @@
+// Drawing::ImageFilter: the image-filter setting of an image, a plain value of
+// two 32-bit words (the filter's kind and its parameter).
+//
+// Text form: the two words in decimal joined by a colon, "kind:parameter"
+// (the default filter is "0:0"); nothing else is accepted.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/String.h"
+
+namespace Drawing {
+
+class ImageFilter {
+public:
+    ImageFilter() = default;
+    ImageFilter(std::uint32_t kind, std::uint32_t parameter) : kind_(kind), parameter_(parameter) {}
+
+    std::uint32_t getKind() const { return kind_; }
+    std::uint32_t getParameter() const { return parameter_; }
+
+    // True and out set when text is "kind:parameter"; false and out untouched otherwise.
+    static bool parseFilter(ImageFilter& out, const Core::String& text);
+    Core::String toString() const;
+
+    friend bool operator==(const ImageFilter& a, const ImageFilter& b) {
+        return a.kind_ == b.kind_ && a.parameter_ == b.parameter_;
+    }
+
+private:
+    std::uint32_t kind_ = 0;
+    std::uint32_t parameter_ = 0;
+};
+
+}  // namespace Drawing

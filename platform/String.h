@@ -1,0 +1,93 @@
+// Core::String: the wide-character string every attribute text travels in.
+//
+// One wchar_t code unit per character index. Texts of up to kInlineCapacity
+// units live inside the object, so parsing a short attribute never touches the
+// heap; longer texts get one exactly sized block.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "platform/Vector.h"
+
+namespace Core {
+
+class String {
+public:
+    static constexpr int kInlineCapacity = 23;  // units stored inline, terminator excluded
+
+    String() noexcept { inline_[0] = 0; }
+    String(const wchar_t* text);  // NOLINT(google-explicit-constructor): L"..." literals convert
+    String(const wchar_t* text, int count);
+    explicit String(std::wstring_view text) : String(text.data(), static_cast<int>(text.size())) {}
+    String(const std::string& narrow);  // NOLINT(google-explicit-constructor): widens byte by byte
+    String(const String& other);
+    String(String&& other) noexcept;
+    ~String();
+
+    String& operator=(const String& other);
+    String& operator=(String&& other) noexcept;
+    String& operator=(const wchar_t* text);
+
+    String& operator+=(const String& text) { return append(text.data_, text.length_); }
+    String& operator+=(const wchar_t* text);
+    String& operator+=(wchar_t unit) { return append(&unit, 1); }
+    String& append(const String& text) { return append(text.data_, text.length_); }
+    String& append(const wchar_t* text, int count);
+
+    int length() const noexcept { return length_; }
+    bool empty() const noexcept { return length_ == 0; }
+    wchar_t operator[](int index) const noexcept { return data_[index]; }
+    const wchar_t* c_str() const noexcept { return data_; }
+    operator const wchar_t*() const noexcept { return data_; }  // NOLINT(google-explicit-constructor)
+    std::wstring_view view() const noexcept { return {data_, static_cast<std::size_t>(length_)}; }
+
+    // 0 exactly when equal; otherwise negative or positive in code-unit order.
+    int compare(const String& text) const noexcept;
+    // Same, with ASCII letters folded to lower case.
+    int compareNoCase(const String& text) const noexcept;
+    bool startsWith(const String& prefix) const noexcept;
+    bool endsIn(const String& suffix) const noexcept;
+
+    // First index at or after start where text occurs, or -1.
+    int find(const String& text, int start = 0) const noexcept;
+    int find(wchar_t unit, int start = 0) const noexcept;
+    // Units first..last, both included; empty when last == first - 1.
+    String subString(int first, int last) const;
+    // Pieces between any of the separator units, in order; n separators give n + 1 pieces.
+    Vector<String> split(const String& separators) const;
+
+    String& trim();          // removes leading and trailing white space in place
+    String toLower() const;  // copy with ASCII letters lower-cased
+
+    static bool isSpace(wchar_t c) noexcept {
+        return c == L' ' || (c >= L'\t' && c <= L'\r');
+    }
+    static bool isDigit(wchar_t c) noexcept { return c >= L'0' && c <= L'9'; }
+    static wchar_t toLowerAscii(wchar_t c) noexcept {
+        return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
+    }
+
+    // A numbered message of the Core message table; unknown numbers give "".
+    static String loadString(int id);
+
+    friend bool operator==(const String& a, const String& b) noexcept {
+        return a.view() == b.view();
+    }
+    friend bool operator==(const String& a, const wchar_t* b) noexcept {
+        return a.view() == std::wstring_view(b);
+    }
+
+private:
+    bool isInline() const noexcept { return data_ == inline_; }
+    void assign(const wchar_t* text, int count);
+    void reserveExact(int capacity);  // keeps the current content
+
+    wchar_t* data_ = inline_;
+    int length_ = 0;
+    int capacity_ = kInlineCapacity;
+    wchar_t inline_[kInlineCapacity + 1];
+};
+
+}  // namespace Core

@@ -1,0 +1,35 @@
+// How the tool shows a held value field by field. A value family gives its
+// types a FieldPrinter specialisation; the registry uses it for every entry.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/StringFormatStream.h"
+#include "tools/Text.h"
+
+namespace xmlattr_tool {
+
+class Fields {
+public:
+    Fields& add(std::string name, std::string value) {
+        list_.emplace_back(std::move(name), std::move(value));
+        return *this;
+    }
+    Fields& add(std::string name, const Core::String& value) { return add(std::move(name), quoted(value)); }
+    Fields& add(std::string name, int value) { return add(std::move(name), toUtf8(Core::formatNumber(value))); }
+    Fields& add(std::string name, float value) { return add(std::move(name), toUtf8(Core::formatNumber(value))); }
+    Fields& add(std::string name, double value) { return add(std::move(name), toUtf8(Core::formatNumber(value))); }
+    Fields& add(std::string name, bool value) { return add(std::move(name), std::string(value ? "true" : "false")); }
+
+    std::vector<std::pair<std::string, std::string>> take() { return std::move(list_); }
+
+private:
+    std::vector<std::pair<std::string, std::string>> list_;
+};
+
+template <class T>
+struct FieldPrinter;  // static void print(const T& value, Fields& out);
+
+}  // namespace xmlattr_tool

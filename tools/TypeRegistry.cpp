@@ -1,0 +1,51 @@
+#include "tools/TypeRegistry.h"
+
+#include <algorithm>
+#include <array>
+
+#include "css/XmlAttributes.h"
+#include "tools/Fields.h"
+#include "tools/fields/Scalars.h"
+
+namespace xmlattr_tool {
+
+namespace {
+
+// Parses text with a fresh TXmlAttribute<T> and reports what it holds.
+template <class T>
+Report run(const Core::String& text) {
+    Xml::TXmlAttribute<T> attribute;
+    Report report;
+    report.accepted = attribute.parseValue(text);
+    Fields fields;
+    FieldPrinter<T>::print(attribute.getValue(), fields);
+    report.fields = fields.take();
+    report.text = attribute.getValueAsString();
+    return report;
+}
+
+template <class T>
+constexpr TypeEntry entry(std::string_view name) {
+    return TypeEntry{name, &run<T>};
+}
+
+// Every type the tool can parse, by its C++ name. Keep one line per type.
+constexpr TypeEntry kTypes[] = {
+    entry<int>("int"),
+    entry<float>("float"),
+    entry<Core::String>("String"),
+    entry<Xml::Url>("Url"),
+    entry<Drawing::ImageFilter>("ImageFilter"),
+};
+
+}  // namespace
+
+std::span<const TypeEntry> registeredTypes() { return kTypes; }
+
+const TypeEntry* findType(std::string_view name) {
+    const auto found = std::find_if(std::begin(kTypes), std::end(kTypes),
+                                    [&](const TypeEntry& e) { return e.name == name; });
+    return found == std::end(kTypes) ? nullptr : found;
+}
+
+}  // namespace xmlattr_tool
