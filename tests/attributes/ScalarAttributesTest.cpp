@@ -19,6 +19,7 @@ struct UrlCase {
     bool accepted;
     const wchar_t* url;  // held afterwards, starting from "previous"
 };
+void PrintTo(const UrlCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
 
 class UrlRule : public testing::TestWithParam<UrlCase> {};
 

@@ -13,6 +13,7 @@ struct IntCase {
     bool accepted;
     int value;
 };
+void PrintTo(const IntCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
 
 class ParseIntChecked : public testing::TestWithParam<IntCase> {};
 
@@ -41,6 +42,7 @@ struct FloatCase {
     bool accepted;
     float value;
 };
+void PrintTo(const FloatCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
 
 class ParseFloatChecked : public testing::TestWithParam<FloatCase> {};
 

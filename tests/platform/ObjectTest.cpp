@@ -43,9 +43,10 @@ TEST(SmartPtr, CountsReferencesThroughCopiesMovesAndAssignments) {
         Core::SmartPtr<Tracked> c = std::move(b);
         EXPECT_FALSE(b);  // NOLINT(bugprone-use-after-move)
         EXPECT_EQ(a->getRefCount(), 2);
-        c = c;  // self-assignment keeps the object alive
+        auto& alias = c;
+        c = alias;  // self-assignment keeps the object alive
         EXPECT_EQ(a->getRefCount(), 2);
-        c = std::move(c);
+        c = std::move(alias);
         EXPECT_EQ(c->value, 5);
         c = new Tracked(6);  // reassignment releases the old reference
         EXPECT_EQ(a->getRefCount(), 1);
@@ -127,7 +128,8 @@ TEST(Vector, GrowsCopiesAndDestroysElementsExactlyOnce) {
         Core::Vector<Core::SmartPtr<Tracked>> copy = list;
         EXPECT_EQ(list[5]->getRefCount(), 2);
         EXPECT_TRUE(copy == list);
-        copy = copy;
+        auto& same = copy;
+        copy = same;
         copy.clear();
         EXPECT_EQ(list[5]->getRefCount(), 1);
         Core::Vector<Core::SmartPtr<Tracked>> moved = std::move(list);

@@ -28,7 +28,8 @@ TEST(String, KeepsLongAndShortTextsThroughCopiesMovesAndAppends) {
         EXPECT_EQ(copy.length(), 0);  // NOLINT(bugprone-use-after-move): moved-from is empty
         String assigned;
         assigned = moved;
-        assigned = assigned;  // self-assignment keeps the text
+        const String& alias = assigned;
+        assigned = alias;  // self-assignment keeps the text
         EXPECT_EQ(assigned.view(), source);
         assigned = std::move(moved);
         EXPECT_EQ(assigned.view(), source);
