@@ -15,3 +15,10 @@
 #include "css/attributes/ParseUtil.h"
 #include "css/attributes/ScalarAttributes.h"
 #include "css/attributes/XmlAttribute.h"
+
+// Colours
+#include "platform/Color.h"
+#include "platform/SpotColor.h"
+#include "css/colours/ColorParse.h"
+#include "css/colours/NamedColors.h"
+#include "css/colours/SColor.h"
