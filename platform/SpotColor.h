@@ -51,6 +51,9 @@ class SpotColor : public Color {
   public:
     SpotColor(const Core::String& name, float tint, std::uint8_t r, std::uint8_t g, std::uint8_t b);
     SpotColor(const Core::String& name, float tint, float c, float m, float y, float k);
+    // Any substitute, also one with neither value (such a colour has no text form).
+    SpotColor(const Core::String& name, float tint, const ColorSubstitute& substitute)
+        : name_(name), tint_(tint), substitute_(substitute) {}
 
     Core::SmartPtr<Color> clone() const override;
     // The substitute's colour lightened towards white by the tint
@@ -62,9 +65,6 @@ class SpotColor : public Color {
     const ColorSubstitute& getColorSubstitute() const { return substitute_; }
 
   private:
-    SpotColor(const Core::String& name, float tint, const ColorSubstitute& substitute)
-        : name_(name), tint_(tint), substitute_(substitute) {}
-
     Core::String name_;
     float tint_;
     ColorSubstitute substitute_;
