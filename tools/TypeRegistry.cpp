@@ -5,6 +5,7 @@
 
 #include "css/XmlAttributes.h"
 #include "tools/Fields.h"
+#include "tools/fields/Colours.h"
 #include "tools/fields/Scalars.h"
 
 namespace xmlattr_tool {
@@ -36,11 +37,16 @@ constexpr TypeEntry kTypes[] = {
     entry<Core::String>("String"),
     entry<Xml::Url>("Url"),
     entry<Drawing::ImageFilter>("ImageFilter"),
+    entry<Core::SmartPtr<Drawing::Color>>("Color"),
+    entry<Xml::SColor>("SColor"),
+    entry<Xml::SNullableColor>("SNullableColor"),
 };
 
 }  // namespace
 
-std::span<const TypeEntry> registeredTypes() { return kTypes; }
+std::span<const TypeEntry> registeredTypes() {
+    return kTypes;
+}
 
 const TypeEntry* findType(std::string_view name) {
     const auto found = std::find_if(std::begin(kTypes), std::end(kTypes),
