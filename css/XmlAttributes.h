@@ -15,3 +15,6 @@
 #include "css/attributes/ParseUtil.h"
 #include "css/attributes/ScalarAttributes.h"
 #include "css/attributes/XmlAttribute.h"
+
+// Lengths and measures
+#include "css/lengths/Length.h"

@@ -6,6 +6,7 @@
 #include "css/XmlAttributes.h"
 #include "tools/Fields.h"
 #include "tools/fields/Scalars.h"
+#include "tools/fields/Lengths.h"
 
 namespace xmlattr_tool {
 
@@ -36,6 +37,8 @@ constexpr TypeEntry kTypes[] = {
     entry<Core::String>("String"),
     entry<Xml::Url>("Url"),
     entry<Drawing::ImageFilter>("ImageFilter"),
+    entry<Xml::Length>("Length"),
+    entry<Xml::SLength>("SLength"),
 };
 
 }  // namespace
