@@ -22,3 +22,6 @@
 #include "css/colours/ColorParse.h"
 #include "css/colours/NamedColors.h"
 #include "css/colours/SColor.h"
+
+// Lengths and measures
+#include "css/lengths/Length.h"

@@ -7,6 +7,7 @@
 #include "tools/Fields.h"
 #include "tools/fields/Colours.h"
 #include "tools/fields/Scalars.h"
+#include "tools/fields/Lengths.h"
 
 namespace xmlattr_tool {
 
@@ -40,6 +41,8 @@ constexpr TypeEntry kTypes[] = {
     entry<Core::SmartPtr<Drawing::Color>>("Color"),
     entry<Xml::SColor>("SColor"),
     entry<Xml::SNullableColor>("SNullableColor"),
+    entry<Xml::Length>("Length"),
+    entry<Xml::SLength>("SLength"),
 };
 
 }  // namespace
