@@ -17,11 +17,12 @@
 #include "css/attributes/XmlAttribute.h"
 
 // Colours
-#include "platform/Color.h"
-#include "platform/SpotColor.h"
+#include "css/colours/BoxShadow.h"
 #include "css/colours/ColorParse.h"
 #include "css/colours/NamedColors.h"
 #include "css/colours/SColor.h"
+#include "platform/Color.h"
+#include "platform/SpotColor.h"
 
 // Lengths and measures
 #include "css/lengths/Length.h"

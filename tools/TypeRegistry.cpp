@@ -6,8 +6,8 @@
 #include "css/XmlAttributes.h"
 #include "tools/Fields.h"
 #include "tools/fields/Colours.h"
-#include "tools/fields/Scalars.h"
 #include "tools/fields/Lengths.h"
+#include "tools/fields/Scalars.h"
 
 namespace xmlattr_tool {
 
@@ -43,6 +43,7 @@ constexpr TypeEntry kTypes[] = {
     entry<Xml::SNullableColor>("SNullableColor"),
     entry<Xml::Length>("Length"),
     entry<Xml::SLength>("SLength"),
+    entry<Xml::BoxShadow>("BoxShadow"),
 };
 
 }  // namespace

@@ -1,9 +1,11 @@
 // Field printers of the colour types: the colour's class and its components.
 #pragma once
 
+#include "css/colours/BoxShadow.h"
 #include "css/colours/ColorParse.h"
 #include "css/colours/SColor.h"
 #include "tools/Fields.h"
+#include "tools/fields/Lengths.h"
 
 namespace xmlattr_tool {
 
@@ -77,6 +79,16 @@ struct FieldPrinter<Xml::SNullableColor> {
     static void print(const Xml::SNullableColor& value, Fields& out) {
         FieldPrinter<Xml::SColor>::print(value, out);
         out.add("null", value.isNull());
+    }
+};
+
+template <>
+struct FieldPrinter<Xml::BoxShadow> {
+    static void print(const Xml::BoxShadow& value, Fields& out) {
+        lengths::addLength(out, "dx.", value.getDx());
+        lengths::addLength(out, "dy.", value.getDy());
+        lengths::addLength(out, "blurRadius.", value.getBlurRadius());
+        FieldPrinter<Core::SmartPtr<Drawing::Color>>::print(value.getColor(), out);
     }
 };
 
