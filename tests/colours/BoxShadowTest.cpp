@@ -81,7 +81,8 @@ TEST(BoxShadow, CopiesShareButConstructionAndAssignmentClone) {
         EXPECT_EQ(assigned.getDy(), Length(2));
         EXPECT_EQ(CountedColor::alive, 3);
 
-        assigned = assigned;  // self-assignment clones safely
+        const BoxShadow& same = assigned;
+        assigned = same;  // self-assignment clones safely
         EXPECT_EQ(CountedColor::alive, 3);
         assigned = BoxShadow();
         EXPECT_FALSE(assigned.getColor());

@@ -437,7 +437,8 @@ TEST_F(ColorParseTest, ReferenceCountsBalanceAcrossCopiesAssignmentsAndParses) {
             ASSERT_TRUE(c.parseValue(L"none"));
             ASSERT_TRUE(d.parseValue(L"blue"));
             EXPECT_EQ(colour->getRefCount(), 4);
-            a = a;  // self-assignment keeps the one reference
+            const ColorAttribute& same = a;
+            a = same;  // self-assignment keeps the one reference
             EXPECT_EQ(colour->getRefCount(), 4);
             EXPECT_EQ(CountedColor::alive, 1);
         }
