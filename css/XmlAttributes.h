@@ -15,3 +15,14 @@
 #include "css/attributes/ParseUtil.h"
 #include "css/attributes/ScalarAttributes.h"
 #include "css/attributes/XmlAttribute.h"
+
+// Colours
+#include "css/colours/BoxShadow.h"
+#include "css/colours/ColorParse.h"
+#include "css/colours/NamedColors.h"
+#include "css/colours/SColor.h"
+#include "platform/Color.h"
+#include "platform/SpotColor.h"
+
+// Lengths and measures
+#include "css/lengths/Length.h"

@@ -5,6 +5,8 @@
 
 #include "css/XmlAttributes.h"
 #include "tools/Fields.h"
+#include "tools/fields/Colours.h"
+#include "tools/fields/Lengths.h"
 #include "tools/fields/Scalars.h"
 
 namespace xmlattr_tool {
@@ -36,6 +38,12 @@ constexpr TypeEntry kTypes[] = {
     entry<Core::String>("String"),
     entry<Xml::Url>("Url"),
     entry<Drawing::ImageFilter>("ImageFilter"),
+    entry<Core::SmartPtr<Drawing::Color>>("Color"),
+    entry<Xml::SColor>("SColor"),
+    entry<Xml::SNullableColor>("SNullableColor"),
+    entry<Xml::Length>("Length"),
+    entry<Xml::SLength>("SLength"),
+    entry<Xml::BoxShadow>("BoxShadow"),
 };
 
 }  // namespace

@@ -1,0 +1,114 @@
+// Length and SLength: the common measures of the library.
+//
+// Length is the XSL-FO/CSS length (a number with one of eight units); SLength
+// is the SVG length, where a bare number is a user-space (pixel) value and a
+// percentage is a unit of its own. Both convert to device pixels at 96 per
+// inch.
+#pragma once
+
+#include <string_view>
+
+#include "css/attributes/XmlAttribute.h"
+#include "platform/String.h"
+
+namespace Xml {
+
+class SLengthOrPercent;
+
+class Length {
+  public:
+    enum Unit : int { Px = 0, Pt = 1, Pc = 2, Cm = 3, Mm = 4, In = 5, Em = 6, Ex = 7 };
+
+    constexpr Length(float size = 0, Unit unit = Px) : unit_(unit), size_(size) {}
+
+    constexpr float getSize() const { return size_; }
+    constexpr Unit getUnit() const { return unit_; }
+
+    // Same unit and equal sizes; a NaN size never compares equal.
+    constexpr bool operator==(const Length& other) const {
+        return unit_ == other.unit_ && size_ == other.size_;
+    }
+    constexpr bool operator!=(const Length& other) const { return !(*this == other); }
+
+    // The size in device pixels. Raises for Ex, which has no fixed size.
+    float pxSize() const;
+
+    // A number with a two-letter unit suffix (exact case), or "0" alone, which
+    // gives 0pt. The target is written only on success.
+    static bool parseLength(Length& target, const Core::String& text);
+    // The size followed by its unit suffix. Raises for a unit outside Px..Ex.
+    static Core::String getValueAsString(const Length& length);
+
+  private:
+    Unit unit_;
+    float size_;
+};
+
+class SLength {
+  public:
+    // Pica is 8 here, not 2 as in Length; nothing produces the value 2.
+    enum Unit : int { Px = 0, Pt = 1, Cm = 3, Mm = 4, In = 5, Em = 6, Ex = 7, Pc = 8, Percent = 9 };
+
+    constexpr SLength(float size = 0, Unit unit = Px) : unit_(unit), size_(size) {}
+
+    constexpr float getSize() const { return size_; }
+    constexpr Unit getUnit() const { return unit_; }
+
+    constexpr bool operator==(const SLength& other) const {
+        return unit_ == other.unit_ && size_ == other.size_;
+    }
+    constexpr bool operator!=(const SLength& other) const { return !(*this == other); }
+    // True for a zero size, whatever the unit.
+    constexpr bool operator!() const { return size_ == 0; }
+
+    // The size in device pixels; a percentage gives its fraction unchanged.
+    // Raises for Ex.
+    float pxSize() const;
+
+    // A bare number (pixels), a number with a unit suffix (an unknown suffix
+    // means pixels) or a percentage (stored as a fraction). The target is
+    // written only on success.
+    static bool parseSLength(SLength& target, const Core::String& text);
+    // Defined with SLengthOrPercent (LengthOrPercent.h).
+    static bool parseSLengthOrPercent(SLengthOrPercent& target, const Core::String& text);
+
+  private:
+    Unit unit_;
+    float size_;
+};
+
+// The parsers above on a view of the text, for the compound parsers that work
+// on part of a text without copying it. Same rules, same results.
+namespace detail {
+bool parseLength(Length& target, std::wstring_view text);
+bool parseSLength(SLength& target, std::wstring_view text);
+
+// The first character a length or percentage text must begin with.
+inline bool startsNumber(wchar_t c) {
+    return Core::String::isDigit(c) || c == L'+' || c == L'-' || c == L'.';
+}
+// The Length unit of a two-character suffix (exact case), or -1.
+int lengthUnitOfSuffix(wchar_t first, wchar_t second);
+// The SLength unit of a two-character suffix; any unknown suffix is Px.
+SLength::Unit sLengthUnitOfSuffix(wchar_t first, wchar_t second);
+}  // namespace detail
+
+template <>
+struct AttributeTraits<Length> {
+    static bool parse(Length& value, const Core::String& text) {
+        return Length::parseLength(value, text);
+    }
+    static Core::String format(const Length& value) { return Length::getValueAsString(value); }
+};
+
+template <>
+struct AttributeTraits<SLength> : NoTextFormat {
+    static bool parse(SLength& value, const Core::String& text) {
+        return SLength::parseSLength(value, text);
+    }
+};
+
+extern template class TXmlAttribute<Length>;
+extern template class TXmlAttribute<SLength>;
+
+}  // namespace Xml
