@@ -15,3 +15,11 @@
 #include "css/attributes/ParseUtil.h"
 #include "css/attributes/ScalarAttributes.h"
 #include "css/attributes/XmlAttribute.h"
+
+// Language tags
+#include "css/language/Language.h"
+#include "platform/LanguageId.h"
+
+// Chart values
+#include "css/chart/Value.h"
+#include "platform/DateTime.h"

@@ -6,6 +6,8 @@
 #include "css/XmlAttributes.h"
 #include "tools/Fields.h"
 #include "tools/fields/Scalars.h"
+#include "tools/fields/Language.h"
+#include "tools/fields/Chart.h"
 
 namespace xmlattr_tool {
 
@@ -36,6 +38,9 @@ constexpr TypeEntry kTypes[] = {
     entry<Core::String>("String"),
     entry<Xml::Url>("Url"),
     entry<Drawing::ImageFilter>("ImageFilter"),
+    entry<Xml::Language>("Language"),
+    entry<Xml::Value>("Value"),
+    entry<Xml::AxisUnits>("AxisUnits"),
 };
 
 }  // namespace
