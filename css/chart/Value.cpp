@@ -5,29 +5,30 @@
 
 namespace Xml {
 
-Value& Value::operator=(const Value& other) {
-    if (this == &other)
-        return *this;
+// The fields every assignment copies, and the number or the date only from a
+// value of that type.
+void Value::assignFrom(const Value& other) {
     type_ = other.type_;
-    string_ = other.string_;
     ordinal_ = other.ordinal_;
     if (other.type_ == ValueType::FloatValue)
         number_ = other.number_;
     if (other.type_ == ValueType::DateTimeValue)
         date_ = other.date_;
+}
+
+Value& Value::operator=(const Value& other) {
+    if (this != &other) {
+        string_ = other.string_;
+        assignFrom(other);
+    }
     return *this;
 }
 
 Value& Value::operator=(Value&& other) noexcept {
-    if (this == &other)
-        return *this;
-    type_ = other.type_;
-    string_ = std::move(other.string_);
-    ordinal_ = other.ordinal_;
-    if (other.type_ == ValueType::FloatValue)
-        number_ = other.number_;
-    if (other.type_ == ValueType::DateTimeValue)
-        date_ = other.date_;
+    if (this != &other) {
+        string_ = std::move(other.string_);
+        assignFrom(other);
+    }
     return *this;
 }
 

@@ -64,6 +64,8 @@ class Value {
     static bool parseValue(Value& out, const Core::String& text);
 
   private:
+    void assignFrom(const Value& other);  // all but the string
+
     ValueType type_ = ValueType::NoValue;
     Core::String string_;
     Core::DateTime date_;
