@@ -14,20 +14,6 @@ using Xml::TXmlAttribute;
 using Xml::Value;
 using Xml::ValueType;
 
-TEST(ChartValue, ConstructorsSetTypeAndOrdinal) {
-    EXPECT_EQ(Value().getType(), ValueType::NoValue);
-    EXPECT_EQ(Value(1.5f).getType(), ValueType::FloatValue);
-    EXPECT_EQ(Value(DateTime(2026, 3, 7)).getType(), ValueType::DateTimeValue);
-    EXPECT_EQ(Value(String(L"x")).getType(), ValueType::StringValue);
-    for (const Value& v :
-         {Value(), Value(1.5f), Value(DateTime(2026, 3, 7)), Value(String(L"x"))}) {
-        EXPECT_EQ(v.getOrdinal(), -1);
-    }
-    EXPECT_EQ(Value(1.5f).getStringValue(), L"");
-    EXPECT_TRUE(Value(1.5f).getDateTimeValue().isEmpty());
-    EXPECT_TRUE(Value(String(L"x")).getDateTimeValue().isEmpty());
-}
-
 TEST(ChartValue, GetValueByType) {
     EXPECT_EQ(Value().getValue(), L"");
     EXPECT_EQ(Value(2.5f).getValue(), L"2.5");
