@@ -26,3 +26,10 @@
 
 // Lengths and measures
 #include "css/lengths/Length.h"
+// Language tags
+#include "css/language/Language.h"
+#include "platform/LanguageId.h"
+
+// Chart values
+#include "css/chart/Value.h"
+#include "platform/DateTime.h"

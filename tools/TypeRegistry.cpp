@@ -8,6 +8,8 @@
 #include "tools/fields/Colours.h"
 #include "tools/fields/Lengths.h"
 #include "tools/fields/Scalars.h"
+#include "tools/fields/Language.h"
+#include "tools/fields/Chart.h"
 
 namespace xmlattr_tool {
 
@@ -44,6 +46,9 @@ constexpr TypeEntry kTypes[] = {
     entry<Xml::Length>("Length"),
     entry<Xml::SLength>("SLength"),
     entry<Xml::BoxShadow>("BoxShadow"),
+    entry<Xml::Language>("Language"),
+    entry<Xml::Value>("Value"),
+    entry<Xml::AxisUnits>("AxisUnits"),
 };
 
 }  // namespace
