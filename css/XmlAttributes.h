@@ -18,3 +18,4 @@
 
 // Lengths and measures
 #include "css/lengths/Length.h"
+#include "css/lengths/LengthOrPercent.h"
