@@ -118,11 +118,6 @@ class AutoOrLengthOrPercent {
     constexpr bool sameAs(const AutoOrLengthOrPercent& other) const {
         return auto_ == other.auto_ && (auto_ || value_ == other.value_);
     }
-    void setExplicit(const LengthOrPercent& value) {
-        auto_ = false;
-        value_ = value;
-    }
-
     bool auto_ = true;
     LengthOrPercent value_;
 };
