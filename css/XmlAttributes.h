@@ -26,6 +26,8 @@
 
 // Lengths and measures
 #include "css/lengths/Length.h"
+#include "css/lengths/LengthOrPercent.h"
+
 // Language tags
 #include "css/language/Language.h"
 #include "platform/LanguageId.h"
