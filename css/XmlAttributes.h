@@ -15,3 +15,8 @@
 #include "css/attributes/ParseUtil.h"
 #include "css/attributes/ScalarAttributes.h"
 #include "css/attributes/XmlAttribute.h"
+
+// Keyword enumerations
+#include "css/keywords/FontKeywords.h"
+#include "css/keywords/Keyword.h"
+#include "css/keywords/PageKeywords.h"
