@@ -13,6 +13,7 @@
 #include "css/keywords/FontKeywords.h"
 #include "css/keywords/PageKeywords.h"
 #include "tests/keywords/KeywordTestSupport.h"
+#include "tests/support/AllocationCounter.h"
 
 namespace keyword_test {
 
@@ -184,15 +185,23 @@ template <class E>
 void compareLookups(const std::vector<std::wstring>& probes) {
     for (const std::wstring& probe : probes) {
         const Core::String text(probe.c_str());
-        EXPECT_EQ(indexedMatch<E>(text), firstMatch<E>(text))
+        std::optional<int> indexed;
+        long allocations = 0;
+        {
+            test_support::AllocationCounter counter;
+            indexed = indexedMatch<E>(text);
+            allocations = counter.count();
+        }
+        EXPECT_EQ(indexed, firstMatch<E>(text))
             << typeid(E).name() << " \"" << narrow(probe) << '"';
+        EXPECT_EQ(allocations, 0) << typeid(E).name() << " \"" << narrow(probe) << '"';
     }
 }
 
 }  // namespace
 
 // Every keyword of every table, changed in case, padded, shortened and
-// lengthened, is looked up in every table both ways.
+// lengthened, is looked up in every table both ways, without allocating.
 TEST(KeywordLookup, IndexAgreesWithFirstMatchScanInTableOrder) {
     std::vector<std::wstring> probes = {L"", L"a", L"-", L"0", L"90"};
     std::apply([&](auto... e) { (addProbes<decltype(e)>(probes), ...); }, AllKeywordEnums{});

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/AllocationCounter.h"
+
 namespace {
 
 using Xml::Language;
@@ -169,7 +171,7 @@ TEST(Language, UnknownTextsFailAndKeepTheValue) {
 }
 
 // The table lookup must answer as a scan over the table would: for every tag,
-// its case variants and texts one edit away from it.
+// its case variants and texts one edit away from it; parsing allocates nothing.
 TEST(Language, LookupAgreesWithFirstMatchScan) {
     std::vector<std::wstring> texts;
     for (const Language::Tag& tag : Language::tags()) {
@@ -193,7 +195,15 @@ TEST(Language, LookupAgreesWithFirstMatchScan) {
     for (const std::wstring& text : texts) {
         const Core::String string(text);
         const Language::Tag* expected = firstMatch(string);
+        Language parsed;
+        long allocations = 0;
+        {
+            test_support::AllocationCounter counter;
+            Language::parseLanguage(string, parsed);
+            allocations = counter.count();
+        }
         EXPECT_EQ(Language::findTag(text), expected) << "text \"" << string.c_str() << "\"";
+        EXPECT_EQ(allocations, 0) << "text \"" << string.c_str() << "\"";
         hits += expected != nullptr;
     }
     EXPECT_GT(hits, 145);  // the variants include many other tags
