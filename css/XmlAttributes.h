@@ -15,3 +15,11 @@
 #include "css/attributes/ParseUtil.h"
 #include "css/attributes/ScalarAttributes.h"
 #include "css/attributes/XmlAttribute.h"
+
+// Keyword enumerations: graphics, barcodes, charts, output, areas
+#include "css/keywords/AreaKeywords.h"
+#include "css/keywords/BarcodeKeywords.h"
+#include "css/keywords/ChartKeywords.h"
+#include "css/keywords/GraphicsKeywords.h"
+#include "css/keywords/OutputKeywords.h"
+#include "platform/Gradient.h"
