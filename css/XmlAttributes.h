@@ -16,6 +16,11 @@
 #include "css/attributes/ScalarAttributes.h"
 #include "css/attributes/XmlAttribute.h"
 
+// Keyword enumerations
+#include "css/keywords/FontKeywords.h"
+#include "css/keywords/Keyword.h"
+#include "css/keywords/PageKeywords.h"
+
 // Keyword enumerations: graphics, barcodes, charts, output, areas
 #include "css/keywords/AreaKeywords.h"
 #include "css/keywords/BarcodeKeywords.h"
