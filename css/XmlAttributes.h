@@ -40,3 +40,11 @@
 #include "css/keywords/FontKeywords.h"
 #include "css/keywords/Keyword.h"
 #include "css/keywords/PageKeywords.h"
+
+// Keyword enumerations: graphics, barcodes, charts, output, areas
+#include "css/keywords/AreaKeywords.h"
+#include "css/keywords/BarcodeKeywords.h"
+#include "css/keywords/ChartKeywords.h"
+#include "css/keywords/GraphicsKeywords.h"
+#include "css/keywords/OutputKeywords.h"
+#include "platform/Gradient.h"

@@ -11,6 +11,7 @@
 #include "tools/fields/Scalars.h"
 #include "tools/fields/Language.h"
 #include "tools/fields/Chart.h"
+#include "tools/fields/TextDecoration.h"
 
 namespace xmlattr_tool {
 
@@ -96,6 +97,53 @@ constexpr TypeEntry kTypes[] = {
     entry<Xml::PageRegionConstraint>("PageRegionConstraint"),
     entry<Xml::AlignmentConstraint>("AlignmentConstraint"),
     entry<Xml::MaxRepeats>("MaxRepeats"),
+    entry<Xml::SLineCap>("SLineCap"),
+    entry<Xml::SLineJoin>("SLineJoin"),
+    entry<Xml::STextAnchor>("STextAnchor"),
+    entry<Xml::SVisibility>("SVisibility"),
+    entry<Xml::SDisplay>("SDisplay"),
+    entry<Drawing::GradientUnits>("GradientUnits"),
+    entry<Drawing::GradientSpreadMethod>("GradientSpreadMethod"),
+    entry<Xml::STextDecoration>("STextDecoration"),
+    entry<Xml::BarcodeType>("BarcodeType"),
+    entry<Xml::DMEncoding>("DMEncoding"),
+    entry<Xml::DMFormat>("DMFormat"),
+    entry<Xml::Code128CodeSet>("Code128CodeSet"),
+    entry<Xml::ChartType>("ChartType"),
+    entry<Xml::AxisPosition>("AxisPosition"),
+    entry<Xml::LabelType>("LabelType"),
+    entry<Xml::SliceOrientation>("SliceOrientation"),
+    entry<Xml::TickStyle>("TickStyle"),
+    entry<Xml::SerieGrouping>("SerieGrouping"),
+    entry<Xml::AxisOrientation>("AxisOrientation"),
+    entry<Xml::AxisIntersection>("AxisIntersection"),
+    entry<Xml::AxisDataType>("AxisDataType"),
+    entry<Xml::DisplayValPlacement>("DisplayValPlacement"),
+    entry<Xml::Duplex>("Duplex"),
+    entry<Xml::PDFConformance>("PDFConformance"),
+    entry<Xml::TTFEmbedMode>("TTFEmbedMode"),
+    entry<Xml::AFPEncoding>("AFPEncoding"),
+    entry<Xml::PlayMediaObject>("PlayMediaObject"),
+    entry<Xml::JavaScriptType>("JavaScriptType"),
+    entry<Xml::ScriptType>("ScriptType"),
+    entry<Xml::FormControlType>("FormControlType"),
+    entry<Xml::FormActionType>("FormActionType"),
+    entry<Xml::FormTriggerAction>("FormTriggerAction"),
+    entry<Xml::LightingScheme>("LightingScheme"),
+    entry<Xml::AbsolutePosition>("AbsolutePosition"),
+    entry<Xml::RelativePosition>("RelativePosition"),
+    entry<Xml::Overflow>("Overflow"),
+    entry<Xml::FloatPosition>("FloatPosition"),
+    entry<Xml::TableLayout>("TableLayout"),
+    entry<Xml::BorderCollapse>("BorderCollapse"),
+    entry<Xml::BorderStyle>("BorderStyle"),
+    entry<Xml::BackgroundRepeat>("BackgroundRepeat"),
+    entry<Xml::Scaling>("Scaling"),
+    entry<Xml::ScalingReference>("ScalingReference"),
+    entry<Xml::AnchorX>("AnchorX"),
+    entry<Xml::AnchorY>("AnchorY"),
+    entry<Xml::PositionX>("PositionX"),
+    entry<Xml::PositionY>("PositionY"),
 };
 
 }  // namespace

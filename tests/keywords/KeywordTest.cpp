@@ -10,7 +10,12 @@
 #include <typeinfo>
 #include <vector>
 
+#include "css/keywords/AreaKeywords.h"
+#include "css/keywords/BarcodeKeywords.h"
+#include "css/keywords/ChartKeywords.h"
 #include "css/keywords/FontKeywords.h"
+#include "css/keywords/GraphicsKeywords.h"
+#include "css/keywords/OutputKeywords.h"
 #include "css/keywords/PageKeywords.h"
 #include "tests/keywords/KeywordTestSupport.h"
 #include "tests/support/AllocationCounter.h"
@@ -125,7 +130,24 @@ using AllKeywordEnums = std::tuple<
     Xml::BlankOrNotBlank, Xml::ReferenceOrientation, Xml::Span, Xml::FootnoteRestartRule,
     Xml::RetrieveBoundary, Xml::RetrievePosition, Xml::RetrieveBoundaryWithinTable,
     Xml::RetrievePositionWithinTable, Xml::PageConstraint, Xml::PageRegionConstraint,
-    Xml::AlignmentConstraint, Xml::MaxRepeats>;
+    Xml::AlignmentConstraint, Xml::MaxRepeats,
+    // graphics, barcodes and charts
+    Xml::SLineCap, Xml::SLineJoin, Xml::STextAnchor, Xml::SVisibility, Xml::SDisplay,
+    Drawing::GradientUnits, Drawing::GradientSpreadMethod, Xml::BarcodeType, Xml::DMEncoding,
+    Xml::DMFormat, Xml::Code128CodeSet, Xml::ChartType, Xml::AxisPosition, Xml::LabelType,
+    Xml::SliceOrientation, Xml::TickStyle, Xml::SerieGrouping, Xml::AxisOrientation,
+    Xml::AxisIntersection, Xml::AxisDataType, Xml::DisplayValPlacement,
+    // output and interactive
+    Xml::Duplex, Xml::PDFConformance, Xml::TTFEmbedMode, Xml::AFPEncoding, Xml::PlayMediaObject,
+    Xml::JavaScriptType, Xml::ScriptType, Xml::FormControlType, Xml::FormActionType,
+    Xml::FormTriggerAction, Xml::LightingScheme,
+    // areas, tables and borders
+    Xml::AbsolutePosition, Xml::RelativePosition, Xml::Overflow, Xml::FloatPosition,
+    Xml::TableLayout, Xml::BorderCollapse, Xml::BorderStyle, Xml::BackgroundRepeat, Xml::Scaling,
+    Xml::ScalingReference, Xml::AnchorX, Xml::AnchorY, Xml::PositionX, Xml::PositionY>;
+
+// All the enumerated attribute types of the library.
+static_assert(std::tuple_size_v<AllKeywordEnums> == 81);
 
 // The matching rule as written: every keyword in table order, compared with
 // the Core string operations, first match wins.

@@ -1,0 +1,129 @@
+// Keyword settings of business charts: chart type, axes, legend labels, pie
+// slices, ticks, series grouping and where value labels go. Keywords are
+// compared exactly and no value is written back as text.
+#pragma once
+
+#include <cstdint>
+
+#include "css/keywords/Keyword.h"
+
+namespace Xml {
+
+// 3 is no chart type: no keyword gives it.
+enum class ChartType : std::int32_t { Line = 0, Bar = 1, Area = 2, Pie = 4, Spider = 5 };
+
+template <>
+struct KeywordsOf<ChartType> {
+    static constexpr auto table = keywordTable<ChartType>(
+        {.format = KeywordFormat::None},
+        {keyword(L"line", ChartType::Line), keyword(L"area", ChartType::Area),
+         keyword(L"bar", ChartType::Bar), keyword(L"pie", ChartType::Pie),
+         keyword(L"spider", ChartType::Spider)});
+};
+
+enum class AxisPosition : std::int32_t { Top = 0, Left = 1, Bottom = 2, Right = 3 };
+
+template <>
+struct KeywordsOf<AxisPosition> {
+    static constexpr auto table = keywordTable<AxisPosition>(
+        {.format = KeywordFormat::None},
+        {keyword(L"top", AxisPosition::Top), keyword(L"left", AxisPosition::Left),
+         keyword(L"bottom", AxisPosition::Bottom), keyword(L"right", AxisPosition::Right)});
+};
+
+// The marker shape of a legend label.
+enum class LabelType : std::int32_t { Line = 0, Square = 1, Circle = 2, Triangle = 3 };
+
+template <>
+struct KeywordsOf<LabelType> {
+    static constexpr auto table = keywordTable<LabelType>(
+        {.format = KeywordFormat::None},
+        {keyword(L"square", LabelType::Square), keyword(L"circle", LabelType::Circle),
+         keyword(L"line", LabelType::Line), keyword(L"triangle", LabelType::Triangle)});
+};
+
+enum class SliceOrientation : std::int32_t { Clockwise = 0, Counterclockwise = 1 };
+
+template <>
+struct KeywordsOf<SliceOrientation> {
+    static constexpr auto table = keywordTable<SliceOrientation>(
+        {.format = KeywordFormat::None},
+        {keyword(L"clockwise", SliceOrientation::Clockwise),
+         keyword(L"counterclockwise", SliceOrientation::Counterclockwise)});
+};
+
+enum class TickStyle : std::int32_t { Inside = 0, Cross = 1, Outside = 2 };
+
+template <>
+struct KeywordsOf<TickStyle> {
+    static constexpr auto table = keywordTable<TickStyle>(
+        {.format = KeywordFormat::None},
+        {keyword(L"inside", TickStyle::Inside), keyword(L"cross", TickStyle::Cross),
+         keyword(L"outside", TickStyle::Outside)});
+};
+
+enum class SerieGrouping : std::int32_t { Overlapped = 0, Clustered = 1, Stacked = 2 };
+
+template <>
+struct KeywordsOf<SerieGrouping> {
+    static constexpr auto table = keywordTable<SerieGrouping>(
+        {.format = KeywordFormat::None}, {keyword(L"overlapped", SerieGrouping::Overlapped),
+                                          keyword(L"clustered", SerieGrouping::Clustered),
+                                          keyword(L"stacked", SerieGrouping::Stacked)});
+};
+
+enum class AxisOrientation : std::int32_t { Auto = 0, Vertical = 1, Horizontal = 2 };
+
+template <>
+struct KeywordsOf<AxisOrientation> {
+    static constexpr auto table = keywordTable<AxisOrientation>(
+        {.format = KeywordFormat::None},
+        {keyword(L"auto", AxisOrientation::Auto), keyword(L"vertical", AxisOrientation::Vertical),
+         keyword(L"horizontal", AxisOrientation::Horizontal)});
+};
+
+// Numbered in the reverse of the keyword order.
+enum class AxisIntersection : std::int32_t { Max = 0, Min = 1, Auto = 2 };
+
+template <>
+struct KeywordsOf<AxisIntersection> {
+    static constexpr auto table = keywordTable<AxisIntersection>(
+        {.format = KeywordFormat::None},
+        {keyword(L"auto", AxisIntersection::Auto), keyword(L"min", AxisIntersection::Min),
+         keyword(L"max", AxisIntersection::Max)});
+};
+
+enum class AxisDataType : std::int32_t { Auto = 0, Number = 1, Date = 2, String = 3 };
+
+template <>
+struct KeywordsOf<AxisDataType> {
+    static constexpr auto table = keywordTable<AxisDataType>(
+        {.format = KeywordFormat::None},
+        {keyword(L"auto", AxisDataType::Auto), keyword(L"number", AxisDataType::Number),
+         keyword(L"date", AxisDataType::Date), keyword(L"string", AxisDataType::String)});
+};
+
+// Where a data value's label is drawn. Numbered in the reverse of the
+// keyword order.
+enum class DisplayValPlacement : std::int32_t { Center = 0, Between = 1, Auto = 2 };
+
+template <>
+struct KeywordsOf<DisplayValPlacement> {
+    static constexpr auto table = keywordTable<DisplayValPlacement>(
+        {.format = KeywordFormat::None}, {keyword(L"auto", DisplayValPlacement::Auto),
+                                          keyword(L"between", DisplayValPlacement::Between),
+                                          keyword(L"center", DisplayValPlacement::Center)});
+};
+
+extern template class TXmlAttribute<ChartType>;
+extern template class TXmlAttribute<AxisPosition>;
+extern template class TXmlAttribute<LabelType>;
+extern template class TXmlAttribute<SliceOrientation>;
+extern template class TXmlAttribute<TickStyle>;
+extern template class TXmlAttribute<SerieGrouping>;
+extern template class TXmlAttribute<AxisOrientation>;
+extern template class TXmlAttribute<AxisIntersection>;
+extern template class TXmlAttribute<AxisDataType>;
+extern template class TXmlAttribute<DisplayValPlacement>;
+
+}  // namespace Xml
