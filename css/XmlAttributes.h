@@ -35,3 +35,8 @@
 // Chart values
 #include "css/chart/Value.h"
 #include "platform/DateTime.h"
+
+// Keyword enumerations
+#include "css/keywords/FontKeywords.h"
+#include "css/keywords/Keyword.h"
+#include "css/keywords/PageKeywords.h"

@@ -7,6 +7,7 @@
 #include "tools/Fields.h"
 #include "tools/fields/Colours.h"
 #include "tools/fields/Lengths.h"
+#include "tools/fields/Keywords.h"
 #include "tools/fields/Scalars.h"
 #include "tools/fields/Language.h"
 #include "tools/fields/Chart.h"
@@ -60,6 +61,41 @@ constexpr TypeEntry kTypes[] = {
     entry<Xml::SNullableLength>("SNullableLength"),
     entry<Xml::DLength>("DLength"),
     entry<Core::Vector<Xml::SLength>>("Vector<SLength>"),
+    entry<Xml::FontStyle>("FontStyle"),
+    entry<Xml::FontWeight>("FontWeight"),
+    entry<Xml::FontVariant>("FontVariant"),
+    entry<Xml::TextLineStyle>("TextLineStyle"),
+    entry<Xml::TextAlign>("TextAlign"),
+    entry<Xml::TextDirection>("TextDirection"),
+    entry<Xml::WhiteSpaceTreatment>("WhiteSpaceTreatment"),
+    entry<Xml::LinefeedTreatment>("LinefeedTreatment"),
+    entry<Xml::WrapOption>("WrapOption"),
+    entry<Xml::LineStackingStrategy>("LineStackingStrategy"),
+    entry<Xml::LineHeightShiftAdjustment>("LineHeightShiftAdjustment"),
+    entry<Xml::AlignmentBaseline>("AlignmentBaseline"),
+    entry<Xml::DisplayAlign>("DisplayAlign"),
+    entry<Xml::Visibility>("Visibility"),
+    entry<Xml::LeaderPattern>("LeaderPattern"),
+    entry<Xml::LeaderAlignment>("LeaderAlignment"),
+    entry<Xml::TabStopType>("TabStopType"),
+    entry<Xml::TabPattern>("TabPattern"),
+    entry<Xml::Break>("Break"),
+    entry<Xml::Keep>("Keep"),
+    entry<Xml::ForcePageCount>("ForcePageCount"),
+    entry<Xml::PagePosition>("PagePosition"),
+    entry<Xml::Parity>("Parity"),
+    entry<Xml::BlankOrNotBlank>("BlankOrNotBlank"),
+    entry<Xml::ReferenceOrientation>("ReferenceOrientation"),
+    entry<Xml::Span>("Span"),
+    entry<Xml::FootnoteRestartRule>("FootnoteRestartRule"),
+    entry<Xml::RetrieveBoundary>("RetrieveBoundary"),
+    entry<Xml::RetrievePosition>("RetrievePosition"),
+    entry<Xml::RetrieveBoundaryWithinTable>("RetrieveBoundaryWithinTable"),
+    entry<Xml::RetrievePositionWithinTable>("RetrievePositionWithinTable"),
+    entry<Xml::PageConstraint>("PageConstraint"),
+    entry<Xml::PageRegionConstraint>("PageRegionConstraint"),
+    entry<Xml::AlignmentConstraint>("AlignmentConstraint"),
+    entry<Xml::MaxRepeats>("MaxRepeats"),
 };
 
 }  // namespace
