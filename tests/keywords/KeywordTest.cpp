@@ -64,7 +64,13 @@ TEST_P(KeywordEnumTest, FormatRule) {
             EXPECT_EQ(spec.ops.format(entry.second), L"") << entry.second;
         }
     }
-    for (const auto& [number, text] : spec.names) {
+    // Without a list of names, each keyword is the name of its number.
+    std::vector<std::pair<int, std::wstring>> names = spec.names;
+    if (names.empty() && spec.writes != Writes::Nothing) {
+        for (const auto& [text, number] : spec.keywords)
+            names.emplace_back(number, text);
+    }
+    for (const auto& [number, text] : names) {
         EXPECT_EQ(spec.ops.format(number), text.c_str()) << number;
     }
     ASSERT_FALSE(spec.outside.empty());
@@ -100,6 +106,10 @@ TEST_P(KeywordEnumTest, FormatRule) {
 }
 
 namespace {
+
+enum class Unlisted : std::int32_t { A = 0 };
+static_assert(Xml::KeywordEnum<Xml::FontStyle> && Xml::KeywordEnum<Xml::MaxRepeats>);
+static_assert(!Xml::KeywordEnum<Unlisted> && !Xml::KeywordEnum<int>);
 
 // Every keyword enum; a new table joins the lookup check by being added here.
 using AllKeywordEnums = std::tuple<

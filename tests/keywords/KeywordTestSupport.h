@@ -49,7 +49,7 @@ struct EnumSpec {
     Rule rule;
     std::vector<std::pair<std::wstring, int>> keywords;  // every keyword and alias
     Writes writes;
-    std::vector<std::pair<int, std::wstring>> names;  // values written as text
+    std::vector<std::pair<int, std::wstring>> names;  // values written as text; empty: the keywords
     std::vector<int> outside;                         // values the table does not name
     std::wstring fallback = {};                       // Writes::Fallback
     const char* location = nullptr;                   // Writes::Strict
