@@ -1,9 +1,9 @@
 // Keyword enumerations: one mechanism shared by every enumerated attribute.
 //
 // An enumerated attribute holds an enum class E with 32-bit storage. Its text
-// is read by matching the whole text against the keywords of E's table and
-// written back as the name the table gives the value. An enum opts in with
-// data only:
+// is read by matching the whole text (untrimmed) against the keywords of E's
+// table, first match in table order wins, and is written back as the name the
+// table gives the value. An enum opts in with data only:
 //
 //     enum class Span : std::int32_t { None = 0, All = 1 };
 //     template <>
@@ -12,12 +12,23 @@
 //             {.match = KeywordMatch::CaseInsensitive},
 //             {keyword(L"none", Span::None), keyword(L"all", Span::All)});
 //     };
+//     extern template class TXmlAttribute<Span>;   // header; the source has
+//                                                  // template class TXmlAttribute<Span>;
 //
-// and the constrained AttributeTraits<E> below gives TXmlAttribute<E> its
-// parse and format. The table is indexed at compile time (keywords sorted by
-// length and text, names sorted by value), so a lookup is a binary search
-// whatever the position of the keyword in the table, allocates nothing, and
-// gives the same answer as trying the keywords in table order.
+// Rows, in the order keywords are tried: keyword (reads as the value and is
+// its name), keywordAlias (reads only), writtenAs (name only: values parsing
+// never gives, or whose name differs from their keywords), fromInteger (an
+// integer text that reads as the value). Rules, all optional: match (Exact,
+// CaseInsensitive, LowerCased), format (Keyword, Fallback with .fallback,
+// Strict with .raiseAt = {"FileName", __LINE__}, None) and noMatch
+// (integerThreshold, clampedCount, acceptUnchanged, storeAndReject).
+//
+// The constrained AttributeTraits<E> below then gives TXmlAttribute<E> its
+// parse and format, and checks the table at compile time. The table is
+// indexed at compile time (keywords sorted by length and text, names by
+// value), so a lookup is a binary search whatever the position of the keyword
+// in the table, allocates nothing, and gives the same answer as trying the
+// keywords in table order (no two keywords may match one text).
 #pragma once
 
 #include <array>
@@ -149,7 +160,7 @@ constexpr wchar_t fold(wchar_t c) {
 }
 
 // The order of the compile-time index: by length, then unit by unit (ASCII
-// letters folded when fold is set). Zero exactly when the texts match.
+// letters folded when folded is set). Zero exactly when the texts match.
 constexpr int compareKeys(std::wstring_view a, std::wstring_view b, bool folded) {
     if (a.size() != b.size())
         return a.size() < b.size() ? -1 : 1;
