@@ -40,3 +40,7 @@
 #include "css/keywords/FontKeywords.h"
 #include "css/keywords/Keyword.h"
 #include "css/keywords/PageKeywords.h"
+
+// Keyword-or-length values, backgrounds, tab stops and keyword rules
+#include "css/lengths/Background.h"
+#include "css/lengths/KeywordLengths.h"
