@@ -11,6 +11,7 @@
 #include "tools/fields/Scalars.h"
 #include "tools/fields/Language.h"
 #include "tools/fields/Chart.h"
+#include "tools/fields/Measures.h"
 
 namespace xmlattr_tool {
 
@@ -96,6 +97,21 @@ constexpr TypeEntry kTypes[] = {
     entry<Xml::PageRegionConstraint>("PageRegionConstraint"),
     entry<Xml::AlignmentConstraint>("AlignmentConstraint"),
     entry<Xml::MaxRepeats>("MaxRepeats"),
+    entry<Xml::FontSize>("FontSize"),
+    entry<Xml::Indent>("Indent"),
+    entry<Xml::BaselineShift>("BaselineShift"),
+    entry<Xml::SBaselineShift>("SBaselineShift"),
+    entry<Xml::AlignmentAdjust>("AlignmentAdjust"),
+    entry<Xml::ContentLength>("ContentLength"),
+    entry<Xml::LetterSpacing>("LetterSpacing"),
+    entry<Xml::SSpacing>("SSpacing"),
+    entry<Xml::PageDimension>("PageDimension"),
+    entry<Xml::BorderWidth>("BorderWidth"),
+    entry<Xml::InitialPageNumber>("InitialPageNumber"),
+    entry<Xml::InitialSheetNumber>("InitialSheetNumber"),
+    entry<Xml::BackgroundPosition>("BackgroundPosition"),
+    entry<Xml::BackgroundSize>("BackgroundSize"),
+    entry<Xml::TPRule>("TPRule"),
 };
 
 }  // namespace
