@@ -18,7 +18,8 @@ namespace Xml {
 class BackgroundPosition : public LengthOrPercent {
   public:
     constexpr BackgroundPosition() = default;
-    constexpr BackgroundPosition(const LengthOrPercent& value)  // NOLINT
+    constexpr BackgroundPosition(
+        const LengthOrPercent& value)  // NOLINT(google-explicit-constructor)
         : LengthOrPercent(value) {}
 
     // The keywords only (exact case); any other text gives false and leaves target.

@@ -238,7 +238,8 @@ class AlignmentAdjust {
 // was read: it starts set, a successful parse clears it and a failed one sets it.
 class ContentLength {
   public:
-    constexpr ContentLength(ContentScaleMode mode = ContentScaleMode::Auto)  // NOLINT
+    constexpr ContentLength(
+        ContentScaleMode mode = ContentScaleMode::Auto)  // NOLINT(google-explicit-constructor)
         : mode_(mode) {}
     constexpr ContentLength(const LengthOrPercent& value)  // NOLINT(google-explicit-constructor)
         : mode_(ContentScaleMode::Explicit), value_(value), null_(false) {}
@@ -313,7 +314,8 @@ class SSpacing {
 // page-width and page-height.
 class PageDimension {
   public:
-    constexpr PageDimension(PageDimensionType type = PageDimensionType::Auto)  // NOLINT
+    constexpr PageDimension(
+        PageDimensionType type = PageDimensionType::Auto)  // NOLINT(google-explicit-constructor)
         : type_(type) {}
     constexpr PageDimension(const Length& length)  // NOLINT(google-explicit-constructor)
         : type_(PageDimensionType::Explicit), length_(length) {}
@@ -354,7 +356,8 @@ namespace detail {
 template <class Type>
 class NumberOf {
   public:
-    constexpr NumberOf(Type type = Type::Auto) : type_(type) {}  // NOLINT
+    constexpr NumberOf(Type type = Type::Auto)
+        : type_(type) {}            // NOLINT(google-explicit-constructor)
     constexpr NumberOf(int number)  // NOLINT(google-explicit-constructor)
         : type_(Type::Explicit), number_(number) {}
 
