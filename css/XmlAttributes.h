@@ -27,6 +27,8 @@
 // Lengths and measures
 #include "css/lengths/Length.h"
 #include "css/lengths/LengthOrPercent.h"
+#include "css/lengths/KeywordLengths.h"
+#include "css/lengths/Background.h"
 
 // Language tags
 #include "css/language/Language.h"
@@ -37,11 +39,9 @@
 #include "platform/DateTime.h"
 
 // Keyword enumerations
-#include "css/keywords/FontKeywords.h"
 #include "css/keywords/Keyword.h"
+#include "css/keywords/FontKeywords.h"
 #include "css/keywords/PageKeywords.h"
-
-// Keyword enumerations: graphics, barcodes, charts, output, areas
 #include "css/keywords/AreaKeywords.h"
 #include "css/keywords/BarcodeKeywords.h"
 #include "css/keywords/ChartKeywords.h"

@@ -12,6 +12,7 @@
 #include "tools/fields/Language.h"
 #include "tools/fields/Chart.h"
 #include "tools/fields/TextDecoration.h"
+#include "tools/fields/Measures.h"
 
 namespace xmlattr_tool {
 
@@ -144,6 +145,21 @@ constexpr TypeEntry kTypes[] = {
     entry<Xml::AnchorY>("AnchorY"),
     entry<Xml::PositionX>("PositionX"),
     entry<Xml::PositionY>("PositionY"),
+    entry<Xml::FontSize>("FontSize"),
+    entry<Xml::Indent>("Indent"),
+    entry<Xml::BaselineShift>("BaselineShift"),
+    entry<Xml::SBaselineShift>("SBaselineShift"),
+    entry<Xml::AlignmentAdjust>("AlignmentAdjust"),
+    entry<Xml::ContentLength>("ContentLength"),
+    entry<Xml::LetterSpacing>("LetterSpacing"),
+    entry<Xml::SSpacing>("SSpacing"),
+    entry<Xml::PageDimension>("PageDimension"),
+    entry<Xml::BorderWidth>("BorderWidth"),
+    entry<Xml::InitialPageNumber>("InitialPageNumber"),
+    entry<Xml::InitialSheetNumber>("InitialSheetNumber"),
+    entry<Xml::BackgroundPosition>("BackgroundPosition"),
+    entry<Xml::BackgroundSize>("BackgroundSize"),
+    entry<Xml::TPRule>("TPRule"),
 };
 
 }  // namespace
