@@ -24,8 +24,8 @@ class XmlAttribute {
     virtual Core::String getValueAsString() = 0;            // slot 2
 
   protected:
-    XmlAttribute() = default;
-    XmlAttribute(const XmlAttribute&) = default;
+    constexpr XmlAttribute() = default;
+    constexpr XmlAttribute(const XmlAttribute&) = default;
     XmlAttribute& operator=(const XmlAttribute&) = default;
     ~XmlAttribute() = default;
 };
@@ -54,8 +54,8 @@ class TXmlAttribute : public XmlAttribute {
 
     // Class types start from their default constructor; int, float and
     // enumerations start from zero.
-    TXmlAttribute() : value_{} {}
-    TXmlAttribute(const T& value) : value_(value) {}  // NOLINT(google-explicit-constructor)
+    constexpr TXmlAttribute() : value_{} {}
+    constexpr TXmlAttribute(const T& value) : value_(value) {}  // NOLINT(google-explicit-constructor)
     TXmlAttribute(const TXmlAttribute& other) : XmlAttribute(), value_(other.value_) {}
     ~TXmlAttribute() = default;
 

@@ -1,0 +1,121 @@
+#include "css/defaults/Defaults.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+using namespace Xml;
+
+template <class E>
+std::int32_t number(const TXmlAttribute<E>& attribute) {
+    return static_cast<std::int32_t>(attribute.getValue());
+}
+
+// The numbers the enumeration defaults hold are part of the interface.
+TEST(Defaults, EnumerationsHoldTheirNumbers) {
+    struct Case {
+        const char* name;
+        std::int32_t held;
+        std::int32_t expected;
+    };
+    const Case cases[] = {
+        {"LineStackingStrategy", number(DefaultLineStackingStrategy), 2},
+        {"LinefeedTreatment", number(DefaultLinefeedTreatmentAttribute), 2},
+        {"WhiteSpaceTreatment", number(DefaultWhiteSpaceTreatmentAttribute), 4},
+        {"BlankOrNotBlank", number(DefaultBlankOrNotBlank), 2},
+        {"PagePosition", number(DefaultPagePosition), 3},
+        {"Parity", number(DefaultParity), 2},
+        {"RetrieveBoundary", number(DefaultRetrieveBoundary), 1},
+        {"AxisIntersection", number(DefaultAxisIntersection), 2},
+        {"AxisPosition", number(DefaultAxisPosition), 1},
+        {"ChartType", number(DefaultChartType), 1},
+        {"Code128CodeSet", number(DefaultCode128CodeSet), 1},
+        {"DMEncoding", number(DefaultDMEncoding), 5},
+        {"DMFormat", number(DefaultDMFormat), -1},
+        {"DisplayValPlacement", number(DefaultDisplayValPlacement), 2},
+        {"LabelType", number(DefaultLabelType), 1},
+        {"STextAnchor", number(DefaultSTextAnchor), 1},
+        {"SVisibility", number(DefaultSVisibility), 1},
+        {"SliceOrientation", number(DefaultSliceOrientation), 1},
+        {"TickStyle", number(DefaultTickStyle), 2},
+        {"Duplex", number(DefaultDuplexAttribute), 2},
+        {"FormControlType", number(DefaultFormControlTypeAttribute), 5},
+        {"ScriptType", number(DefaultScriptTypeAttribute), 2},
+        {"TTFEmbedMode", number(DefaultTTFEmbedMode), 2},
+        {"BorderStyle", number(DefaultBorderStyle), 0},
+        {"LeaderRuleStyle", number(DefaultLeaderRuleStyle), 7},
+        {"SGradientSpreadMethod", number(DefaultSGradientSpreadMethod), 0},
+        {"TextAlign", number(DefaultTextAlign), 0},
+        {"ReferenceOrientation", number(DefaultReferenceOrientation), 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.held, c.expected) << c.name;
+    EXPECT_TRUE(DefaultSGradientSpreadMethod == Drawing::GradientSpreadMethod::Repeat);
+    EXPECT_TRUE(DefaultLeaderRuleStyle == BorderStyle::Solid);
+}
+
+TEST(Defaults, EnumerationsWriteTheirKeywords) {
+    // Defaults are const; formatting goes through a copy, as the engine does.
+    auto text = [](auto constant) { return constant.getValueAsString(); };
+    EXPECT_EQ(text(DefaultTextAlign), L"left");
+    EXPECT_EQ(text(DefaultFontWeight), L"normal");
+    EXPECT_EQ(text(DefaultReferenceOrientation), L"0");
+    EXPECT_EQ(text(DefaultBarcodeType), L"");
+    EXPECT_EQ(text(DefaultWhiteSpaceTreatmentAttribute), L"ignore-if-surrounding-linefeed");
+    EXPECT_EQ(text(DefaultRetrieveBoundary), L"page-sequence");
+    EXPECT_EQ(text(DefaultOverflow), L"visible");
+}
+
+TEST(Defaults, LengthsConvertAndResolve) {
+    EXPECT_EQ(DefaultLineHeight->pxSize(10), 12.0f);
+    EXPECT_EQ(DefaultOneHundredPercent->pxSize(10), 10.0f);
+    EXPECT_EQ(DefaultFloatLengthOrPercent->pxSize(10), -10.0f);
+    EXPECT_EQ(DefaultTabStopLength->pxSize(), 48.0f);
+    EXPECT_EQ(DefaultBorderLength->pxSize(), 2.0f);
+    EXPECT_EQ(DefaultBorderWidth->pxSize(), 2.0f);
+    EXPECT_TRUE(DefaultFontSize->isAbsoluteSize());
+    EXPECT_TRUE(DefaultFontSize->getAbsoluteSize() == LengthOrPercent(Length(10, Length::Pt)));
+    EXPECT_TRUE(DefaultMiterlimit == SLength(4, SLength::Px));
+    EXPECT_TRUE(DefaultSNullableLength->isNull());
+    EXPECT_TRUE(DefaultSDashPattern->empty());
+    EXPECT_TRUE(DefaultColumnWidth->isAuto());
+    EXPECT_EQ(DefaultMaxFloat.getValue(), 2147483648.0f);
+    EXPECT_EQ(DefaultMinFloat.getValue(), -2147483648.0f);
+}
+
+TEST(Defaults, BlackDefaultsHoldColoursOfTheirOwn) {
+    const auto border = DefaultBorderColor.getValue();
+    const auto fill = DefaultFillColor.getValue();
+    ASSERT_TRUE(border && fill);
+    EXPECT_NE(border.get(), fill.get());
+    EXPECT_EQ(ColorParse::getColorAsString(border), L"rgb(0,0,0)");
+    EXPECT_EQ(ColorParse::getColorAsString(fill), L"rgb(0,0,0)");
+    EXPECT_FALSE(DefaultBackgroundColor.getValue());
+    EXPECT_EQ(DefaultSFillColor->getType(), SColor::ColorValue);
+    EXPECT_EQ(DefaultSColor->getType(), SColor::None);
+    EXPECT_TRUE(DefaultSNullableFillColor->isNull());
+    EXPECT_TRUE(DefaultSNullableFillColor->getColor());
+    EXPECT_FALSE(DefaultBoxShadow->getColor());
+}
+
+TEST(Defaults, CopiesAreIndependentOfTheConstant) {
+    TXmlAttribute<Core::String> family(DefaultFontFamily);
+    EXPECT_EQ(family.getValue(), L"Times");
+    family.parseValue(L"Helvetica");
+    EXPECT_EQ(DefaultFontFamily.getValue(), L"Times");
+
+    TXmlAttribute<SmartPtr<Drawing::Color>> colour;
+    colour.copyFrom(DefaultBorderColor);
+    EXPECT_TRUE(colour == DefaultBorderColor.getValue());  // shares the object
+    colour.parseValue(L"red");
+    EXPECT_EQ(ColorParse::getColorAsString(DefaultBorderColor.getValue()), L"rgb(0,0,0)");
+
+    EXPECT_EQ(DefaultValue->getOrdinal(), -1);
+    EXPECT_EQ(DefaultMaxValue->getFloatValue(), 2147483648.0f);
+    EXPECT_EQ(DefaultLanguage->language, 0);
+    EXPECT_EQ(DefaultAxisUnits->type, AxisUnits::Auto);
+}
+
+}  // namespace
