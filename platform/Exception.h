@@ -7,7 +7,7 @@
 namespace Core {
 
 class Exception : public std::exception {
-public:
+  public:
     Exception() = default;
 
     // Records where the error was raised: a source base name and a line.
@@ -22,21 +22,21 @@ public:
     int getLine() const { return line_; }
     const char* what() const noexcept override { return name(); }
 
-protected:
+  protected:
     virtual const char* name() const noexcept { return "Core::Exception"; }
 
-private:
+  private:
     const char* file_ = "";
     int line_ = 0;
 };
 
 class NullPointerException : public Exception {
-protected:
+  protected:
     const char* name() const noexcept override { return "Core::NullPointerException"; }
 };
 
 class UnreacheableCodeException : public Exception {
-protected:
+  protected:
     const char* name() const noexcept override { return "Core::UnreacheableCodeException"; }
 };
 

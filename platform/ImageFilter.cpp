@@ -14,7 +14,8 @@ bool readWord(const Core::String& text, int& pos, std::uint32_t& out) {
     const int start = pos;
     while (pos < text.length() && Core::String::isDigit(text[pos])) {
         value = value * 10 + static_cast<std::uint64_t>(text[pos] - L'0');
-        if (value > 0xFFFFFFFFu) return false;
+        if (value > 0xFFFFFFFFu)
+            return false;
         ++pos;
     }
     out = static_cast<std::uint32_t>(value);
@@ -27,9 +28,11 @@ bool ImageFilter::parseFilter(ImageFilter& out, const Core::String& text) {
     int pos = 0;
     std::uint32_t kind = 0;
     std::uint32_t parameter = 0;
-    if (!readWord(text, pos, kind) || pos >= text.length() || text[pos] != L':') return false;
+    if (!readWord(text, pos, kind) || pos >= text.length() || text[pos] != L':')
+        return false;
     ++pos;
-    if (!readWord(text, pos, parameter) || pos != text.length()) return false;
+    if (!readWord(text, pos, parameter) || pos != text.length())
+        return false;
     out = ImageFilter(kind, parameter);
     return true;
 }

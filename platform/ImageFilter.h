@@ -12,7 +12,7 @@
 namespace Drawing {
 
 class ImageFilter {
-public:
+  public:
     ImageFilter() = default;
     ImageFilter(std::uint32_t kind, std::uint32_t parameter) : kind_(kind), parameter_(parameter) {}
 
@@ -27,7 +27,7 @@ public:
         return a.kind_ == b.kind_ && a.parameter_ == b.parameter_;
     }
 
-private:
+  private:
     std::uint32_t kind_ = 0;
     std::uint32_t parameter_ = 0;
 };

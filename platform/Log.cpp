@@ -42,9 +42,13 @@ void dispatch(Log::Level level, const String& message) {
 
 }  // namespace
 
-void Log::warning(const String& message) { dispatch(Level::Warning, message); }
+void Log::warning(const String& message) {
+    dispatch(Level::Warning, message);
+}
 
-void Log::error(const String& message) { dispatch(Level::Error, message); }
+void Log::error(const String& message) {
+    dispatch(Level::Error, message);
+}
 
 Log::Handler Log::setHandler(Handler handler) {
     std::lock_guard<std::mutex> lock(handlerMutex());

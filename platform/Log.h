@@ -9,7 +9,7 @@
 namespace Core {
 
 class Log {
-public:
+  public:
     enum class Level { Error, Warning };
     using Handler = std::function<void(Level, const String&)>;
 

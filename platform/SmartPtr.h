@@ -12,7 +12,7 @@
 namespace Core {
 
 class Object {
-public:
+  public:
     Object() noexcept = default;
     // A copy is a new object: it starts with no references of its own.
     Object(const Object&) noexcept {}
@@ -23,24 +23,25 @@ public:
     // Gives one reference back; the last one calls OnFinalRelease.
     int Release() const {
         const int left = refs_.fetch_sub(1, std::memory_order_acq_rel) - 1;
-        if (left == 0) const_cast<Object*>(this)->OnFinalRelease();
+        if (left == 0)
+            const_cast<Object*>(this)->OnFinalRelease();
         return left;
     }
     int getRefCount() const noexcept { return refs_.load(std::memory_order_relaxed); }
 
-protected:
+  protected:
     // Destroys the object; subclasses may pool or trace instead.
     virtual void OnFinalRelease() { delete this; }
 
-private:
+  private:
     mutable std::atomic<int> refs_{0};
 };
 
 template <class T>
 class SmartPtr {
-public:
+  public:
     SmartPtr() noexcept = default;
-    SmartPtr(std::nullptr_t) noexcept {}  // NOLINT(google-explicit-constructor)
+    SmartPtr(std::nullptr_t) noexcept {}                      // NOLINT(google-explicit-constructor)
     SmartPtr(T* object) noexcept : p_(object) { acquire(); }  // NOLINT(google-explicit-constructor)
     SmartPtr(const SmartPtr& other) noexcept : p_(other.p_) { acquire(); }
     SmartPtr(SmartPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
@@ -65,11 +66,13 @@ public:
 
     T* get() const noexcept { return p_; }
     T* operator->() const {
-        if (p_ == nullptr) raise<NullPointerException>("SmartPtr", 118);
+        if (p_ == nullptr)
+            raise<NullPointerException>("SmartPtr", 118);
         return p_;
     }
     T& operator*() const {
-        if (p_ == nullptr) raise<NullPointerException>("SmartPtr", 124);
+        if (p_ == nullptr)
+            raise<NullPointerException>("SmartPtr", 124);
         return *p_;
     }
     explicit operator bool() const noexcept { return p_ != nullptr; }
@@ -79,12 +82,14 @@ public:
     // Identity: two pointers are equal when they hold the same object.
     friend bool operator==(const SmartPtr& a, const SmartPtr& b) noexcept { return a.p_ == b.p_; }
 
-private:
+  private:
     void acquire() noexcept {
-        if (p_ != nullptr) p_->AddRef();
+        if (p_ != nullptr)
+            p_->AddRef();
     }
     void release() noexcept {
-        if (p_ != nullptr) std::exchange(p_, nullptr)->Release();
+        if (p_ != nullptr)
+            std::exchange(p_, nullptr)->Release();
     }
 
     T* p_ = nullptr;

@@ -24,41 +24,54 @@ constexpr Message kMessages[] = {
 
 }  // namespace
 
-String::String(const wchar_t* text) : String() { assign(text, wideLength(text)); }
+String::String(const wchar_t* text) : String() {
+    assign(text, wideLength(text));
+}
 
-String::String(const wchar_t* text, int count) : String() { assign(text, count); }
+String::String(const wchar_t* text, int count) : String() {
+    assign(text, count);
+}
 
 String::String(const std::string& narrow) : String() {
     const int count = static_cast<int>(narrow.size());
     reserveExact(count);
     for (int i = 0; i < count; ++i) {
-        data_[i] = static_cast<wchar_t>(static_cast<unsigned char>(narrow[static_cast<std::size_t>(i)]));
+        data_[i] =
+            static_cast<wchar_t>(static_cast<unsigned char>(narrow[static_cast<std::size_t>(i)]));
     }
     length_ = count;
     data_[count] = 0;
 }
 
-String::String(const String& other) : String() { assign(other.data_, other.length_); }
+String::String(const String& other) : String() {
+    assign(other.data_, other.length_);
+}
 
-String::String(String&& other) noexcept : String() { *this = std::move(other); }
+String::String(String&& other) noexcept : String() {
+    *this = std::move(other);
+}
 
 String::~String() {
-    if (!isInline()) delete[] data_;
+    if (!isInline())
+        delete[] data_;
 }
 
 String& String::operator=(const String& other) {
-    if (this != &other) assign(other.data_, other.length_);
+    if (this != &other)
+        assign(other.data_, other.length_);
     return *this;
 }
 
 String& String::operator=(String&& other) noexcept {
-    if (this == &other) return *this;
+    if (this == &other)
+        return *this;
     if (other.isInline()) {
         // Inline content always fits our own storage, whatever it is.
         std::copy_n(other.data_, other.length_ + 1, data_);
         length_ = other.length_;
     } else {
-        if (!isInline()) delete[] data_;
+        if (!isInline())
+            delete[] data_;
         data_ = other.data_;
         length_ = other.length_;
         capacity_ = other.capacity_;
@@ -80,13 +93,17 @@ String& String::operator=(const wchar_t* text) {
     return *this;
 }
 
-String& String::operator+=(const wchar_t* text) { return append(text, wideLength(text)); }
+String& String::operator+=(const wchar_t* text) {
+    return append(text, wideLength(text));
+}
 
 void String::reserveExact(int capacity) {
-    if (capacity <= capacity_) return;
+    if (capacity <= capacity_)
+        return;
     wchar_t* block = new wchar_t[static_cast<std::size_t>(capacity) + 1];
     std::copy_n(data_, length_ + 1, block);
-    if (!isInline()) delete[] data_;
+    if (!isInline())
+        delete[] data_;
     data_ = block;
     capacity_ = capacity;
 }
@@ -94,17 +111,20 @@ void String::reserveExact(int capacity) {
 void String::assign(const wchar_t* text, int count) {
     if (count > capacity_) {
         wchar_t* block = new wchar_t[static_cast<std::size_t>(count) + 1];
-        if (!isInline()) delete[] data_;
+        if (!isInline())
+            delete[] data_;
         data_ = block;
         capacity_ = count;
     }
-    if (count > 0) std::copy_n(text, count, data_);
+    if (count > 0)
+        std::copy_n(text, count, data_);
     length_ = count;
     data_[count] = 0;
 }
 
 String& String::append(const wchar_t* text, int count) {
-    if (count <= 0) return *this;
+    if (count <= 0)
+        return *this;
     const int needed = length_ + count;
     if (needed > capacity_) {
         if (text >= data_ && text < data_ + length_) {
@@ -120,14 +140,17 @@ String& String::append(const wchar_t* text, int count) {
     return *this;
 }
 
-int String::compare(const String& text) const noexcept { return view().compare(text.view()); }
+int String::compare(const String& text) const noexcept {
+    return view().compare(text.view());
+}
 
 int String::compareNoCase(const String& text) const noexcept {
     const int n = std::min(length_, text.length_);
     for (int i = 0; i < n; ++i) {
         const wchar_t a = toLowerAscii(data_[i]);
         const wchar_t b = toLowerAscii(text.data_[i]);
-        if (a != b) return a < b ? -1 : 1;
+        if (a != b)
+            return a < b ? -1 : 1;
     }
     return length_ == text.length_ ? 0 : (length_ < text.length_ ? -1 : 1);
 }
@@ -142,16 +165,20 @@ bool String::endsIn(const String& suffix) const noexcept {
 }
 
 int String::find(const String& text, int start) const noexcept {
-    if (start < 0) start = 0;
-    if (start > length_) return -1;
+    if (start < 0)
+        start = 0;
+    if (start > length_)
+        return -1;
     const auto at = view().find(text.view(), static_cast<std::size_t>(start));
     return at == std::wstring_view::npos ? -1 : static_cast<int>(at);
 }
 
 int String::find(wchar_t unit, int start) const noexcept {
-    if (start < 0) start = 0;
+    if (start < 0)
+        start = 0;
     for (int i = start; i < length_; ++i) {
-        if (data_[i] == unit) return i;
+        if (data_[i] == unit)
+            return i;
     }
     return -1;
 }
@@ -159,7 +186,8 @@ int String::find(wchar_t unit, int start) const noexcept {
 String String::subString(int first, int last) const {
     first = std::max(first, 0);
     last = std::min(last, length_ - 1);
-    if (last < first) return String();
+    if (last < first)
+        return String();
     return String(data_ + first, last - first + 1);
 }
 
@@ -178,10 +206,13 @@ Vector<String> String::split(const String& separators) const {
 
 String& String::trim() {
     int first = 0;
-    while (first < length_ && isSpace(data_[first])) ++first;
+    while (first < length_ && isSpace(data_[first]))
+        ++first;
     int last = length_;
-    while (last > first && isSpace(data_[last - 1])) --last;
-    if (first > 0) std::copy(data_ + first, data_ + last, data_);
+    while (last > first && isSpace(data_[last - 1]))
+        --last;
+    if (first > 0)
+        std::copy(data_ + first, data_ + last, data_);
     length_ = last - first;
     data_[length_] = 0;
     return *this;
@@ -189,13 +220,15 @@ String& String::trim() {
 
 String String::toLower() const {
     String lower(*this);
-    for (int i = 0; i < lower.length_; ++i) lower.data_[i] = toLowerAscii(lower.data_[i]);
+    for (int i = 0; i < lower.length_; ++i)
+        lower.data_[i] = toLowerAscii(lower.data_[i]);
     return lower;
 }
 
 String String::loadString(int id) {
     for (const Message& message : kMessages) {
-        if (message.id == id) return String(message.text);
+        if (message.id == id)
+            return String(message.text);
     }
     return String();
 }

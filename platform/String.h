@@ -14,7 +14,7 @@
 namespace Core {
 
 class String {
-public:
+  public:
     static constexpr int kInlineCapacity = 23;  // units stored inline, terminator excluded
 
     String() noexcept { inline_[0] = 0; }
@@ -40,7 +40,9 @@ public:
     bool empty() const noexcept { return length_ == 0; }
     wchar_t operator[](int index) const noexcept { return data_[index]; }
     const wchar_t* c_str() const noexcept { return data_; }
-    operator const wchar_t*() const noexcept { return data_; }  // NOLINT(google-explicit-constructor)
+    operator const wchar_t*() const noexcept {
+        return data_;
+    }  // NOLINT(google-explicit-constructor)
     std::wstring_view view() const noexcept { return {data_, static_cast<std::size_t>(length_)}; }
 
     // 0 exactly when equal; otherwise negative or positive in code-unit order.
@@ -61,9 +63,7 @@ public:
     String& trim();          // removes leading and trailing white space in place
     String toLower() const;  // copy with ASCII letters lower-cased
 
-    static bool isSpace(wchar_t c) noexcept {
-        return c == L' ' || (c >= L'\t' && c <= L'\r');
-    }
+    static bool isSpace(wchar_t c) noexcept { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
     static bool isDigit(wchar_t c) noexcept { return c >= L'0' && c <= L'9'; }
     static wchar_t toLowerAscii(wchar_t c) noexcept {
         return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
@@ -79,7 +79,7 @@ public:
         return a.view() == std::wstring_view(b);
     }
 
-private:
+  private:
     bool isInline() const noexcept { return data_ == inline_; }
     void assign(const wchar_t* text, int count);
     void reserveExact(int capacity);  // keeps the current content

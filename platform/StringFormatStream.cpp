@@ -12,15 +12,22 @@ String toText(T value) {
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     wchar_t wide[64];
     int count = 0;
-    for (const char* p = buffer; p != result.ptr; ++p) wide[count++] = static_cast<wchar_t>(*p);
+    for (const char* p = buffer; p != result.ptr; ++p)
+        wide[count++] = static_cast<wchar_t>(*p);
     return String(wide, count);
 }
 
 }  // namespace
 
-String formatNumber(int value) { return toText(value); }
-String formatNumber(float value) { return toText(value); }
-String formatNumber(double value) { return toText(value); }
+String formatNumber(int value) {
+    return toText(value);
+}
+String formatNumber(float value) {
+    return toText(value);
+}
+String formatNumber(double value) {
+    return toText(value);
+}
 
 VariantArray& VariantArray::operator<<(int value) {
     items_.push_back(formatNumber(value));
@@ -49,7 +56,8 @@ void StringFormatStream::add(String&& text) {
 }
 
 const String* StringFormatStream::argument(int index) const {
-    if (index < 0 || index >= count_) return nullptr;
+    if (index < 0 || index >= count_)
+        return nullptr;
     return index < kInlineArgs ? &inline_[index] : &more_[index - kInlineArgs];
 }
 
@@ -70,7 +78,8 @@ StringFormatStream& StringFormatStream::operator<<(const String& value) {
     return *this;
 }
 StringFormatStream& StringFormatStream::operator<<(const VariantArray& values) {
-    for (int i = 0; i < values.size(); ++i) add(String(values[i]));
+    for (int i = 0; i < values.size(); ++i)
+        add(String(values[i]));
     return *this;
 }
 
@@ -79,7 +88,8 @@ String StringFormatStream::getString() const {
     const int n = format_.length();
     int literalStart = 0;
     for (int i = 0; i < n; ++i) {
-        if (format_[i] != L'{') continue;
+        if (format_[i] != L'{')
+            continue;
         int j = i + 1;
         int index = 0;
         while (j < n && String::isDigit(format_[j]) && index < 1000000) {
@@ -87,7 +97,8 @@ String StringFormatStream::getString() const {
             ++j;
         }
         const String* arg = argument(index);
-        if (j == i + 1 || j >= n || format_[j] != L'}' || arg == nullptr) continue;
+        if (j == i + 1 || j >= n || format_[j] != L'}' || arg == nullptr)
+            continue;
         result.append(format_.c_str() + literalStart, i - literalStart);
         result += *arg;
         literalStart = j + 1;

@@ -12,7 +12,7 @@ namespace Core {
 
 // An argument list built with operator<<, each argument already in text form.
 class VariantArray {
-public:
+  public:
     VariantArray& operator<<(int value);
     VariantArray& operator<<(float value);
     VariantArray& operator<<(double value);
@@ -22,12 +22,12 @@ public:
     int size() const { return items_.size(); }
     const String& operator[](int i) const { return items_[i]; }
 
-private:
+  private:
     Vector<String> items_;
 };
 
 class StringFormatStream {
-public:
+  public:
     explicit StringFormatStream(const String& format) : format_(format) {}
     explicit StringFormatStream(const wchar_t* format) : format_(format) {}
 
@@ -42,7 +42,7 @@ public:
     // placeholder without an argument is left as written.
     String getString() const;
 
-private:
+  private:
     static constexpr int kInlineArgs = 6;
 
     void add(String&& text);

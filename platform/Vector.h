@@ -18,7 +18,7 @@ struct Allocator {
 // grows geometrically; indices and sizes are int like the rest of Core.
 template <class T>
 class Vector {
-public:
+  public:
     using value_type = T;
     using iterator = T*;
     using const_iterator = const T*;
@@ -26,11 +26,13 @@ public:
     Vector() noexcept = default;
     Vector(std::initializer_list<T> items) {
         reserve(static_cast<int>(items.size()));
-        for (const T& item : items) push_back(item);
+        for (const T& item : items)
+            push_back(item);
     }
     Vector(const Vector& other) {
         reserve(other.size_);
-        for (const T& item : other) push_back(item);
+        for (const T& item : other)
+            push_back(item);
     }
     Vector(Vector&& other) noexcept
         : data_(std::exchange(other.data_, nullptr)),
@@ -72,8 +74,10 @@ public:
     const_iterator end() const noexcept { return data_ + size_; }
 
     void reserve(int capacity) {
-        if (capacity <= capacity_) return;
-        T* block = static_cast<T*>(Allocator::alloc(sizeof(T) * static_cast<std::size_t>(capacity)));
+        if (capacity <= capacity_)
+            return;
+        T* block =
+            static_cast<T*>(Allocator::alloc(sizeof(T) * static_cast<std::size_t>(capacity)));
         for (int i = 0; i < size_; ++i) {
             ::new (static_cast<void*>(block + i)) T(std::move_if_noexcept(data_[i]));
             data_[i].~T();
@@ -102,7 +106,8 @@ public:
     void pop_back() noexcept { data_[--size_].~T(); }
 
     void clear() noexcept {
-        for (int i = 0; i < size_; ++i) data_[i].~T();
+        for (int i = 0; i < size_; ++i)
+            data_[i].~T();
         size_ = 0;
     }
 
@@ -113,14 +118,16 @@ public:
     }
 
     friend bool operator==(const Vector& a, const Vector& b) {
-        if (a.size_ != b.size_) return false;
+        if (a.size_ != b.size_)
+            return false;
         for (int i = 0; i < a.size_; ++i) {
-            if (!(a.data_[i] == b.data_[i])) return false;
+            if (!(a.data_[i] == b.data_[i]))
+                return false;
         }
         return true;
     }
 
-private:
+  private:
     void release() noexcept {
         clear();
         Allocator::free(data_);

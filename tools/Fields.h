@@ -12,20 +12,30 @@
 namespace xmlattr_tool {
 
 class Fields {
-public:
+  public:
     Fields& add(std::string name, std::string value) {
         list_.emplace_back(std::move(name), std::move(value));
         return *this;
     }
-    Fields& add(std::string name, const Core::String& value) { return add(std::move(name), quoted(value)); }
-    Fields& add(std::string name, int value) { return add(std::move(name), toUtf8(Core::formatNumber(value))); }
-    Fields& add(std::string name, float value) { return add(std::move(name), toUtf8(Core::formatNumber(value))); }
-    Fields& add(std::string name, double value) { return add(std::move(name), toUtf8(Core::formatNumber(value))); }
-    Fields& add(std::string name, bool value) { return add(std::move(name), std::string(value ? "true" : "false")); }
+    Fields& add(std::string name, const Core::String& value) {
+        return add(std::move(name), quoted(value));
+    }
+    Fields& add(std::string name, int value) {
+        return add(std::move(name), toUtf8(Core::formatNumber(value)));
+    }
+    Fields& add(std::string name, float value) {
+        return add(std::move(name), toUtf8(Core::formatNumber(value)));
+    }
+    Fields& add(std::string name, double value) {
+        return add(std::move(name), toUtf8(Core::formatNumber(value)));
+    }
+    Fields& add(std::string name, bool value) {
+        return add(std::move(name), std::string(value ? "true" : "false"));
+    }
 
     std::vector<std::pair<std::string, std::string>> take() { return std::move(list_); }
 
-private:
+  private:
     std::vector<std::pair<std::string, std::string>> list_;
 };
 

@@ -9,9 +9,11 @@ Core::String fromUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
         std::size_t extra = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
-        if (i + extra >= text.size()) extra = 0;  // truncated sequence: keep the byte
+        if (i + extra >= text.size())
+            extra = 0;  // truncated sequence: keep the byte
         char32_t code = extra == 0 ? byte : byte & (0x3F >> extra);
-        for (std::size_t k = 1; k <= extra; ++k) code = (code << 6) | (text[i + k] & 0x3F);
+        for (std::size_t k = 1; k <= extra; ++k)
+            code = (code << 6) | (text[i + k] & 0x3F);
         out += static_cast<wchar_t>(code);
         i += extra + 1;
     }

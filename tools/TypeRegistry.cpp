@@ -43,7 +43,9 @@ constexpr TypeEntry kTypes[] = {
 
 }  // namespace
 
-std::span<const TypeEntry> registeredTypes() { return kTypes; }
+std::span<const TypeEntry> registeredTypes() {
+    return kTypes;
+}
 
 const TypeEntry* findType(std::string_view name) {
     const auto found = std::find_if(std::begin(kTypes), std::end(kTypes),

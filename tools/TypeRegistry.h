@@ -15,7 +15,7 @@ namespace xmlattr_tool {
 struct Report {
     bool accepted = false;
     std::vector<std::pair<std::string, std::string>> fields;  // the held value, field by field
-    Core::String text;                                         // getValueAsString
+    Core::String text;                                        // getValueAsString
 };
 
 struct TypeEntry {

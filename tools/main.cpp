@@ -43,11 +43,13 @@ const TypeEntry* lookup(std::string_view name) {
 
 int parseOne(std::string_view typeName, std::string_view text) {
     const TypeEntry* type = lookup(typeName);
-    if (type == nullptr) return kUsage;
+    if (type == nullptr)
+        return kUsage;
     const Report report = type->run(fromUtf8(text));
     std::cout << typeName << ' ' << quoted(fromUtf8(text)) << ": "
               << (report.accepted ? "accepted" : "rejected") << '\n';
-    for (const auto& [name, value] : report.fields) std::cout << "  " << name << ": " << value << '\n';
+    for (const auto& [name, value] : report.fields)
+        std::cout << "  " << name << ": " << value << '\n';
     std::cout << "  getValueAsString: " << quoted(report.text) << '\n';
     return report.accepted ? kAccepted : kRejected;
 }
@@ -69,7 +71,8 @@ std::string unescape(std::string_view text) {
 std::vector<std::string_view> splitTabs(std::string_view line) {
     std::vector<std::string_view> columns;
     std::size_t start = 0;
-    for (std::size_t tab; (tab = line.find('\t', start)) != std::string_view::npos; start = tab + 1) {
+    for (std::size_t tab; (tab = line.find('\t', start)) != std::string_view::npos;
+         start = tab + 1) {
         columns.push_back(line.substr(start, tab - start));
     }
     columns.push_back(line.substr(start));
@@ -87,15 +90,18 @@ int checkFile(const char* path) {
     int failed = 0;
     for (std::string line; std::getline(in, line);) {
         ++lineNumber;
-        if (line.empty() || line[0] == '#') continue;
+        if (line.empty() || line[0] == '#')
+            continue;
         const auto columns = splitTabs(line);
         if (columns.size() < 3 || columns.size() > 4 ||
             (columns[2] != "ok" && columns[2] != "rejected")) {
-            std::cerr << path << ':' << lineNumber << ": expected TYPE<tab>TEXT<tab>ok|rejected[<tab>TEXT]\n";
+            std::cerr << path << ':' << lineNumber
+                      << ": expected TYPE<tab>TEXT<tab>ok|rejected[<tab>TEXT]\n";
             return kUsage;
         }
         const TypeEntry* type = lookup(columns[0]);
-        if (type == nullptr) return kUsage;
+        if (type == nullptr)
+            return kUsage;
         const Core::String text = fromUtf8(unescape(columns[1]));
         ++checked;
         Report report;
@@ -110,13 +116,15 @@ int checkFile(const char* path) {
         const bool wantAccepted = columns[2] == "ok";
         std::string problem;
         if (report.accepted != wantAccepted) {
-            problem = report.accepted ? "accepted, expected rejected" : "rejected, expected accepted";
+            problem =
+                report.accepted ? "accepted, expected rejected" : "rejected, expected accepted";
         } else if (columns.size() == 4 && toUtf8(report.text) != unescape(columns[3])) {
-            problem = "wrote " + quoted(report.text) + ", expected " + quoted(fromUtf8(unescape(columns[3])));
+            problem = "wrote " + quoted(report.text) + ", expected " +
+                      quoted(fromUtf8(unescape(columns[3])));
         }
         if (!problem.empty()) {
-            std::cout << path << ':' << lineNumber << ": " << columns[0] << ' ' << quoted(text) << ": "
-                      << problem << '\n';
+            std::cout << path << ':' << lineNumber << ": " << columns[0] << ' ' << quoted(text)
+                      << ": " << problem << '\n';
             ++failed;
         }
     }
@@ -130,11 +138,14 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     try {
         if (args.size() == 1 && args[0] == "--list") {
-            for (const TypeEntry& type : registeredTypes()) std::cout << type.name << '\n';
+            for (const TypeEntry& type : registeredTypes())
+                std::cout << type.name << '\n';
             return kAccepted;
         }
-        if (args.size() == 2 && args[0] == "--check") return checkFile(argv[2]);
-        if (args.size() == 2 && !args[0].starts_with("--")) return parseOne(args[0], args[1]);
+        if (args.size() == 2 && args[0] == "--check")
+            return checkFile(argv[2]);
+        if (args.size() == 2 && !args[0].starts_with("--"))
+            return parseOne(args[0], args[1]);
     } catch (const Core::Exception& error) {
         std::cerr << "xmlattr: " << error.what() << " raised at " << error.getFile() << ", line "
                   << error.getLine() << '\n';

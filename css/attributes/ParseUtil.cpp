@@ -7,7 +7,8 @@ namespace {
 template <bool kSkipSpace>
 bool skipWhile(const Core::String& text, int& pos) {
     const int start = pos;
-    while (pos < text.length() && Core::String::isSpace(text[pos]) == kSkipSpace) ++pos;
+    while (pos < text.length() && Core::String::isSpace(text[pos]) == kSkipSpace)
+        ++pos;
     return pos > start;
 }
 
@@ -32,11 +33,13 @@ Core::String ParseUtil::extractWordOrFunction(const Core::String& text, int& pos
     skipWhiteSpace(text, pos);
     const int start = pos;
     const int length = text.length();
-    while (pos < length && !Core::String::isSpace(text[pos]) && text[pos] != L'(') ++pos;
+    while (pos < length && !Core::String::isSpace(text[pos]) && text[pos] != L'(')
+        ++pos;
     if (pos < length && text[pos] == L'(') {
         ++pos;
         while (pos < length) {
-            if (text[pos++] == L')') break;
+            if (text[pos++] == L')')
+                break;
         }
     }
     return pos == start ? Core::String() : Core::String(text.c_str() + start, pos - start);

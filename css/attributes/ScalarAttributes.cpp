@@ -7,7 +7,9 @@ namespace Xml {
 
 namespace {
 
-bool isQuoteOrSpace(wchar_t c) { return c == L'\'' || c == L'"' || Core::String::isSpace(c); }
+bool isQuoteOrSpace(wchar_t c) {
+    return c == L'\'' || c == L'"' || Core::String::isSpace(c);
+}
 
 }  // namespace
 
@@ -18,10 +20,12 @@ bool Url::parseUrl(Url& target, const Core::String& text) {
     }
     const int open = text.find(L'(');
     const int length = text.length();
-    if (open < 0 || open == length - 1) return false;
+    if (open < 0 || open == length - 1)
+        return false;
 
     int start = open + 1;
-    while (start < length && isQuoteOrSpace(text[start])) ++start;
+    while (start < length && isQuoteOrSpace(text[start]))
+        ++start;
     const int close = text.find(L')', start);
     if (close < 0) {
         target.url_ = text.subString(start, length - 1);
@@ -29,7 +33,8 @@ bool Url::parseUrl(Url& target, const Core::String& text) {
     }
     // Drop trailing quotes and blanks, but never the start character itself.
     int last = close - 1;
-    while (last > start && isQuoteOrSpace(text[last])) --last;
+    while (last > start && isQuoteOrSpace(text[last]))
+        --last;
     target.url_ = close == start ? Core::String() : text.subString(start, last);
     return true;
 }
@@ -55,7 +60,9 @@ bool AttributeTraits<Core::String>::parse(Core::String& value, const Core::Strin
     return true;
 }
 
-Core::String AttributeTraits<Core::String>::format(const Core::String& value) { return value; }
+Core::String AttributeTraits<Core::String>::format(const Core::String& value) {
+    return value;
+}
 
 Core::String AttributeTraits<Url>::format(const Url& value) {
     Core::String text(L"url(");

@@ -10,7 +10,7 @@ namespace Xml {
 
 // An address such as an image or link target, held without "url(...)".
 class Url {
-public:
+  public:
     Url() = default;
     Url(const Core::String& url) : url_(url) {}  // NOLINT(google-explicit-constructor)
 
@@ -23,7 +23,7 @@ public:
     // address without a usable "(".
     static bool parseUrl(Url& target, const Core::String& text);
 
-private:
+  private:
     Core::String url_;
 };
 

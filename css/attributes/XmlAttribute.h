@@ -18,12 +18,12 @@ using Core::SmartPtr;
 // There is no virtual destructor: attributes are created, copied and destroyed
 // through their concrete type, so the destructor is protected here.
 class XmlAttribute {
-public:
-    virtual bool parseValue(const Core::String& text) = 0;    // slot 0
-    virtual void copyFrom(const XmlAttribute& other) = 0;     // slot 1
-    virtual Core::String getValueAsString() = 0;              // slot 2
+  public:
+    virtual bool parseValue(const Core::String& text) = 0;  // slot 0
+    virtual void copyFrom(const XmlAttribute& other) = 0;   // slot 1
+    virtual Core::String getValueAsString() = 0;            // slot 2
 
-protected:
+  protected:
     XmlAttribute() = default;
     XmlAttribute(const XmlAttribute&) = default;
     XmlAttribute& operator=(const XmlAttribute&) = default;
@@ -49,7 +49,7 @@ struct NoTextFormat {
 
 template <class T>
 class TXmlAttribute : public XmlAttribute {
-public:
+  public:
     using value_type = T;
 
     // Class types start from their default constructor; int, float and
@@ -93,7 +93,7 @@ public:
     }
     Core::String getValueAsString() override { return AttributeTraits<T>::format(value_); }
 
-private:
+  private:
     T value_;
 };
 

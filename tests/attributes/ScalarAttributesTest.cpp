@@ -1,0 +1,117 @@
+#include "css/attributes/ScalarAttributes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <type_traits>
+
+namespace {
+
+using Xml::TXmlAttribute;
+
+// The model fixes three virtual operations and no virtual destructor.
+static_assert(!std::has_virtual_destructor_v<Xml::XmlAttribute>);
+static_assert(sizeof(TXmlAttribute<int>) == sizeof(void*) + sizeof(void*));
+static_assert(!std::is_destructible_v<Xml::XmlAttribute>);
+
+struct UrlCase {
+    const wchar_t* text;
+    bool accepted;
+    const wchar_t* url;  // held afterwards, starting from "previous"
+};
+void PrintTo(const UrlCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
+
+class UrlRule : public testing::TestWithParam<UrlCase> {};
+
+TEST_P(UrlRule, ReadsFunctionalAndPlainAddresses) {
+    const UrlCase& c = GetParam();
+    TXmlAttribute<Xml::Url> attribute(Xml::Url(L"previous"));
+    EXPECT_EQ(attribute.parseValue(c.text), c.accepted) << c.text;
+    EXPECT_EQ(attribute->getUrl(), c.url) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ScalarAttributes, UrlRule,
+    testing::Values(
+        UrlCase{L"url('a.png')", true, L"a.png"}, UrlCase{L"url( \"a.png\" )", true, L"a.png"},
+        UrlCase{L"url(a.png)", true, L"a.png"}, UrlCase{L"url(x)", true, L"x"},
+        UrlCase{L"url()", true, L""}, UrlCase{L"url( ' ' )", true, L""},
+        UrlCase{L"url('a b' )tail", true, L"a b"}, UrlCase{L"url(  'open.png", true, L"open.png"},
+        UrlCase{L"url(x ", true, L"x "},  // no ")": nothing trailing is dropped
+        UrlCase{L"urlfoo(bar)", true, L"bar"}, UrlCase{L"url", true, L"url"},
+        UrlCase{L"url(", false, L"previous"}, UrlCase{L"url-no-paren", false, L"previous"},
+        UrlCase{L"images/a.png", true, L"images/a.png"}, UrlCase{L" url(a)", true, L" url(a)"},
+        UrlCase{L"URL(a)", true, L"URL(a)"}, UrlCase{L"http://x/y", true, L"http://x/y"},
+        UrlCase{L"", true, L""}));
+
+TEST(ScalarAttributes, UrlWritesFunctionalFormAlways) {
+    TXmlAttribute<Xml::Url> attribute;
+    EXPECT_EQ(attribute.getValueAsString(), L"url()");
+    attribute.parseValue(L"url('a.png')");
+    EXPECT_EQ(attribute.getValueAsString(), L"url(a.png)");
+    EXPECT_TRUE(attribute == Xml::Url(L"a.png"));
+    EXPECT_TRUE(attribute != Xml::Url(L"A.png"));
+}
+
+TEST(ScalarAttributes, FailedParsesKeepTheHeldValue) {
+    TXmlAttribute<int> number(12);
+    EXPECT_EQ(number.getValueAsString(), L"12");
+    EXPECT_FALSE(number.parseValue(L"abc"));
+    EXPECT_FALSE(number.parseValue(L"99999999999"));
+    EXPECT_EQ(number.getValue(), 12);
+    EXPECT_TRUE(number.parseValue(L" -3% "));
+    EXPECT_EQ(*number, -3);
+
+    TXmlAttribute<float> ratio(0.5f);
+    EXPECT_EQ(ratio.getValueAsString(), L"0.5");
+    EXPECT_FALSE(ratio.parseValue(L"1.5.2"));
+    EXPECT_EQ(ratio.getValue(), 0.5f);
+
+    TXmlAttribute<Drawing::ImageFilter> filter(Drawing::ImageFilter(3, 9));
+    EXPECT_FALSE(filter.parseValue(L"3:"));
+    EXPECT_EQ(filter.getValue(), Drawing::ImageFilter(3, 9));
+}
+
+TEST(ScalarAttributes, StringTakesAnyTextUnchanged) {
+    TXmlAttribute<Core::String> family(Core::String(L"Times"));
+    EXPECT_TRUE(family.parseValue(L""));
+    EXPECT_EQ(family.getValueAsString(), L"");
+    EXPECT_TRUE(family.parseValue(L"  Arial  "));
+    EXPECT_EQ(family.getValue(), L"  Arial  ");
+}
+
+TEST(ScalarAttributes, ImageFilterTextRoundTrips) {
+    for (const Drawing::ImageFilter f : {Drawing::ImageFilter(), Drawing::ImageFilter(1, 2),
+                                         Drawing::ImageFilter(4294967295u, 7)}) {
+        Drawing::ImageFilter back(9, 9);
+        ASSERT_TRUE(Drawing::ImageFilter::parseFilter(back, f.toString()));
+        EXPECT_EQ(back, f);
+    }
+    for (const wchar_t* bad :
+         {L"", L":", L"1", L"1:", L":1", L"1:2:3", L" 1:2", L"1:2 ", L"-1:2", L"4294967296:0"}) {
+        Drawing::ImageFilter out(5, 6);
+        EXPECT_FALSE(Drawing::ImageFilter::parseFilter(out, bad)) << bad;
+        EXPECT_EQ(out, Drawing::ImageFilter(5, 6));
+    }
+}
+
+TEST(ScalarAttributes, CopyFromThroughTheBaseCopiesTheValue) {
+    TXmlAttribute<Core::String> source(Core::String(L"Helvetica"));
+    TXmlAttribute<Core::String> target;
+    Xml::XmlAttribute& generic = target;
+    generic.copyFrom(source);
+    EXPECT_EQ(target.getValue(), L"Helvetica");
+    EXPECT_EQ(source.getValue(), L"Helvetica");
+    EXPECT_EQ(generic.getValueAsString(), L"Helvetica");
+}
+
+TEST(ScalarAttributes, NotEqualIsTheNegationEvenForNaN) {
+    TXmlAttribute<float> nan(std::nanf(""));
+    EXPECT_FALSE(nan == std::nanf(""));
+    EXPECT_TRUE(nan != std::nanf(""));
+    TXmlAttribute<float> one(1.0f);
+    EXPECT_TRUE(one == 1.0f);
+    EXPECT_FALSE(one != 1.0f);
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/Exception.h"
+#include "platform/Log.h"
+#include "platform/SmartPtr.h"
+#include "platform/Vector.h"
+
+namespace {
+
+// Counts live instances so every test can check nothing leaked or died twice.
+struct Tracked : Core::Object {
+    static inline int live = 0;
+    explicit Tracked(int v = 0) : value(v) { ++live; }
+    Tracked(const Tracked& other) : Core::Object(other), value(other.value) { ++live; }
+    ~Tracked() override { --live; }
+    int value;
+};
+
+struct Derived : Tracked {};
+
+// Captures log lines for the duration of a test.
+class LogCapture {
+  public:
+    LogCapture()
+        : previous_(Core::Log::setHandler([this](Core::Log::Level level, const Core::String& text) {
+              lines.emplace_back(level, text);
+          })) {}
+    ~LogCapture() { Core::Log::setHandler(previous_); }
+    std::vector<std::pair<Core::Log::Level, Core::String>> lines;
+
+  private:
+    Core::Log::Handler previous_;
+};
+
+TEST(SmartPtr, CountsReferencesThroughCopiesMovesAndAssignments) {
+    {
+        Core::SmartPtr<Tracked> a(new Tracked(5));
+        EXPECT_EQ(a->getRefCount(), 1);
+        Core::SmartPtr<Tracked> b = a;
+        EXPECT_EQ(a->getRefCount(), 2);
+        Core::SmartPtr<Tracked> c = std::move(b);
+        EXPECT_FALSE(b);  // NOLINT(bugprone-use-after-move)
+        EXPECT_EQ(a->getRefCount(), 2);
+        auto& alias = c;
+        c = alias;  // self-assignment keeps the object alive
+        EXPECT_EQ(a->getRefCount(), 2);
+        c = std::move(alias);
+        EXPECT_EQ(c->value, 5);
+        c = new Tracked(6);  // reassignment releases the old reference
+        EXPECT_EQ(a->getRefCount(), 1);
+        EXPECT_EQ(Tracked::live, 2);
+        Core::SmartPtr<Tracked> fromDerived = Core::SmartPtr<Derived>(new Derived);
+        EXPECT_EQ(fromDerived->getRefCount(), 1);
+        EXPECT_EQ(Tracked::live, 3);
+        fromDerived = nullptr;
+        EXPECT_EQ(Tracked::live, 2);
+    }
+    EXPECT_EQ(Tracked::live, 0);
+}
+
+TEST(SmartPtr, ComparesByIdentity) {
+    Core::SmartPtr<Tracked> a(new Tracked(1));
+    Core::SmartPtr<Tracked> b(new Tracked(1));
+    EXPECT_TRUE(a == Core::SmartPtr<Tracked>(a));
+    EXPECT_FALSE(a == b);
+    EXPECT_TRUE(Core::SmartPtr<Tracked>() == nullptr);
+}
+
+TEST(SmartPtr, DereferencingEmptyRaisesWithItsLocationAfterLogging) {
+    LogCapture log;
+    Core::SmartPtr<Tracked> empty;
+    try {
+        (void)empty->value;
+        FAIL() << "no exception";
+    } catch (const Core::NullPointerException& e) {
+        EXPECT_STREQ(e.getFile(), "SmartPtr");
+        EXPECT_EQ(e.getLine(), 118);
+    }
+    try {
+        (void)(*empty).value;
+        FAIL() << "no exception";
+    } catch (const Core::NullPointerException& e) {
+        EXPECT_EQ(e.getLine(), 124);
+    }
+    ASSERT_EQ(log.lines.size(), 2u);
+    EXPECT_EQ(log.lines[0].first, Core::Log::Level::Error);
+    EXPECT_GE(log.lines[0].second.find(L"SmartPtr"), 0);
+    EXPECT_GE(log.lines[0].second.find(L"118"), 0);
+}
+
+TEST(Log, HandlerCapturesAndRestores) {
+    std::vector<Core::String> first;
+    auto previous = Core::Log::setHandler([&](Core::Log::Level level, const Core::String& text) {
+        if (level == Core::Log::Level::Warning)
+            first.push_back(text);
+    });
+    EXPECT_FALSE(previous);  // the default destination is no handler
+    Core::Log::warning(L"one");
+    Core::Log::error(L"ignored by this handler");
+    auto mine = Core::Log::setHandler(nullptr);
+    EXPECT_TRUE(mine);
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0], L"one");
+}
+
+TEST(Exception, RaiseSetsLocationLogsAndThrowsTheType) {
+    LogCapture log;
+    EXPECT_THROW(Core::raise<Core::UnreacheableCodeException>("LengthAttribute", 130),
+                 Core::UnreacheableCodeException);
+    ASSERT_EQ(log.lines.size(), 1u);
+    EXPECT_GE(log.lines[0].second.find(L"LengthAttribute, line 130"), 0);
+    Core::Exception plain;
+    EXPECT_STREQ(plain.getFile(), "");
+    EXPECT_EQ(plain.getLine(), 0);
+}
+
+TEST(Vector, GrowsCopiesAndDestroysElementsExactlyOnce) {
+    {
+        Core::Vector<Core::SmartPtr<Tracked>> list;
+        EXPECT_TRUE(list.empty());
+        for (int i = 0; i < 100; ++i)
+            list.push_back(Core::SmartPtr<Tracked>(new Tracked(i)));
+        list.push_back(list[0]);  // an element of itself, across a reallocation
+        EXPECT_EQ(list.size(), 101);
+        EXPECT_EQ(list[0]->getRefCount(), 2);
+        Core::Vector<Core::SmartPtr<Tracked>> copy = list;
+        EXPECT_EQ(list[5]->getRefCount(), 2);
+        EXPECT_TRUE(copy == list);
+        auto& same = copy;
+        copy = same;
+        copy.clear();
+        EXPECT_EQ(list[5]->getRefCount(), 1);
+        Core::Vector<Core::SmartPtr<Tracked>> moved = std::move(list);
+        EXPECT_EQ(moved.back()->value, 0);
+        int sum = 0;
+        for (const auto& p : moved)
+            sum += p->value;
+        EXPECT_EQ(sum, 4950);
+        EXPECT_EQ(Tracked::live, 100);
+    }
+    EXPECT_EQ(Tracked::live, 0);
+}
+
+TEST(Vector, ReserveKeepsContentAndEqualityIsElementwise) {
+    Core::Vector<int> a{1, 2, 3};
+    a.reserve(64);
+    EXPECT_GE(a.capacity(), 64);
+    EXPECT_TRUE(a == (Core::Vector<int>{1, 2, 3}));
+    EXPECT_FALSE(a == (Core::Vector<int>{1, 2}));
+    EXPECT_FALSE(a == (Core::Vector<int>{1, 2, 4}));
+    a.pop_back();
+    EXPECT_TRUE(a == (Core::Vector<int>{1, 2}));
+}
+
+}  // namespace
