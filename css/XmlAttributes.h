@@ -18,3 +18,9 @@
 
 // Lengths and measures
 #include "css/lengths/Length.h"
+
+// Vector geometry
+#include "css/geometry/PathData.h"
+#include "css/geometry/Point.h"
+#include "css/geometry/Transform.h"
+#include "platform/RectF.h"
