@@ -18,6 +18,7 @@
 
 // Lengths and measures
 #include "css/lengths/Length.h"
+#include "css/lengths/LengthOrPercent.h"
 
 // Vector geometry
 #include "css/geometry/PathData.h"

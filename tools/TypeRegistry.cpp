@@ -39,6 +39,17 @@ constexpr TypeEntry kTypes[] = {
     entry<Drawing::ImageFilter>("ImageFilter"),
     entry<Xml::Length>("Length"),
     entry<Xml::SLength>("SLength"),
+    entry<Xml::LengthOrPercent>("LengthOrPercent"),
+    entry<Xml::SLengthOrPercent>("SLengthOrPercent"),
+    entry<Xml::Margin>("Margin"),
+    entry<Xml::ColumnWidth>("ColumnWidth"),
+    entry<Xml::TableWidth>("TableWidth"),
+    entry<Xml::LeaderPatternWidth>("LeaderPatternWidth"),
+    entry<Xml::LengthOrPercentAuto>("LengthOrPercentAuto"),
+    entry<Xml::FloatOrPercent>("FloatOrPercent"),
+    entry<Xml::SNullableLength>("SNullableLength"),
+    entry<Xml::DLength>("DLength"),
+    entry<Core::Vector<Xml::SLength>>("Vector<SLength>"),
 };
 
 }  // namespace

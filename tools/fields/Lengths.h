@@ -4,6 +4,7 @@
 #include <string>
 
 #include "css/lengths/Length.h"
+#include "css/lengths/LengthOrPercent.h"
 #include "tools/Fields.h"
 
 namespace xmlattr_tool {
@@ -33,6 +34,22 @@ void addLength(Fields& out, const std::string& prefix, const L& length) {
     out.add(prefix + "unit", unitName(length.getUnit())).add(prefix + "size", length.getSize());
 }
 
+// Kind 1 (a length) or 2 (a percentage), then the length and the fraction.
+template <class M>
+void addMeasure(Fields& out, const M& measure) {
+    out.add("kind", measure.isPercent() ? 2 : 1);
+    addLength(out, "length.", measure.getLength());
+    out.add("percent", measure.getPercent());
+}
+
+template <class A>
+struct AutoPrinter {
+    static void print(const A& value, Fields& out) {
+        out.add("auto", value.isAuto());
+        addMeasure(out, value.getLengthOrPercent());
+    }
+};
+
 }  // namespace lengths
 
 template <>
@@ -44,6 +61,64 @@ template <>
 struct FieldPrinter<Xml::SLength> {
     static void print(const Xml::SLength& value, Fields& out) {
         lengths::addLength(out, "", value);
+    }
+};
+
+template <>
+struct FieldPrinter<Xml::LengthOrPercent> {
+    static void print(const Xml::LengthOrPercent& value, Fields& out) {
+        lengths::addMeasure(out, value);
+    }
+};
+
+template <>
+struct FieldPrinter<Xml::SLengthOrPercent> {
+    static void print(const Xml::SLengthOrPercent& value, Fields& out) {
+        lengths::addMeasure(out, value);
+    }
+};
+
+template <>
+struct FieldPrinter<Xml::Margin> : lengths::AutoPrinter<Xml::Margin> {};
+template <>
+struct FieldPrinter<Xml::ColumnWidth> : lengths::AutoPrinter<Xml::ColumnWidth> {};
+template <>
+struct FieldPrinter<Xml::TableWidth> : lengths::AutoPrinter<Xml::TableWidth> {};
+template <>
+struct FieldPrinter<Xml::LeaderPatternWidth> : lengths::AutoPrinter<Xml::LeaderPatternWidth> {};
+template <>
+struct FieldPrinter<Xml::LengthOrPercentAuto> : lengths::AutoPrinter<Xml::LengthOrPercentAuto> {};
+
+template <>
+struct FieldPrinter<Xml::FloatOrPercent> {
+    static void print(const Xml::FloatOrPercent& value, Fields& out) {
+        out.add("value", value.getValue());
+    }
+};
+
+template <>
+struct FieldPrinter<Xml::SNullableLength> {
+    static void print(const Xml::SNullableLength& value, Fields& out) {
+        lengths::addLength(out, "", value);
+        out.add("null", value.isNull());
+    }
+};
+
+template <>
+struct FieldPrinter<Xml::DLength> {
+    static void print(const Xml::DLength& value, Fields& out) {
+        lengths::addLength(out, "first.", value.getFirst());
+        lengths::addLength(out, "second.", value.getSecond());
+    }
+};
+
+template <>
+struct FieldPrinter<Core::Vector<Xml::SLength>> {
+    static void print(const Core::Vector<Xml::SLength>& value, Fields& out) {
+        out.add("count", value.size());
+        for (int i = 0; i < value.size(); ++i) {
+            lengths::addLength(out, "[" + std::to_string(i) + "].", value[i]);
+        }
     }
 };
 
