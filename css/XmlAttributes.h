@@ -24,4 +24,5 @@
 #include "css/geometry/PathData.h"
 #include "css/geometry/Point.h"
 #include "css/geometry/Transform.h"
+#include "css/geometry/ViewBox.h"
 #include "platform/RectF.h"
