@@ -7,6 +7,7 @@
 #include "tools/Fields.h"
 #include "tools/fields/Scalars.h"
 #include "tools/fields/Lengths.h"
+#include "tools/fields/Geometry.h"
 
 namespace xmlattr_tool {
 
@@ -50,6 +51,12 @@ constexpr TypeEntry kTypes[] = {
     entry<Xml::SNullableLength>("SNullableLength"),
     entry<Xml::DLength>("DLength"),
     entry<Core::Vector<Xml::SLength>>("Vector<SLength>"),
+    entry<Core::Vector<Xml::Transform>>("Vector<Transform>"),
+    entry<Core::Vector<Xml::PathDataCommand>>("Vector<PathDataCommand>"),
+    entry<Core::Vector<Xml::Point>>("Vector<Point>"),
+    entry<Xml::ViewBox>("ViewBox"),
+    entry<Xml::SPreserveAspectRatio>("SPreserveAspectRatio"),
+    entry<Drawing::RectF>("RectF"),
 };
 
 }  // namespace
