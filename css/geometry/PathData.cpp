@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "css/geometry/ListStorage.h"
+#include "css/geometry/GeometryScan.h"
 
 namespace Xml {
 
@@ -86,6 +86,22 @@ SLength readNumber(View text, std::size_t& pos) {
         return SLength();
     const std::size_t start = pos;
     bool sawDigit = false;
+    // Most numbers are a sign, digits and a point: take those without the
+    // table, then go on unit by unit from the first other unit.
+    if (text[pos] == L'-' || text[pos] == L'+')
+        ++pos;
+    int points = 0;
+    for (; pos < n; ++pos) {
+        const wchar_t c = text[pos];
+        if (c >= L'0' && c <= L'9') {
+            sawDigit = true;
+        } else if (c == L'.') {
+            ++points;
+        } else {
+            break;
+        }
+    }
+    const std::size_t plainEnd = pos;
     for (; pos < n; ++pos) {
         const wchar_t c = text[pos];
         if (static_cast<unsigned>(c) >= kNumberUnits.size())
@@ -115,8 +131,12 @@ SLength readNumber(View text, std::size_t& pos) {
         }
         break;
     }
+    const View number = text.substr(start, pos - start);
+    float size = 0;
+    if (pos == plainEnd && sawDigit && points <= 1 && detail::convertPlainNumber(number, size))
+        return SLength(size, SLength::Px);
     SLength value;
-    detail::parseSLength(value, text.substr(start, pos - start));
+    detail::parseSLength(value, number);
     return value;
 }
 

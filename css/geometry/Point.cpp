@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "css/attributes/ParseUtil.h"
-#include "css/geometry/ListStorage.h"
+#include "css/geometry/GeometryScan.h"
 #include "platform/Format.h"
 #include "platform/StringFormatStream.h"
 
@@ -30,6 +30,16 @@ std::size_t numberEnd(View text, std::size_t start) {
         ++i;
     }
     return i;
+}
+
+// SLength's parser, with plain numbers (most coordinates) read directly.
+bool readCoordinate(SLength& target, View number) {
+    float size = 0;
+    if (detail::readPlainNumber(number, size)) {
+        target = SLength(size, SLength::Px);
+        return true;
+    }
+    return detail::parseSLength(target, number);
 }
 
 // The bit of one half of an alignment word: the axis letter, then "Min",
@@ -67,8 +77,8 @@ bool Point::parsePointList(Core::Vector<Point>& points, const Core::String& text
         const std::size_t yEnd = numberEnd(view, yStart);
         SLength x;
         SLength y;
-        if (!detail::parseSLength(x, view.substr(pos, xEnd - pos)) ||
-            !detail::parseSLength(y, view.substr(yStart, yEnd - yStart))) {
+        if (!readCoordinate(x, view.substr(pos, xEnd - pos)) ||
+            !readCoordinate(y, view.substr(yStart, yEnd - yStart))) {
             return false;
         }
         scanned.emplace_back(x, y);
