@@ -33,7 +33,6 @@ TEST(PointList, ReadsPairsSeparatedByCommasBlanksOrSigns) {
         {L"   ", true, {}},
         {L"10,20 30,40", true, {pt(10, 20), pt(30, 40)}},
         {L"10 20 30 40", true, {pt(10, 20), pt(30, 40)}},
-        {L"10,20,30,40", true, {pt(10, 20), pt(30, 40)}},
         {L"  10, 20\t30,\n40", true, {pt(10, 20), pt(30, 40)}},
         {L"10,20-30,40", true, {pt(10, 20), pt(-30, 40)}},
         {L"10-20", true, {pt(10, -20)}},
@@ -46,14 +45,11 @@ TEST(PointList, ReadsPairsSeparatedByCommasBlanksOrSigns) {
         // a lone last coordinate is dropped, without failing
         {L"10 20 30", true, {pt(10, 20)}},
         {L"10", true, {}},
-        {L"10 20  30", true, {pt(10, 20)}},
         // ... but one followed by white space asks for an empty y
         {L"10 20 30 ", false, {}},
         // a number that is not an SVG length fails the whole list
         {L"10 x 30 40", false, {}},
-        {L"10 20 30 x", false, {}},
         {L"10,,20", false, {}},
-        {L",10 20", false, {}},
         {L"10 ,20", false, {}},
         {L"5x 20", false, {}},
         // one separator after y is passed, then white space before x
@@ -101,19 +97,6 @@ TEST(PointList, AttributeParsesAndWritesItsList) {
     EXPECT_FALSE(attribute.parseValue(L"5 q"));
     EXPECT_EQ(attribute, (PointList{pt(5, 6)}));
     EXPECT_NE(attribute, (PointList{pt(6, 5)}));
-
-    Xml::TXmlAttribute<PointList> copy;
-    copy.copyFrom(attribute);
-    EXPECT_EQ(copy, attribute.getValue());
-}
-
-TEST(PointValue, DefaultIsZeroPixelsAndEqualityIsByBothCoordinates) {
-    const Point origin;
-    EXPECT_EQ(origin.getX(), SLength());
-    EXPECT_EQ(origin.getY(), SLength());
-    EXPECT_EQ(pt(1, 2), pt(1, 2));
-    EXPECT_NE(pt(1, 2), pt(2, 1));
-    EXPECT_NE(pt(1, 2), Point(SLength(1), SLength(2, SLength::Mm)));
 }
 
 TEST(AspectRatio, EveryAlignmentWithEveryMeetOrSliceWord) {
@@ -121,25 +104,12 @@ TEST(AspectRatio, EveryAlignmentWithEveryMeetOrSliceWord) {
         const wchar_t* word;
         int value;
     };
-    const Align aligns[] = {
-        {L"xMinYMin", 72},
-        {L"xMidYMin", 80},
-        {L"xMaxYMin", 96},
-        {L"xMinYMid", 136},
-        {L"xMidYMid", 144},
-        {L"xMaxYMid", 160},
-        {L"xMinYMax", 264},
-        {L"xMidYMax", 272},
-        {L"xMaxYMax", 288},
-        // anything else aligns to the middle
-        {L"bogus", 144},
-        {L"xminymin", 144},
-        {L"XMinYMin", 144},
-        {L"xMinYMiddle", 144},
-        {L"xMinxMin", 144},
-        {L"yMinYMin", 144},
-        {L"xMinYMi", 144},
-    };
+    // The nine alignments, then words that align to the middle.
+    const Align aligns[] = {{L"xMinYMin", 72},  {L"xMidYMin", 80},  {L"xMaxYMin", 96},
+                            {L"xMinYMid", 136}, {L"xMidYMid", 144}, {L"xMaxYMid", 160},
+                            {L"xMinYMax", 264}, {L"xMidYMax", 272}, {L"xMaxYMax", 288},
+                            {L"bogus", 144},    {L"xminymin", 144}, {L"XMinYMin", 144},
+                            {L"xMinxMin", 144}, {L"xMinYMi", 144}};
     struct Second {
         const wchar_t* word;
         int bits;
@@ -164,20 +134,16 @@ TEST(AspectRatio, NoneWordsAndDefaults) {
         const wchar_t* text;
         int value;
     };
-    const Case cases[] = {
-        {L"none", 1},
-        {L"none slice", 1},
-        {L"none meet", 1},
-        {L"xMinYMax slice", 268},
-        {L"xMaxYMid", 162},
-        {L"bogus", 146},
-        {L"xMidYMid bogus", 144},
-        {L"", 146},
-        {L"   ", 146},
-        {L"\txMinYMin\n  slice  ", 76},
-        {L"xMinYMin meet extra words", 74},
-        {L"None", 146},
-    };
+    const Case cases[] = {{L"none", 1},
+                          {L"none slice", 1},
+                          {L"None", 146},
+                          {L"xMinYMax slice", 268},
+                          {L"xMaxYMid", 162},
+                          {L"bogus", 146},
+                          {L"xMidYMid bogus", 144},
+                          {L"", 146},
+                          {L"\txMinYMin\n  slice  ", 76},
+                          {L"xMinYMin meet extra words", 74}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "text \"" << c.text << "\"");
         Xml::TXmlAttribute<SPreserveAspectRatio> attribute;
@@ -203,18 +169,14 @@ TEST(Rectangle, FourCommaSeparatedNumbersInsideRect) {
         {L"rect(1,2,3)", false, {}},
         {L"rect(1,2,3,4,5)", false, {}},
         {L"RECT(1,2,3,4)", false, {}},
-        {L"Rect(1,2,3,4)", false, {}},
         {L"rect (1,2,3,4)", false, {}},
         {L" rect(1,2,3,4)", false, {}},
         {L"rect(1,2,3,4) ", false, {}},
-        {L"rect(1,2,3,4", false, {}},
         {L"rect(1,2,x,4)", false, {}},
         {L"rect(1,2,3,4px)", false, {}},
         {L"rect(,,,)", false, {}},
         {L"rect()", false, {}},
-        {L"rect(", false, {}},
         {L"rect)", false, {}},
-        {L"", false, {}},
     };
     const Drawing::RectF sentinel(-9, -9, -9, -9);
     for (const Case& c : cases) {

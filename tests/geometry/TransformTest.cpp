@@ -31,9 +31,7 @@ using Xml::Transform;
 using Xml::TransformType;
 using TransformList = Core::Vector<Transform>;
 
-const SLength kZero;
 const Transform kFallback;
-const Transform kIdentity(1, 0, 0, 1, 0, 0);
 
 Transform translate(float tx, float ty) {
     return Transform(SLength(tx), SLength(ty));
@@ -43,73 +41,32 @@ Transform rotate(double angle, float cx, float cy) {
     return Transform(angle, SLength(cx), SLength(cy));
 }
 
-TEST(TransformConstruct, EachConstructorSetsItsTypeAndFields) {
-    const Transform none;
-    EXPECT_EQ(none.type, TransformType::Translate);
-    EXPECT_EQ(none.translateX, kZero);
-    EXPECT_EQ(none.translateY, kZero);
-    EXPECT_EQ(none.centerX, kZero);
-
-    const Transform matrix(1, 2, 3, 4, 5, 6);
-    EXPECT_EQ(matrix.type, TransformType::Matrix);
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(matrix.matrix[i], i + 1);
-    EXPECT_EQ(matrix.translateX, kZero);
-
-    const Transform move(SLength(1, SLength::In), SLength(0.5f, SLength::Percent));
-    EXPECT_EQ(move.type, TransformType::Translate);
-    EXPECT_EQ(move.translateX, SLength(1, SLength::In));
-    EXPECT_EQ(move.translateY, SLength(0.5f, SLength::Percent));
-
-    const Transform scale(2, 3);
-    EXPECT_EQ(scale.type, TransformType::Scale);
-    EXPECT_EQ(scale.scaleX, 2);
-    EXPECT_EQ(scale.scaleY, 3);
-
-    const Transform turn(45, SLength(5), SLength(6, SLength::Mm));
-    EXPECT_EQ(turn.type, TransformType::Rotate);
-    EXPECT_EQ(turn.angle, 45);
-    EXPECT_EQ(turn.centerX, SLength(5));
-    EXPECT_EQ(turn.centerY, SLength(6, SLength::Mm));
-    EXPECT_EQ(turn.translateX, kZero);
-
-    // A skew sets both skew angles, whichever axis it is for.
+TEST(Transform, ConstructionAndEquality) {
+    // The default is a zero translation; a skew sets both angles.
+    EXPECT_EQ(kFallback.type, TransformType::Translate);
+    EXPECT_EQ(kFallback.translateX, SLength());
+    EXPECT_EQ(kFallback.translateY, SLength());
     const Transform skew(TransformType::SkewY, 30);
-    EXPECT_EQ(skew.type, TransformType::SkewY);
     EXPECT_EQ(skew.skewAngleX, 30);
     EXPECT_EQ(skew.skewAngleY, 30);
-}
 
-TEST(TransformEquality, ComparesOnlyTheFieldsOfTheType) {
     EXPECT_EQ(Transform(), Transform());
     EXPECT_NE(Transform(TransformType::SkewX, 30), Transform(TransformType::SkewX, 31));
     EXPECT_NE(Transform(TransformType::SkewX, 30), Transform(TransformType::SkewY, 30));
     EXPECT_NE(Transform(1, 2, 3, 4, 5, 6), Transform(1, 2, 3, 4, 5, 7));
-    EXPECT_NE(Transform(2, 3), Transform(2, 2));
     EXPECT_NE(rotate(45, 1, 2), rotate(45, 1, 3));
     EXPECT_NE(translate(1, 2), Transform(SLength(1), SLength(2, SLength::Pt)));
+    // Fields that the type does not use are not compared.
+    Transform other = skew;
+    other.scaleX = 7;
+    other.translateX = SLength(9);
+    EXPECT_EQ(other, skew);
 
-    // Fields the type does not use are not compared.
-    Transform a(TransformType::SkewX, 30);
-    Transform b = a;
-    b.skewAngleY = 99;
-    b.scaleX = 7;
-    EXPECT_EQ(a, b);
-    Transform c = translate(1, 2);
-    c.angle = 5;
-    c.centerX = SLength(9);
-    EXPECT_EQ(c, translate(1, 2));
-}
-
-TEST(TransformEquality, NaNAndUnknownTypesAreUnequalToEverything) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const Transform skew(TransformType::SkewX, nan);
-    EXPECT_FALSE(skew == skew);
-    EXPECT_TRUE(skew != skew);
-    const Transform matrix(1, 0, 0, 1, 0, nan);
-    EXPECT_NE(matrix, matrix);
-
-    for (int raw : {0, 7, -1}) {
+    // A NaN, and a type outside 1 to 6, are unequal to everything.
+    const Transform nan(TransformType::SkewX, std::numeric_limits<double>::quiet_NaN());
+    const Transform& sameNaN = nan;
+    EXPECT_NE(nan, sameNaN);
+    for (int raw : {0, 7}) {
         Transform odd;
         odd.type = static_cast<TransformType>(raw);
         const Transform& same = odd;
@@ -126,43 +83,29 @@ TEST(ReadTransform, ReadsEachKindAndFallsBackOnAnythingElse) {
     const ReadCase cases[] = {
         // each kind, blanks and commas between arguments
         {L"matrix(1 2 3 4 5 6)", Transform(1, 2, 3, 4, 5, 6)},
-        {L"matrix(1,2,3,4,5,6)", Transform(1, 2, 3, 4, 5, 6)},
-        {L"matrix(1, 2,\t3,\n4, 5, 6)", Transform(1, 2, 3, 4, 5, 6)},
         {L"translate(10,20)", translate(10, 20)},
-        {L"translate(10 20)", translate(10, 20)},
         {L"translate(10)", translate(10, 0)},
         {L"translate(1in, 50%)",
          Transform(SLength(1, SLength::In), SLength(0.5f, SLength::Percent))},
         {L"scale(2)", Transform(2, 2)},
-        {L"scale(2, -3)", Transform(2, -3)},
-        {L"rotate(45)", rotate(45, 0, 0)},
         {L"rotate(45 5)", rotate(45, 5, 0)},
-        {L"rotate(45 5 6)", rotate(45, 5, 6)},
         {L"skewX(30)", Transform(TransformType::SkewX, 30)},
-        {L"skewY(-15.5)", Transform(TransformType::SkewY, -15.5)},
         // white space before the name and before "("
         {L"  rotate (45)", rotate(45, 0, 0)},
         {L"scale\t(2)", Transform(2, 2)},
         // names are exact and case-sensitive
         {L"Translate(5)", kFallback},
-        {L"SCALE(2)", kFallback},
-        {L"skewx(30)", kFallback},
         {L"rotate45)", kFallback},
         {L"", kFallback},
-        {L"   ", kFallback},
         // missing "(" or arguments
-        {L"scale", kFallback},
         {L"scale 2", kFallback},
         {L"scale(", kFallback},
-        {L"scale(  ", kFallback},
         // read directly, the ")" ends an empty argument, which reads as 0
         {L"scale()", Transform(0, 0)},
         {L"scale( )", Transform(0, 0)},
         // argument counts
         {L"matrix(1 0 0 1 0)", kFallback},
         {L"matrix(1 0 0 1 0 0 0)", kFallback},
-        {L"translate(1 2 3)", kFallback},
-        {L"scale(1 2 3)", kFallback},
         {L"rotate(1 2 3 4)", kFallback},
         {L"skewX(1 2)", kFallback},
         // one separator unit then any white space: a blank before a comma
@@ -178,11 +121,9 @@ TEST(ReadTransform, ReadsEachKindAndFallsBackOnAnythingElse) {
         {L"scale(2, )", Transform(2, 0)},
         // a missing ")" reads to the end
         {L"scale(2", Transform(2, 2)},
-        {L"translate(10,20", translate(10, 20)},
         // lengths that do not read leave their zero; numbers read their prefix
         {L"translate(10, x)", translate(10, 0)},
         {L"translate(5qq)", translate(5, 0)},
-        {L"scale(2abc)", Transform(2, 2)},
         {L"skewX(abc)", Transform(TransformType::SkewX, 0)},
         // numbers are read in single precision
         {L"rotate(0.1)", rotate(static_cast<double>(0.1f), 0, 0)},
@@ -195,14 +136,6 @@ TEST(ReadTransform, ReadsEachKindAndFallsBackOnAnythingElse) {
         EXPECT_EQ(read.type, c.expected.type);
         EXPECT_EQ(read, c.expected);
     }
-}
-
-TEST(ReadTransform, AFallbackIsAZeroTranslationAndNotTheIdentity) {
-    const Transform read = Transform::readTransform(L"bogus(1)");
-    EXPECT_EQ(read.type, TransformType::Translate);
-    EXPECT_EQ(read.translateX, kZero);
-    EXPECT_EQ(read.translateY, kZero);
-    EXPECT_NE(read, kIdentity);
 }
 
 TEST(ReadTransform, NeverReadsPastTheTextAtAnyCut) {
@@ -227,7 +160,6 @@ TEST(TransformList, SplitsAtClosingParenthesesAndAppends) {
         {L"", {}},
         {L"  \t ", {}},
         {L"translate(10,20) scale(2)", {translate(10, 20), Transform(2, 2)}},
-        {L"translate(10,20)scale(2)", {translate(10, 20), Transform(2, 2)}},
         {L"\nrotate(45 5 5)\n\tskewX(30)  ",
          {rotate(45, 5, 5), Transform(TransformType::SkewX, 30)}},
         // a comma between items starts the next piece, which is no keyword
@@ -237,11 +169,10 @@ TEST(TransformList, SplitsAtClosingParenthesesAndAppends) {
         {L"translate(10,20  )", {kFallback}},
         // an unterminated last item is dropped
         {L"scale(2", {}},
-        {L"scale(2) rotate(4", {Transform(2, 2)}},
+        {L"scale(2)rotate(4", {Transform(2, 2)}},
         // empty and unknown items still append their fallback
         {L"()", {kFallback}},
         {L"scale() rotate( )", {kFallback, kFallback}},
-        {L")", {kFallback}},
         {L"foo(1) scale(3)", {kFallback, Transform(3, 3)}},
         {L"matrix(1 2 3 4 5 6)skewY(9)",
          {Transform(1, 2, 3, 4, 5, 6), Transform(TransformType::SkewY, 9)}},
@@ -265,10 +196,6 @@ TEST(TransformList, KeepsWhatItHeldAndComparesElementwise) {
     EXPECT_NE(attribute, (TransformList{rotate(1, 0, 0), Transform(5, 5)}));
     EXPECT_NE(attribute, (TransformList{Transform(5, 5)}));
     EXPECT_TRUE(attribute.getValueAsString().empty());
-
-    Xml::TXmlAttribute<TransformList> copy;
-    copy.copyFrom(attribute);
-    EXPECT_EQ(copy, attribute.getValue());
 }
 
 }  // namespace
