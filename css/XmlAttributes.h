@@ -16,9 +16,30 @@
 #include "css/attributes/ScalarAttributes.h"
 #include "css/attributes/XmlAttribute.h"
 
+// Colours
+#include "css/colours/BoxShadow.h"
+#include "css/colours/ColorParse.h"
+#include "css/colours/NamedColors.h"
+#include "css/colours/SColor.h"
+#include "platform/Color.h"
+#include "platform/SpotColor.h"
+
 // Lengths and measures
 #include "css/lengths/Length.h"
 #include "css/lengths/LengthOrPercent.h"
+
+// Language tags
+#include "css/language/Language.h"
+#include "platform/LanguageId.h"
+
+// Chart values
+#include "css/chart/Value.h"
+#include "platform/DateTime.h"
+
+// Keyword enumerations
+#include "css/keywords/FontKeywords.h"
+#include "css/keywords/Keyword.h"
+#include "css/keywords/PageKeywords.h"
 
 // Vector geometry
 #include "css/geometry/PathData.h"

@@ -5,8 +5,12 @@
 
 #include "css/XmlAttributes.h"
 #include "tools/Fields.h"
-#include "tools/fields/Scalars.h"
+#include "tools/fields/Colours.h"
 #include "tools/fields/Lengths.h"
+#include "tools/fields/Keywords.h"
+#include "tools/fields/Scalars.h"
+#include "tools/fields/Language.h"
+#include "tools/fields/Chart.h"
 #include "tools/fields/Geometry.h"
 
 namespace xmlattr_tool {
@@ -38,8 +42,15 @@ constexpr TypeEntry kTypes[] = {
     entry<Core::String>("String"),
     entry<Xml::Url>("Url"),
     entry<Drawing::ImageFilter>("ImageFilter"),
+    entry<Core::SmartPtr<Drawing::Color>>("Color"),
+    entry<Xml::SColor>("SColor"),
+    entry<Xml::SNullableColor>("SNullableColor"),
     entry<Xml::Length>("Length"),
     entry<Xml::SLength>("SLength"),
+    entry<Xml::BoxShadow>("BoxShadow"),
+    entry<Xml::Language>("Language"),
+    entry<Xml::Value>("Value"),
+    entry<Xml::AxisUnits>("AxisUnits"),
     entry<Xml::LengthOrPercent>("LengthOrPercent"),
     entry<Xml::SLengthOrPercent>("SLengthOrPercent"),
     entry<Xml::Margin>("Margin"),
@@ -51,6 +62,41 @@ constexpr TypeEntry kTypes[] = {
     entry<Xml::SNullableLength>("SNullableLength"),
     entry<Xml::DLength>("DLength"),
     entry<Core::Vector<Xml::SLength>>("Vector<SLength>"),
+    entry<Xml::FontStyle>("FontStyle"),
+    entry<Xml::FontWeight>("FontWeight"),
+    entry<Xml::FontVariant>("FontVariant"),
+    entry<Xml::TextLineStyle>("TextLineStyle"),
+    entry<Xml::TextAlign>("TextAlign"),
+    entry<Xml::TextDirection>("TextDirection"),
+    entry<Xml::WhiteSpaceTreatment>("WhiteSpaceTreatment"),
+    entry<Xml::LinefeedTreatment>("LinefeedTreatment"),
+    entry<Xml::WrapOption>("WrapOption"),
+    entry<Xml::LineStackingStrategy>("LineStackingStrategy"),
+    entry<Xml::LineHeightShiftAdjustment>("LineHeightShiftAdjustment"),
+    entry<Xml::AlignmentBaseline>("AlignmentBaseline"),
+    entry<Xml::DisplayAlign>("DisplayAlign"),
+    entry<Xml::Visibility>("Visibility"),
+    entry<Xml::LeaderPattern>("LeaderPattern"),
+    entry<Xml::LeaderAlignment>("LeaderAlignment"),
+    entry<Xml::TabStopType>("TabStopType"),
+    entry<Xml::TabPattern>("TabPattern"),
+    entry<Xml::Break>("Break"),
+    entry<Xml::Keep>("Keep"),
+    entry<Xml::ForcePageCount>("ForcePageCount"),
+    entry<Xml::PagePosition>("PagePosition"),
+    entry<Xml::Parity>("Parity"),
+    entry<Xml::BlankOrNotBlank>("BlankOrNotBlank"),
+    entry<Xml::ReferenceOrientation>("ReferenceOrientation"),
+    entry<Xml::Span>("Span"),
+    entry<Xml::FootnoteRestartRule>("FootnoteRestartRule"),
+    entry<Xml::RetrieveBoundary>("RetrieveBoundary"),
+    entry<Xml::RetrievePosition>("RetrievePosition"),
+    entry<Xml::RetrieveBoundaryWithinTable>("RetrieveBoundaryWithinTable"),
+    entry<Xml::RetrievePositionWithinTable>("RetrievePositionWithinTable"),
+    entry<Xml::PageConstraint>("PageConstraint"),
+    entry<Xml::PageRegionConstraint>("PageRegionConstraint"),
+    entry<Xml::AlignmentConstraint>("AlignmentConstraint"),
+    entry<Xml::MaxRepeats>("MaxRepeats"),
     entry<Core::Vector<Xml::Transform>>("Vector<Transform>"),
     entry<Core::Vector<Xml::PathDataCommand>>("Vector<PathDataCommand>"),
     entry<Core::Vector<Xml::Point>>("Vector<Point>"),

@@ -1,0 +1,60 @@
+// BoxShadow: a CSS box shadow, horizontal and vertical offsets, a blur radius
+// and a colour.
+//
+// The copy constructor shares the colour object; the four-argument
+// constructor and assignment give the new value a clone of it, so after
+// a = b the two shadows hold distinct colour objects (and are not equal).
+#pragma once
+
+#include "css/colours/ColorParse.h"
+#include "css/lengths/Length.h"
+
+namespace Xml {
+
+class BoxShadow {
+  public:
+    BoxShadow() = default;
+    BoxShadow(const Length& dx, const Length& dy, const Length& blurRadius,
+              SmartPtr<Drawing::Color> color);
+    BoxShadow(const BoxShadow& other) = default;
+    BoxShadow& operator=(const BoxShadow& other);
+    ~BoxShadow() = default;
+
+    Length getDx() const { return dx_; }
+    Length getDy() const { return dy_; }
+    Length getBlurRadius() const { return blurRadius_; }
+    SmartPtr<Drawing::Color> getColor() const { return color_; }
+
+    // Equal lengths and the same colour object.
+    bool operator==(const BoxShadow& other) const;
+
+    // Reads the blank-separated pieces of text in place: lengths fill dx, dy
+    // and the blur radius in that order, one colour may stand anywhere, and
+    // the first piece that fits nowhere (or an empty one) ends the reading.
+    // Fields not found keep their values. Always true: even the empty text
+    // is one (empty) piece, which ends the reading at once.
+    bool readFromString(const Core::String& text);
+
+    // dx, dy, blur radius and colour as text, joined by single blanks.
+    static Core::String getValueAsString(const BoxShadow& shadow);
+
+  private:
+    Length dx_;
+    Length dy_;
+    Length blurRadius_;
+    SmartPtr<Drawing::Color> color_;
+};
+
+template <>
+struct AttributeTraits<BoxShadow> {
+    // Reads into a default shadow, so every field missing from the text takes
+    // its default; the held value is replaced only on success.
+    static bool parse(BoxShadow& value, const Core::String& text);
+    static Core::String format(const BoxShadow& value) {
+        return BoxShadow::getValueAsString(value);
+    }
+};
+
+extern template class TXmlAttribute<BoxShadow>;
+
+}  // namespace Xml

@@ -1,0 +1,69 @@
+// SVG paints: SColor (no paint, a paint-server reference "url(#id)", or a
+// colour) and SNullableColor, an SColor that also tells whether it was read
+// from attribute text. Colour objects are shared by copies and assignments.
+#pragma once
+
+#include <cstdint>
+
+#include "css/colours/ColorParse.h"
+
+namespace Xml {
+
+class SColor {
+  public:
+    enum ColorType : std::int32_t { None = 0, Reference = 1, ColorValue = 2 };
+
+    SColor() = default;
+    // A paint-server reference, including its leading "#".
+    explicit SColor(const Core::String& url) : type_(Reference), url_(url) {}
+    // A colour (shared); an empty pointer still makes a ColorValue.
+    explicit SColor(SmartPtr<Drawing::Color> color) : type_(ColorValue), color_(std::move(color)) {}
+
+    ColorType getType() const { return type_; }
+    SmartPtr<Drawing::Color> getColor() const { return color_; }
+    const Core::String& getUrl() const { return url_; }
+
+    // Same type and, by type, nothing more (None), the same url (Reference)
+    // or the same colour object (ColorValue).
+    bool operator==(const SColor& other) const;
+
+    // "url(...#id...)" as a reference; any other text through the colour
+    // attribute's parser. On false the target is unchanged.
+    static bool parseSColor(SColor& target, const Core::String& text);
+
+  private:
+    ColorType type_ = None;
+    SmartPtr<Drawing::Color> color_;
+    Core::String url_;
+};
+
+// An SColor that starts null; a successful parse of its attribute clears the
+// flag. The flag takes no part in equality.
+class SNullableColor : public SColor {
+  public:
+    SNullableColor() = default;
+    explicit SNullableColor(SmartPtr<Drawing::Color> color) : SColor(std::move(color)) {}
+
+    bool isNull() const { return null_; }
+    void setNull(bool null) { null_ = null; }
+
+  private:
+    bool null_ = true;
+};
+
+template <>
+struct AttributeTraits<SColor> : NoTextFormat {
+    static bool parse(SColor& value, const Core::String& text) {
+        return SColor::parseSColor(value, text);
+    }
+};
+
+template <>
+struct AttributeTraits<SNullableColor> : NoTextFormat {
+    static bool parse(SNullableColor& value, const Core::String& text);
+};
+
+extern template class TXmlAttribute<SColor>;
+extern template class TXmlAttribute<SNullableColor>;
+
+}  // namespace Xml

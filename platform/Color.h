@@ -1,0 +1,134 @@
+// Drawing colours: reference-counted colour objects held through
+// Core::SmartPtr<Drawing::Color>, and the ICC colour spaces they may refer to.
+//
+// Colour objects are immutable once built (ICCColor's fallback is set right
+// after construction), so one object may be shared by many holders.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/SmartPtr.h"
+#include "platform/String.h"
+
+namespace Drawing {
+
+class Color;
+
+// An sRGB triple, the common denominator every colour converts to.
+struct RGBValue {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+
+    friend bool operator==(const RGBValue& a, const RGBValue& b) {
+        return a.r == b.r && a.g == b.g && a.b == b.b;
+    }
+};
+
+// Relative luminance of an sRGB triple in [0, 1], Rec. 601 weights.
+double luminanceOf(const RGBValue& rgb);
+
+class ColorSpace : public Core::Object {
+  public:
+    enum class Type { DeviceGray, DeviceRGB, DeviceCMYK, ICCBased };
+
+    virtual Type getType() const = 0;
+    // Components a colour of this space carries; 0 when not known.
+    virtual int getComponentsCount() const = 0;
+    // Gray level in [0, 1] of a colour of this space.
+    virtual double toGray(const Color& color) const = 0;
+};
+
+// A colour space described by a named ICC profile. The profile itself is the
+// output device's business; this object only names it.
+class ICCColorSpace : public ColorSpace {
+  public:
+    explicit ICCColorSpace(const Core::String& profileName, int componentsCount = 0)
+        : profileName_(profileName), componentsCount_(componentsCount) {}
+
+    Type getType() const override { return Type::ICCBased; }
+    int getComponentsCount() const override { return componentsCount_; }
+    double toGray(const Color& color) const override;
+
+    const Core::String& getProfileName() const { return profileName_; }
+
+  private:
+    Core::String profileName_;
+    int componentsCount_;
+};
+
+class Color : public Core::Object {
+  public:
+    // The colour space of an ICC colour; empty for the device colours.
+    virtual Core::SmartPtr<ColorSpace> getColorSpace() const { return {}; }
+    // A new object holding the same value.
+    virtual Core::SmartPtr<Color> clone() const = 0;
+    virtual RGBValue toRGB() const = 0;
+    virtual double getLuminance() const { return luminanceOf(toRGB()); }
+};
+
+class RGBColor : public Color {
+  public:
+    RGBColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) : rgb_{r, g, b} {}
+
+    Core::SmartPtr<Color> clone() const override;
+    RGBValue toRGB() const override { return rgb_; }
+
+    std::uint8_t getR() const { return rgb_.r; }
+    std::uint8_t getG() const { return rgb_.g; }
+    std::uint8_t getB() const { return rgb_.b; }
+
+  private:
+    RGBValue rgb_;
+};
+
+// Components as given, normally fractions in [0, 1]; conversions clamp them.
+class CMYKColor : public Color {
+  public:
+    CMYKColor(double c, double m, double y, double k) : c_(c), m_(m), y_(y), k_(k) {}
+
+    Core::SmartPtr<Color> clone() const override;
+    RGBValue toRGB() const override;
+
+    double getC() const { return c_; }
+    double getM() const { return m_; }
+    double getY() const { return y_; }
+    double getK() const { return k_; }
+
+  private:
+    double c_, m_, y_, k_;
+};
+
+// Naive device conversion of CMYK fractions (clamped to [0, 1]) to sRGB.
+RGBValue cmykToRGB(double c, double m, double y, double k);
+
+// A colour in an ICC profile's space, with an sRGB fallback for devices that
+// cannot use the profile.
+class ICCColor : public Color {
+  public:
+    static constexpr int kMaxComponents = 4;
+
+    // count is 1, 3 or 4; components past count are stored as 0.
+    ICCColor(int count, const float components[kMaxComponents],
+             Core::SmartPtr<ICCColorSpace> colorSpace);
+
+    Core::SmartPtr<ColorSpace> getColorSpace() const override { return colorSpace_; }
+    Core::SmartPtr<Color> clone() const override;
+    RGBValue toRGB() const override { return fallBack_; }
+
+    void setFallBack(std::uint8_t r, std::uint8_t g, std::uint8_t b) { fallBack_ = {r, g, b}; }
+    int getColorCount() const { return count_; }
+    // Component i (0 to 3); 0 past the count and outside that range.
+    float getColor(int i) const;
+    std::uint8_t getFallBackR() const { return fallBack_.r; }
+    std::uint8_t getFallBackG() const { return fallBack_.g; }
+    std::uint8_t getFallBackB() const { return fallBack_.b; }
+
+  private:
+    int count_;
+    float components_[kMaxComponents] = {0, 0, 0, 0};
+    Core::SmartPtr<ICCColorSpace> colorSpace_;
+    RGBValue fallBack_;
+};
+
+}  // namespace Drawing

@@ -1,0 +1,127 @@
+#include "css/colours/SColor.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/colours/ColourTestSupport.h"
+
+namespace {
+
+using colour_test::CountedColor;
+using colour_test::narrow;
+using colour_test::WarningLog;
+using Xml::SColor;
+using Xml::SmartPtr;
+using Xml::SNullableColor;
+using Xml::TXmlAttribute;
+
+TEST(SColor, ReferencesRunFromTheHashToABlankOrParenthesis) {
+    struct Case {
+        const wchar_t* text;
+        const wchar_t* url;
+    };
+    for (const Case& c :
+         {Case{L"url(#grad1)", L"#grad1"}, Case{L"url(#a b)", L"#a"}, Case{L"url(#open", L"#open"},
+          Case{L"url('#q')", L"#q'"}, Case{L"url(x#y)", L"#y"}, Case{L"url(#)", L"#"},
+          Case{L"urlx(#id)", L"#id"}}) {
+        SColor value;
+        ASSERT_TRUE(SColor::parseSColor(value, c.text)) << narrow(c.text);
+        EXPECT_EQ(value.getType(), SColor::Reference);
+        EXPECT_EQ(narrow(value.getUrl()), narrow(c.url));
+        EXPECT_FALSE(value.getColor());
+    }
+}
+
+TEST(SColor, RejectedTextsLeaveTheTargetUnchanged) {
+    const SColor before(L"#keep");
+    for (const wchar_t* text : {L"url(grad1)", L"url#id", L"url", L"blue ", L"foo", L"Red", L""}) {
+        SColor value = before;
+        EXPECT_FALSE(SColor::parseSColor(value, text)) << narrow(text);
+        EXPECT_TRUE(value == before);
+        EXPECT_EQ(narrow(value.getUrl()), "#keep");
+    }
+}
+
+TEST(SColor, ColourTextsGoThroughTheColourParser) {
+    SColor value(L"#ref");
+    ASSERT_TRUE(SColor::parseSColor(value, L"red"));
+    EXPECT_EQ(value.getType(), SColor::ColorValue);
+    ASSERT_TRUE(value.getColor());
+    EXPECT_TRUE(value.getUrl().empty());
+
+    for (const wchar_t* text : {L"none", L"transparent"}) {
+        ASSERT_TRUE(SColor::parseSColor(value, text));
+        EXPECT_EQ(value.getType(), SColor::None);
+        EXPECT_FALSE(value.getColor());
+    }
+
+    // The colour parser's warnings are written as there.
+    WarningLog log;
+    EXPECT_FALSE(SColor::parseSColor(value, L"rgb-icc(1,2,3,#P)"));
+    EXPECT_EQ(log.warnings().size(), 1u);
+}
+
+TEST(SColor, Equality) {
+    SColor a;
+    SColor b;
+    EXPECT_TRUE(a == b);
+    ASSERT_TRUE(SColor::parseSColor(a, L"red"));
+    ASSERT_TRUE(SColor::parseSColor(b, L"red"));
+    EXPECT_FALSE(a == b);  // two colour objects
+    b = a;
+    EXPECT_TRUE(a == b);
+    EXPECT_EQ(a.getColor().get(), b.getColor().get());
+
+    ASSERT_TRUE(SColor::parseSColor(a, L"url(#g)"));
+    ASSERT_TRUE(SColor::parseSColor(b, L"url(#g)"));
+    EXPECT_TRUE(a == b);
+    EXPECT_FALSE(a == SColor(L"#G"));
+    EXPECT_FALSE(SColor() == SColor(SmartPtr<Drawing::Color>()));  // None against ColorValue
+    EXPECT_TRUE(SColor(SmartPtr<Drawing::Color>()) == SColor(SmartPtr<Drawing::Color>()));
+    EXPECT_EQ(SColor(SmartPtr<Drawing::Color>()).getType(), SColor::ColorValue);
+}
+
+TEST(SColor, AttributesShareColoursAndHaveNoText) {
+    ASSERT_EQ(CountedColor::alive, 0);
+    {
+        const SmartPtr<Drawing::Color> colour = new CountedColor;
+        TXmlAttribute<SColor> a{SColor(colour)};
+        TXmlAttribute<SColor> b(a);
+        TXmlAttribute<SColor> c;
+        c.copyFrom(a);
+        EXPECT_EQ(colour->getRefCount(), 4);
+        EXPECT_TRUE(a == b.getValue());
+        EXPECT_FALSE(a != c.getValue());
+        EXPECT_TRUE(a.getValueAsString().empty());
+        EXPECT_FALSE(b.parseValue(L"foo"));
+        EXPECT_EQ(colour->getRefCount(), 4);
+        ASSERT_TRUE(b.parseValue(L"url(#x)"));
+        ASSERT_TRUE(c.parseValue(L"none"));
+        EXPECT_EQ(colour->getRefCount(), 2);
+        EXPECT_TRUE(b.getValueAsString().empty());
+    }
+    EXPECT_EQ(CountedColor::alive, 0);
+}
+
+TEST(SNullableColor, StartsNullAndOnlyASuccessfulParseClearsIt) {
+    TXmlAttribute<SNullableColor> attribute;
+    EXPECT_TRUE(attribute->isNull());
+    EXPECT_FALSE(attribute.parseValue(L"foo"));
+    EXPECT_TRUE(attribute->isNull());
+    ASSERT_TRUE(attribute.parseValue(L"red"));
+    EXPECT_FALSE(attribute->isNull());
+    EXPECT_EQ(attribute->getType(), SColor::ColorValue);
+    EXPECT_TRUE(attribute.getValueAsString().empty());
+
+    EXPECT_TRUE(SNullableColor(SmartPtr<Drawing::Color>(new Drawing::RGBColor(1, 2, 3))).isNull());
+
+    // The flag travels with copies and takes no part in equality.
+    TXmlAttribute<SNullableColor> copy;
+    copy.copyFrom(attribute);
+    EXPECT_FALSE(copy->isNull());
+    SNullableColor flagged = attribute.getValue();
+    flagged.setNull(true);
+    EXPECT_TRUE(attribute == flagged);
+    EXPECT_EQ(flagged.getColor().get(), attribute->getColor().get());
+}
+
+}  // namespace
