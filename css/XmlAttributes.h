@@ -48,3 +48,10 @@
 #include "css/keywords/GraphicsKeywords.h"
 #include "css/keywords/OutputKeywords.h"
 #include "platform/Gradient.h"
+
+// Vector geometry
+#include "css/geometry/PathData.h"
+#include "css/geometry/Point.h"
+#include "css/geometry/Transform.h"
+#include "css/geometry/ViewBox.h"
+#include "platform/RectF.h"

@@ -13,6 +13,7 @@
 #include "tools/fields/Chart.h"
 #include "tools/fields/TextDecoration.h"
 #include "tools/fields/Measures.h"
+#include "tools/fields/Geometry.h"
 
 namespace xmlattr_tool {
 
@@ -160,6 +161,12 @@ constexpr TypeEntry kTypes[] = {
     entry<Xml::BackgroundPosition>("BackgroundPosition"),
     entry<Xml::BackgroundSize>("BackgroundSize"),
     entry<Xml::TPRule>("TPRule"),
+    entry<Core::Vector<Xml::Transform>>("Vector<Transform>"),
+    entry<Core::Vector<Xml::PathDataCommand>>("Vector<PathDataCommand>"),
+    entry<Core::Vector<Xml::Point>>("Vector<Point>"),
+    entry<Xml::ViewBox>("ViewBox"),
+    entry<Xml::SPreserveAspectRatio>("SPreserveAspectRatio"),
+    entry<Drawing::RectF>("RectF"),
 };
 
 }  // namespace

@@ -1,0 +1,64 @@
+// PathDataCommand: one command of SVG path data, and the path data attribute
+// whose scanner turns a text such as "M 10 20 L 30 40 z" into a list of them.
+//
+// Coordinates stay as written (SVG lengths, with a relative flag); resolving
+// relative coordinates and reflected control points is the renderer's work.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "css/attributes/XmlAttribute.h"
+#include "css/lengths/Length.h"
+#include "platform/String.h"
+#include "platform/Vector.h"
+
+namespace Xml {
+
+// The kind of a path command. The value 1 is reserved and never produced.
+enum class PathDataCommandType : std::int32_t {
+    MoveTo = 2,                   // M m: x y
+    ClosePath = 3,                // Z z
+    LineTo = 4,                   // L l: x y
+    HorizontalLineTo = 5,         // H h: x
+    VerticalLineTo = 6,           // V v: y
+    CurveTo = 7,                  // C c: x1 y1 x2 y2 x y
+    SmoothCurveTo = 8,            // S s: x2 y2 x y
+    QuadraticCurveTo = 9,         // Q q: x1 y1 x y
+    SmoothQuadraticCurveTo = 10,  // T t: x y
+    Arc = 11,                     // A a: rx ry angle large-arc sweep x y
+};
+
+// Fields a command's type does not use keep their starting values: zero
+// lengths, a zero angle and false flags.
+struct PathDataCommand {
+    PathDataCommandType type = PathDataCommandType::MoveTo;
+    bool relative = false;  // a lower-case letter (never for "z")
+    SLength x1, y1;         // first control point
+    SLength x2, y2;         // second control point
+    SLength x, y;           // end point
+    SLength rx, ry;         // arc radii
+    float angle = 0;        // arc x-axis rotation, as written
+    bool largeArc = false;
+    bool sweep = false;
+
+    // Same type (2 to 11, or the reserved 1) and equal fields of that type;
+    // a NaN angle is unequal.
+    bool operator==(const PathDataCommand& other) const;
+    bool operator!=(const PathDataCommand& other) const { return !(*this == other); }
+
+    // Scans path data into a new list (one command per command letter; no
+    // implicit repetition). Never fails and never reads outside the text.
+    static Core::Vector<PathDataCommand> parsePathData(std::wstring_view text);
+};
+
+// The path data attribute: parsing replaces the held list and always
+// succeeds; the list has no text form.
+template <>
+struct AttributeTraits<Core::Vector<PathDataCommand>> : NoTextFormat {
+    static bool parse(Core::Vector<PathDataCommand>& value, const Core::String& text);
+};
+
+extern template class TXmlAttribute<Core::Vector<PathDataCommand>>;
+
+}  // namespace Xml
