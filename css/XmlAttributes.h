@@ -55,3 +55,6 @@
 #include "css/geometry/Transform.h"
 #include "css/geometry/ViewBox.h"
 #include "platform/RectF.h"
+
+// Default values
+#include "css/defaults/Defaults.h"

@@ -188,8 +188,8 @@ const TXmlAttribute<BackgroundSize> DefaultBackgroundSize{BackgroundSize()};
 const TXmlAttribute<TPRule> DefaultTPRuleAttribute{TPRule()};
 
 // Colours
-constinit const TXmlAttribute<SmartPtr<Drawing::Color>> DefaultBackgroundColor;  // no colour
-constinit const TXmlAttribute<SmartPtr<Drawing::Color>> DefaultStrokeColor;  // no colour
+constinit const TXmlAttribute<SmartPtr<Drawing::Color>> DefaultBackgroundColor;    // no colour
+constinit const TXmlAttribute<SmartPtr<Drawing::Color>> DefaultStrokeColor;        // no colour
 constinit const TXmlAttribute<SmartPtr<Drawing::Color>> DefaultGradientStopColor;  // no colour
 const TXmlAttribute<SmartPtr<Drawing::Color>> DefaultBorderColor{black()};
 const TXmlAttribute<SmartPtr<Drawing::Color>> DefaultFillColor{black()};
@@ -200,9 +200,16 @@ const TXmlAttribute<SNullableColor> DefaultSNullableStrokeColor{SNullableColor()
 const TXmlAttribute<SNullableColor> DefaultSNullableFillColor{SNullableColor(black())};
 const TXmlAttribute<BoxShadow> DefaultBoxShadow{BoxShadow()};
 
-// Text decoration, language and chart values
+// Text decoration, language, geometry and chart values
 const TXmlAttribute<STextDecoration> DefaultSTextDecoration{STextDecoration()};
 const TXmlAttribute<Language> DefaultLanguage{Language()};
+const TXmlAttribute<Core::Vector<Transform>> DefaultTransformList;
+const TXmlAttribute<Core::Vector<PathDataCommand>> DefaultPathData;
+const TXmlAttribute<Core::Vector<Point>> DefaultPointList;
+const TXmlAttribute<ViewBox> DefaultViewBox{ViewBox()};
+constinit const TXmlAttribute<SPreserveAspectRatio> DefaultSPreserveAspectRatio{
+    SPreserveAspectRatio(146)};
+const TXmlAttribute<Drawing::RectF> DefaultRectFAttribute{Drawing::RectF()};
 const TXmlAttribute<Value> DefaultMinValue{Value(-2147483648.0f)};
 const TXmlAttribute<Value> DefaultMaxValue{Value(2147483648.0f)};
 const TXmlAttribute<Value> DefaultValue{Value()};

@@ -4,7 +4,28 @@
 // the rest are built when the library is loaded.
 #pragma once
 
-#include "css/XmlAttributes.h"
+#include "css/attributes/ScalarAttributes.h"
+#include "css/chart/Value.h"
+#include "css/colours/BoxShadow.h"
+#include "css/colours/ColorParse.h"
+#include "css/colours/SColor.h"
+#include "css/geometry/PathData.h"
+#include "css/geometry/Point.h"
+#include "css/geometry/Transform.h"
+#include "css/geometry/ViewBox.h"
+#include "css/keywords/AreaKeywords.h"
+#include "css/keywords/BarcodeKeywords.h"
+#include "css/keywords/ChartKeywords.h"
+#include "css/keywords/FontKeywords.h"
+#include "css/keywords/GraphicsKeywords.h"
+#include "css/keywords/OutputKeywords.h"
+#include "css/keywords/PageKeywords.h"
+#include "css/language/Language.h"
+#include "css/lengths/Background.h"
+#include "css/lengths/KeywordLengths.h"
+#include "css/lengths/Length.h"
+#include "css/lengths/LengthOrPercent.h"
+#include "platform/RectF.h"
 
 namespace Xml {
 // Keyword enumerations
@@ -171,9 +192,15 @@ extern const TXmlAttribute<SNullableColor> DefaultSNullableStrokeColor;
 extern const TXmlAttribute<SNullableColor> DefaultSNullableFillColor;
 extern const TXmlAttribute<BoxShadow> DefaultBoxShadow;
 
-// Text decoration, language and chart values
+// Text decoration, language, geometry and chart values
 extern const TXmlAttribute<STextDecoration> DefaultSTextDecoration;
 extern const TXmlAttribute<Language> DefaultLanguage;
+extern const TXmlAttribute<Core::Vector<Transform>> DefaultTransformList;
+extern const TXmlAttribute<Core::Vector<PathDataCommand>> DefaultPathData;
+extern const TXmlAttribute<Core::Vector<Point>> DefaultPointList;
+extern const TXmlAttribute<ViewBox> DefaultViewBox;
+extern const TXmlAttribute<SPreserveAspectRatio> DefaultSPreserveAspectRatio;
+extern const TXmlAttribute<Drawing::RectF> DefaultRectFAttribute;
 extern const TXmlAttribute<Value> DefaultMinValue;
 extern const TXmlAttribute<Value> DefaultMaxValue;
 extern const TXmlAttribute<Value> DefaultValue;

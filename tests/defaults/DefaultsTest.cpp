@@ -118,4 +118,14 @@ TEST(Defaults, CopiesAreIndependentOfTheConstant) {
     EXPECT_EQ(DefaultAxisUnits->type, AxisUnits::Auto);
 }
 
+TEST(Defaults, GeometryStartsEmptyAndCentred) {
+    EXPECT_EQ(DefaultSPreserveAspectRatio->getAspectRatio(), 146);
+    EXPECT_TRUE(DefaultViewBox == ViewBox(SLengthOrPercent(0.0f), SLengthOrPercent(0.0f),
+                                          SLengthOrPercent(1.0f), SLengthOrPercent(1.0f)));
+    EXPECT_TRUE(DefaultRectFAttribute == Drawing::RectF(0, 0, 0, 0));
+    EXPECT_TRUE(DefaultTransformList->empty());
+    EXPECT_TRUE(DefaultPathData->empty());
+    EXPECT_TRUE(DefaultPointList->empty());
+}
+
 }  // namespace
