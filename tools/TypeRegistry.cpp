@@ -4,22 +4,25 @@
 #include <array>
 
 #include "css/XmlAttributes.h"
+#include "platform/Exception.h"
 #include "tools/Fields.h"
-#include "tools/fields/Colours.h"
-#include "tools/fields/Lengths.h"
-#include "tools/fields/Keywords.h"
-#include "tools/fields/Scalars.h"
-#include "tools/fields/Language.h"
 #include "tools/fields/Chart.h"
-#include "tools/fields/TextDecoration.h"
-#include "tools/fields/Measures.h"
+#include "tools/fields/Colours.h"
 #include "tools/fields/Geometry.h"
+#include "tools/fields/Keywords.h"
+#include "tools/fields/Language.h"
+#include "tools/fields/Lengths.h"
+#include "tools/fields/Measures.h"
+#include "tools/fields/Scalars.h"
+#include "tools/fields/TextDecoration.h"
 
 namespace xmlattr_tool {
 
 namespace {
 
 // Parses text with a fresh TXmlAttribute<T> and reports what it holds.
+// Parsing never raises; writing back can, for values the library cannot
+// write (the report then says where).
 template <class T>
 Report run(const Core::String& text) {
     Xml::TXmlAttribute<T> attribute;
@@ -28,7 +31,12 @@ Report run(const Core::String& text) {
     Fields fields;
     FieldPrinter<T>::print(attribute.getValue(), fields);
     report.fields = fields.take();
-    report.text = attribute.getValueAsString();
+    try {
+        report.text = attribute.getValueAsString();
+    } catch (const Core::Exception& error) {
+        report.raisedFile = error.getFile();
+        report.raisedLine = error.getLine();
+    }
     return report;
 }
 

@@ -16,6 +16,10 @@ struct Report {
     bool accepted = false;
     std::vector<std::pair<std::string, std::string>> fields;  // the held value, field by field
     Core::String text;                                        // getValueAsString
+    // Set when getValueAsString raised (a held value with no text form, such
+    // as a point in ex units written in pixels): where it was raised.
+    const char* raisedFile = nullptr;
+    int raisedLine = 0;
 };
 
 struct TypeEntry {
