@@ -14,6 +14,13 @@
 
 namespace Xml::detail {
 
+// The first position at or after pos that is not white space, or the end.
+inline std::size_t skipSpace(std::wstring_view text, std::size_t pos) {
+    while (pos < text.size() && Core::String::isSpace(text[pos]))
+        ++pos;
+    return pos;
+}
+
 // A plain number is an optional sign, digits and at most one point, ending in
 // a digit, of up to kPlainLength units. Its size is what
 // Core::Format::parseFloat makes of it: the same units without a "+", given to

@@ -13,12 +13,6 @@ namespace {
 
 using View = std::wstring_view;
 
-std::size_t skipSpace(View text, std::size_t pos) {
-    while (pos < text.size() && Core::String::isSpace(text[pos]))
-        ++pos;
-    return pos;
-}
-
 // End of a point-list number starting at start: the first white space, the
 // first "," or the first "-" past the number's own first unit; or the end.
 std::size_t numberEnd(View text, std::size_t start) {
@@ -66,14 +60,14 @@ bool Point::parsePointList(Core::Vector<Point>& points, const Core::String& text
     scanned.reserve(static_cast<int>(n / 4));
     std::size_t pos = 0;
     while (n > 0) {
-        pos = skipSpace(view, pos);
+        pos = detail::skipSpace(view, pos);
         const std::size_t xEnd = numberEnd(view, pos);
         if (xEnd == n)
             break;  // a lone last coordinate is dropped
         std::size_t yStart = xEnd;
         if (view[yStart] == L',')
             ++yStart;
-        yStart = skipSpace(view, yStart);
+        yStart = detail::skipSpace(view, yStart);
         const std::size_t yEnd = numberEnd(view, yStart);
         SLength x;
         SLength y;

@@ -1,6 +1,7 @@
 #include "css/geometry/Transform.h"
 
 #include "css/attributes/ParseUtil.h"
+#include "css/geometry/GeometryScan.h"
 #include "platform/Exception.h"
 #include "platform/Format.h"
 
@@ -9,12 +10,6 @@ namespace Xml {
 namespace {
 
 using View = std::wstring_view;
-
-std::size_t skipSpace(View text, std::size_t pos) {
-    while (pos < text.size() && Core::String::isSpace(text[pos]))
-        ++pos;
-    return pos;
-}
 
 // The type named by a transform keyword (exact case); false for any other name.
 bool typeOfName(View name, TransformType& type) {
@@ -135,14 +130,14 @@ Transform Transform::readTransform(const Core::String& text) {
 
 Transform detail::readTransform(View text) {
     const std::size_t n = text.size();
-    std::size_t pos = skipSpace(text, 0);
+    std::size_t pos = detail::skipSpace(text, 0);
     const std::size_t nameStart = pos;
     while (pos < n && !Core::String::isSpace(text[pos]) && text[pos] != L'(')
         ++pos;
     TransformType type;
     if (!typeOfName(text.substr(nameStart, pos - nameStart), type))
         return Transform();
-    pos = skipSpace(text, pos);
+    pos = detail::skipSpace(text, pos);
     if (pos >= n || text[pos] != L'(')
         return Transform();
 
@@ -156,7 +151,7 @@ Transform detail::readTransform(View text) {
             ++pos;  // past "(" or the unit that ended the previous argument
             if (pos >= n)
                 break;
-            pos = skipSpace(text, pos);
+            pos = detail::skipSpace(text, pos);
             if (pos >= n)
                 return Transform();
             std::size_t end = pos;
