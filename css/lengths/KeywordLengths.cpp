@@ -66,6 +66,23 @@ int clampedNumber(const Core::String& text) {
     return std::max(Core::Format::parseInt(text.view()), 1);
 }
 
+// A keyword of Keyword's table gives Value(keyword); any other text is read
+// as a Measure and gives Value(measure); neither gives false, the value kept.
+template <class Keyword, class Value, class Measure>
+bool parseKeywordOrMeasure(Value& value, const Core::String& text,
+                           bool (*parseMeasure)(Measure&, std::wstring_view)) {
+    Keyword keyword{};
+    if (parseKeyword(keyword, text)) {
+        value = Value(keyword);
+        return true;
+    }
+    Measure measure;
+    if (!parseMeasure(measure, text.view()))
+        return false;
+    value = Value(measure);
+    return true;
+}
+
 }  // namespace
 
 bool AttributeTraits<FontSize>::parse(FontSize& value, const Core::String& text) {
@@ -95,16 +112,7 @@ Core::String AttributeTraits<FontSize>::format(const FontSize& value) {
 }
 
 bool AttributeTraits<Indent>::parse(Indent& value, const Core::String& text) {
-    IndentFunction function{};
-    if (parseKeyword(function, text)) {
-        value = Indent(function);
-        return true;
-    }
-    LengthOrPercent measure;
-    if (!detail::parseLengthOrPercent(measure, text.view()))
-        return false;
-    value = Indent(measure);
-    return true;
+    return parseKeywordOrMeasure<IndentFunction>(value, text, &detail::parseLengthOrPercent);
 }
 
 Core::String AttributeTraits<Indent>::format(const Indent& value) {
@@ -119,16 +127,7 @@ Core::String AttributeTraits<Indent>::format(const Indent& value) {
 }
 
 bool AttributeTraits<BaselineShift>::parse(BaselineShift& value, const Core::String& text) {
-    BaselineShiftMode mode{};
-    if (parseKeyword(mode, text)) {
-        value = BaselineShift(mode);
-        return true;
-    }
-    LengthOrPercent measure;
-    if (!detail::parseLengthOrPercent(measure, text.view()))
-        return false;
-    value = BaselineShift(measure);
-    return true;
+    return parseKeywordOrMeasure<BaselineShiftMode>(value, text, &detail::parseLengthOrPercent);
 }
 
 Core::String AttributeTraits<BaselineShift>::format(const BaselineShift& value) {
@@ -138,29 +137,11 @@ Core::String AttributeTraits<BaselineShift>::format(const BaselineShift& value) 
 }
 
 bool AttributeTraits<SBaselineShift>::parse(SBaselineShift& value, const Core::String& text) {
-    BaselineShiftMode mode{};
-    if (parseKeyword(mode, text)) {
-        value = SBaselineShift(mode);
-        return true;
-    }
-    SLengthOrPercent measure;
-    if (!detail::parseSLengthOrPercent(measure, text.view()))
-        return false;
-    value = SBaselineShift(measure);
-    return true;
+    return parseKeywordOrMeasure<BaselineShiftMode>(value, text, &detail::parseSLengthOrPercent);
 }
 
 bool AttributeTraits<AlignmentAdjust>::parse(AlignmentAdjust& value, const Core::String& text) {
-    AlignmentBaseline baseline{};
-    if (parseKeyword(baseline, text)) {
-        value = AlignmentAdjust(baseline);
-        return true;
-    }
-    LengthOrPercent measure;
-    if (!detail::parseLengthOrPercent(measure, text.view()))
-        return false;
-    value = AlignmentAdjust(measure);
-    return true;
+    return parseKeywordOrMeasure<AlignmentBaseline>(value, text, &detail::parseLengthOrPercent);
 }
 
 Core::String AttributeTraits<AlignmentAdjust>::format(const AlignmentAdjust& value) {
@@ -227,16 +208,7 @@ bool PageDimension::readStringPageDimension(Core::String text, PageDimensionType
 }
 
 bool AttributeTraits<PageDimension>::parse(PageDimension& value, const Core::String& text) {
-    PageDimensionType type{};
-    if (parseKeyword(type, text)) {
-        value = PageDimension(type);
-        return true;
-    }
-    Length length;
-    if (!detail::parseLength(length, text.view()))
-        return false;
-    value = PageDimension(length);
-    return true;
+    return parseKeywordOrMeasure<PageDimensionType>(value, text, &detail::parseLength);
 }
 
 bool AttributeTraits<BorderWidth>::parse(BorderWidth& value, const Core::String& text) {
