@@ -13,7 +13,7 @@ namespace {
 // The columns as in FontKeywordsTest.cpp. Overflow's aliases read as the
 // value of another keyword and are written as that keyword.
 // clang-format off
-const std::vector<EnumSpec> kAreaEnums = {
+const std::vector<EnumCase> kAreaEnums = {
     {"AbsolutePosition", opsFor<Xml::AbsolutePosition>(), Rule::Exact, Writes::Strict,
      {{L"absolute", 1}, {L"fixed", 2}, {L"auto", 0}}, {3, -1}, {}, {}, "MiscAttributes"},
     {"RelativePosition", opsFor<Xml::RelativePosition>(), Rule::Exact, Writes::Strict,
@@ -47,7 +47,7 @@ const std::vector<EnumSpec> kAreaEnums = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(AreaKeywords, KeywordEnumTest, ::testing::ValuesIn(kAreaEnums), specName);
+INSTANTIATE_TEST_SUITE_P(AreaKeywords, KeywordEnumTest, ::testing::ValuesIn(kAreaEnums), caseName);
 
 }  // namespace
 }  // namespace keyword_test

@@ -12,7 +12,7 @@ namespace {
 
 // The columns as in FontKeywordsTest.cpp.
 // clang-format off
-const std::vector<EnumSpec> kBarcodeEnums = {
+const std::vector<EnumCase> kBarcodeEnums = {
     {"BarcodeType", opsFor<Xml::BarcodeType>(), Rule::CaseInsensitive, Writes::Nothing,
      {{L"UPC-E", 1}, {L"EAN-8", 2}, {L"UPC-A", 3}, {L"EAN-13", 4}, {L"Auto", 0}, {L"DataMatrix", 5},
       {L"3of9", 6}, {L"2of5", 7}, {L"Postnet", 8}, {L"Planet", 9}, {L"Code128", 10},
@@ -34,7 +34,7 @@ const std::vector<EnumSpec> kBarcodeEnums = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(BarcodeKeywords, KeywordEnumTest, ::testing::ValuesIn(kBarcodeEnums),
-                         specName);
+                         caseName);
 
 // Sizes that are not among the thirty, and near misses of the keyword shape.
 TEST(DMFormat, SizesOutsideTheTableKeepTheValue) {

@@ -13,7 +13,7 @@ namespace {
 // The columns as in FontKeywordsTest.cpp. No keyword gives ChartType 3;
 // AxisIntersection and DisplayValPlacement number their keywords backwards.
 // clang-format off
-const std::vector<EnumSpec> kChartEnums = {
+const std::vector<EnumCase> kChartEnums = {
     {"ChartType", opsFor<Xml::ChartType>(), Rule::Exact, Writes::Nothing,
      {{L"line", 0}, {L"area", 2}, {L"bar", 1}, {L"pie", 4}, {L"spider", 5}}, {3, 6}},
     {"AxisPosition", opsFor<Xml::AxisPosition>(), Rule::Exact, Writes::Nothing,
@@ -38,7 +38,7 @@ const std::vector<EnumSpec> kChartEnums = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(ChartKeywords, KeywordEnumTest, ::testing::ValuesIn(kChartEnums),
-                         specName);
+                         caseName);
 
 }  // namespace
 }  // namespace keyword_test

@@ -14,7 +14,7 @@ namespace {
 // values outside the table, then where they differ from the keywords the
 // names written, and the fallback text or the raising location.
 // clang-format off
-const std::vector<EnumSpec> kFontEnums = {
+const std::vector<EnumCase> kFontEnums = {
     {"FontStyle", opsFor<Xml::FontStyle>(), Rule::Exact, Writes::Strict,
      {{L"italic", 1}, {L"oblique", 1}, {L"backslant", 3}, {L"normal", 0}}, {4, -1, 100},
      {{0, L"normal"}, {1, L"italic"}, {2, L"oblique"}, {3, L"backslant"}}, {}, "FontAttributes"},
@@ -65,7 +65,7 @@ const std::vector<EnumSpec> kFontEnums = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(FontKeywords, KeywordEnumTest, ::testing::ValuesIn(kFontEnums), specName);
+INSTANTIATE_TEST_SUITE_P(FontKeywords, KeywordEnumTest, ::testing::ValuesIn(kFontEnums), caseName);
 
 // An integer above 400 is bold, any other integer normal; other texts are refused.
 TEST(FontWeight, IntegerAbove400IsBold) {

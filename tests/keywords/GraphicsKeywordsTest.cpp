@@ -15,7 +15,7 @@ using Xml::STextDecoration;
 // The columns as in FontKeywordsTest.cpp. SDisplay accepts any text, keeping
 // its value where the text is no keyword.
 // clang-format off
-const std::vector<EnumSpec> kGraphicsEnums = {
+const std::vector<EnumCase> kGraphicsEnums = {
     {"SLineCap", opsFor<Xml::SLineCap>(), Rule::Exact, Writes::Nothing,
      {{L"butt", 0}, {L"round", 1}, {L"square", 2}}, {3, -1}},
     {"SLineJoin", opsFor<Xml::SLineJoin>(), Rule::Exact, Writes::Nothing,
@@ -38,7 +38,7 @@ const std::vector<EnumSpec> kGraphicsEnums = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(GraphicsKeywords, KeywordEnumTest, ::testing::ValuesIn(kGraphicsEnums),
-                         specName);
+                         caseName);
 
 // Each text parsed into an attribute that holds all three flags: whether it
 // is accepted and the underline, overline and line-through flags after.

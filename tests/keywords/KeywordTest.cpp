@@ -43,16 +43,17 @@ std::wstring capitalised(const std::wstring& text) {
 }
 
 // Whether the enum reads text as one of its keywords, by its comparison rule.
-bool isKeyword(const EnumSpec& spec, const std::wstring& text) {
-    for (const auto& entry : spec.keywords) {
-        if (spec.rule == Rule::Exact ? entry.first == text : lowered(entry.first) == lowered(text))
+bool isKeyword(const EnumCase& tested, const std::wstring& text) {
+    for (const auto& entry : tested.keywords) {
+        if (tested.rule == Rule::Exact ? entry.first == text
+                                       : lowered(entry.first) == lowered(text))
             return true;
     }
     return false;
 }
 
-std::pair<bool, int> missed(const EnumSpec& spec) {
-    return {spec.miss.accepted, spec.miss.stores.value_or(kUntouched)};
+std::pair<bool, int> missed(const EnumCase& tested) {
+    return {tested.miss.accepted, tested.miss.stores.value_or(kUntouched)};
 }
 
 // Collects what the log receives while it lives.
@@ -73,24 +74,25 @@ class LogCapture {
 }  // namespace
 
 TEST_P(KeywordEnumTest, EveryKeywordAndAliasGivesItsNumber) {
-    const EnumSpec& spec = GetParam();
-    for (const auto& [text, number] : spec.keywords) {
+    const EnumCase& tested = GetParam();
+    for (const auto& [text, number] : tested.keywords) {
         SCOPED_TRACE(narrow(text));
-        EXPECT_EQ(spec.ops.parse(kUntouched, Core::String(text.c_str())), std::pair(true, number));
+        EXPECT_EQ(tested.ops.parse(kUntouched, Core::String(text.c_str())),
+                  std::pair(true, number));
     }
 }
 
 // A keyword in capitals, in lower case and capitalised: refused under the
 // exact rule (unless it is a keyword of its own), read under the two others.
 TEST_P(KeywordEnumTest, ComparisonRule) {
-    const EnumSpec& spec = GetParam();
-    for (const auto& [text, number] : spec.keywords) {
+    const EnumCase& tested = GetParam();
+    for (const auto& [text, number] : tested.keywords) {
         for (const std::wstring& variant : {upper(text), lowered(text), capitalised(text)}) {
-            if (variant == text || (spec.rule == Rule::Exact && isKeyword(spec, variant)))
+            if (variant == text || (tested.rule == Rule::Exact && isKeyword(tested, variant)))
                 continue;
             SCOPED_TRACE(narrow(variant));
-            EXPECT_EQ(spec.ops.parse(kUntouched, Core::String(variant.c_str())),
-                      spec.rule == Rule::Exact ? missed(spec) : std::pair(true, number));
+            EXPECT_EQ(tested.ops.parse(kUntouched, Core::String(variant.c_str())),
+                      tested.rule == Rule::Exact ? missed(tested) : std::pair(true, number));
         }
     }
 }
@@ -98,52 +100,52 @@ TEST_P(KeywordEnumTest, ComparisonRule) {
 // The empty text, keywords with blanks around them or a letter more or less,
 // and common words the enum lacks follow the enum's no-match rule.
 TEST_P(KeywordEnumTest, NonKeywordsFollowTheNoMatchRule) {
-    const EnumSpec& spec = GetParam();
+    const EnumCase& tested = GetParam();
     std::vector<std::wstring> probes = {L"", L"auto", L"none", L"inherit", L"normal", L"-"};
-    for (const auto& entry : spec.keywords) {
+    for (const auto& entry : tested.keywords) {
         const std::wstring& text = entry.first;
         probes.insert(probes.end(), {L" " + text, text + L" ", L"\t" + text + L"\n", text + L"s",
                                      text.substr(1), text.substr(0, text.size() - 1)});
     }
     for (const std::wstring& probe : probes) {
-        if (isKeyword(spec, probe))
+        if (isKeyword(tested, probe))
             continue;
         SCOPED_TRACE(narrow(probe));
-        EXPECT_EQ(spec.ops.parse(kUntouched, Core::String(probe.c_str())), missed(spec));
+        EXPECT_EQ(tested.ops.parse(kUntouched, Core::String(probe.c_str())), missed(tested));
     }
 }
 
 TEST_P(KeywordEnumTest, FormatRule) {
-    const EnumSpec& spec = GetParam();
+    const EnumCase& tested = GetParam();
     // Without a list of names, each keyword is the name of its number.
-    std::vector<std::pair<int, std::wstring>> names = spec.names;
+    std::vector<std::pair<int, std::wstring>> names = tested.names;
     if (names.empty()) {
-        for (const auto& [text, number] : spec.keywords)
+        for (const auto& [text, number] : tested.keywords)
             names.emplace_back(number, text);
     }
     for (const auto& [number, text] : names) {
-        EXPECT_EQ(spec.ops.format(number), spec.writes == Writes::Nothing ? L"" : text.c_str())
+        EXPECT_EQ(tested.ops.format(number), tested.writes == Writes::Nothing ? L"" : text.c_str())
             << number;
     }
-    ASSERT_FALSE(spec.outside.empty());
-    for (int number : spec.outside) {
+    ASSERT_FALSE(tested.outside.empty());
+    for (int number : tested.outside) {
         SCOPED_TRACE(number);
-        if (spec.writes != Writes::Strict) {
-            EXPECT_EQ(spec.ops.format(number),
-                      spec.writes == Writes::Fallback ? spec.fallback.c_str() : L"");
+        if (tested.writes != Writes::Strict) {
+            EXPECT_EQ(tested.ops.format(number),
+                      tested.writes == Writes::Fallback ? tested.fallback.c_str() : L"");
             continue;
         }
         LogCapture log;
         try {
-            spec.ops.format(number);
+            tested.ops.format(number);
             ADD_FAILURE() << "no exception";
         } catch (const Core::UnreacheableCodeException& error) {
-            EXPECT_STREQ(error.getFile(), spec.location);
+            EXPECT_STREQ(error.getFile(), tested.location);
             EXPECT_GT(error.getLine(), 0);
         }
         ASSERT_EQ(log.entries.size(), 1u);
         EXPECT_EQ(log.entries[0].first, Core::Log::Level::Error);
-        const std::string location(spec.location);
+        const std::string location(tested.location);
         EXPECT_NE(log.entries[0].second.find(std::wstring(location.begin(), location.end())),
                   std::wstring::npos);
     }

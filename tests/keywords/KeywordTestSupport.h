@@ -47,7 +47,7 @@ struct Miss {
 };
 
 // What one enum is expected to do.
-struct EnumSpec {
+struct EnumCase {
     std::string name;
     Ops ops;
     Rule rule;
@@ -60,8 +60,8 @@ struct EnumSpec {
     Miss miss = {};
 };
 
-inline std::ostream& operator<<(std::ostream& out, const EnumSpec& spec) {
-    return out << spec.name;
+inline std::ostream& operator<<(std::ostream& out, const EnumCase& tested) {
+    return out << tested.name;
 }
 
 // A value no table of these tests uses, to see whether a parse wrote the value.
@@ -87,10 +87,10 @@ inline void expectParses(const Ops& ops, std::initializer_list<ParseCase> cases)
 }
 
 // A group of enums runs the shared checks with
-//     INSTANTIATE_TEST_SUITE_P(Group, KeywordEnumTest, ValuesIn(specs), specName);
-class KeywordEnumTest : public ::testing::TestWithParam<EnumSpec> {};
+//     INSTANTIATE_TEST_SUITE_P(Group, KeywordEnumTest, ValuesIn(cases), caseName);
+class KeywordEnumTest : public ::testing::TestWithParam<EnumCase> {};
 
-inline std::string specName(const ::testing::TestParamInfo<EnumSpec>& info) {
+inline std::string caseName(const ::testing::TestParamInfo<EnumCase>& info) {
     return info.param.name;
 }
 

@@ -13,7 +13,7 @@ namespace {
 // The columns as in FontKeywordsTest.cpp. ScriptType stores Unspecified (2)
 // for a text that is no keyword, and refuses it.
 // clang-format off
-const std::vector<EnumSpec> kOutputEnums = {
+const std::vector<EnumCase> kOutputEnums = {
     {"Duplex", opsFor<Xml::Duplex>(), Rule::Exact, Writes::Nothing,
      {{L"true", 0}, {L"false", 1}}, {2, 3}},
     {"PDFConformance", opsFor<Xml::PDFConformance>(), Rule::Exact, Writes::Nothing,
@@ -44,7 +44,7 @@ const std::vector<EnumSpec> kOutputEnums = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(OutputKeywords, KeywordEnumTest, ::testing::ValuesIn(kOutputEnums),
-                         specName);
+                         caseName);
 
 }  // namespace
 }  // namespace keyword_test

@@ -13,7 +13,7 @@ namespace {
 
 // The columns as in FontKeywordsTest.cpp.
 // clang-format off
-const std::vector<EnumSpec> kPageEnums = {
+const std::vector<EnumCase> kPageEnums = {
     {"Break", opsFor<Xml::Break>(), Rule::Exact, Writes::Keyword,
      {{L"auto", 0}, {L"column", 1}, {L"page", 3}, {L"even-page", 7}, {L"odd-page", 11}},
      {2, 4, 5, 6, 8, 9, 10, 12, -1}},
@@ -55,7 +55,7 @@ const std::vector<EnumSpec> kPageEnums = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(PageKeywords, KeywordEnumTest, ::testing::ValuesIn(kPageEnums), specName);
+INSTANTIATE_TEST_SUITE_P(PageKeywords, KeywordEnumTest, ::testing::ValuesIn(kPageEnums), caseName);
 
 // Any integer: above zero always, otherwise auto.
 TEST(Keep, IntegerAboveZeroKeepsAlways) {
