@@ -8,25 +8,22 @@ namespace {
 
 using colour_test::CountedColor;
 using colour_test::narrow;
-using colour_test::WarningLog;
 using Xml::SColor;
 using Xml::SmartPtr;
 using Xml::SNullableColor;
 using Xml::TXmlAttribute;
 
 TEST(SColor, ReferencesRunFromTheHashToABlankOrParenthesis) {
-    struct Case {
-        const wchar_t* text;
-        const wchar_t* url;
-    };
-    for (const Case& c :
-         {Case{L"url(#grad1)", L"#grad1"}, Case{L"url(#a b)", L"#a"}, Case{L"url(#open", L"#open"},
-          Case{L"url('#q')", L"#q'"}, Case{L"url(x#y)", L"#y"}, Case{L"url(#)", L"#"},
-          Case{L"urlx(#id)", L"#id"}}) {
+    // clang-format off
+    const struct { const wchar_t* text; const char* url; } cases[] = {
+        {L"url(#grad1)", "#grad1"}, {L"url(#a b)", "#a"}, {L"url(#open", "#open"},
+        {L"url('#q')", "#q'"},      {L"url(x#y)", "#y"},  {L"url(#)", "#"}, {L"urlx(#id)", "#id"}};
+    // clang-format on
+    for (const auto& c : cases) {
         SColor value;
         ASSERT_TRUE(SColor::parseSColor(value, c.text)) << narrow(c.text);
         EXPECT_EQ(value.getType(), SColor::Reference);
-        EXPECT_EQ(narrow(value.getUrl()), narrow(c.url));
+        EXPECT_EQ(narrow(value.getUrl()), c.url);
         EXPECT_FALSE(value.getColor());
     }
 }
@@ -36,7 +33,6 @@ TEST(SColor, RejectedTextsLeaveTheTargetUnchanged) {
     for (const wchar_t* text : {L"url(grad1)", L"url#id", L"url", L"blue ", L"foo", L"Red", L""}) {
         SColor value = before;
         EXPECT_FALSE(SColor::parseSColor(value, text)) << narrow(text);
-        EXPECT_TRUE(value == before);
         EXPECT_EQ(narrow(value.getUrl()), "#keep");
     }
 }
@@ -45,19 +41,15 @@ TEST(SColor, ColourTextsGoThroughTheColourParser) {
     SColor value(L"#ref");
     ASSERT_TRUE(SColor::parseSColor(value, L"red"));
     EXPECT_EQ(value.getType(), SColor::ColorValue);
-    ASSERT_TRUE(value.getColor());
-    EXPECT_TRUE(value.getUrl().empty());
-
+    EXPECT_TRUE(value.getColor() && value.getUrl().empty());
     for (const wchar_t* text : {L"none", L"transparent"}) {
         ASSERT_TRUE(SColor::parseSColor(value, text));
         EXPECT_EQ(value.getType(), SColor::None);
         EXPECT_FALSE(value.getColor());
     }
-
-    // The colour parser's warnings are written as there.
-    WarningLog log;
+    colour_test::LogCapture log;  // the colour parser's warnings are written as there
     EXPECT_FALSE(SColor::parseSColor(value, L"rgb-icc(1,2,3,#P)"));
-    EXPECT_EQ(log.warnings().size(), 1u);
+    EXPECT_EQ(log.warnings.size(), 1u);
 }
 
 TEST(SColor, Equality) {
@@ -69,7 +61,6 @@ TEST(SColor, Equality) {
     EXPECT_FALSE(a == b);  // two colour objects
     b = a;
     EXPECT_TRUE(a == b);
-    EXPECT_EQ(a.getColor().get(), b.getColor().get());
 
     ASSERT_TRUE(SColor::parseSColor(a, L"url(#g)"));
     ASSERT_TRUE(SColor::parseSColor(b, L"url(#g)"));
@@ -77,7 +68,6 @@ TEST(SColor, Equality) {
     EXPECT_FALSE(a == SColor(L"#G"));
     EXPECT_FALSE(SColor() == SColor(SmartPtr<Drawing::Color>()));  // None against ColorValue
     EXPECT_TRUE(SColor(SmartPtr<Drawing::Color>()) == SColor(SmartPtr<Drawing::Color>()));
-    EXPECT_EQ(SColor(SmartPtr<Drawing::Color>()).getType(), SColor::ColorValue);
 }
 
 TEST(SColor, AttributesShareColoursAndHaveNoText) {
@@ -111,7 +101,6 @@ TEST(SNullableColor, StartsNullAndOnlyASuccessfulParseClearsIt) {
     EXPECT_FALSE(attribute->isNull());
     EXPECT_EQ(attribute->getType(), SColor::ColorValue);
     EXPECT_TRUE(attribute.getValueAsString().empty());
-
     EXPECT_TRUE(SNullableColor(SmartPtr<Drawing::Color>(new Drawing::RGBColor(1, 2, 3))).isNull());
 
     // The flag travels with copies and takes no part in equality.
@@ -121,7 +110,6 @@ TEST(SNullableColor, StartsNullAndOnlyASuccessfulParseClearsIt) {
     SNullableColor flagged = attribute.getValue();
     flagged.setNull(true);
     EXPECT_TRUE(attribute == flagged);
-    EXPECT_EQ(flagged.getColor().get(), attribute->getColor().get());
 }
 
 }  // namespace
