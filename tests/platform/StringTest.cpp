@@ -72,42 +72,28 @@ TEST(String, PrefixSuffixAndFind) {
     EXPECT_EQ(s.find(L"", 10), -1);
 }
 
-TEST(String, SubStringIncludesBothEnds) {
+TEST(String, SubStringSplitAndTrim) {
     const String s(L"abcdef");
-    EXPECT_EQ(s.subString(1, 3), L"bcd");
+    EXPECT_EQ(s.subString(1, 3), L"bcd");  // both ends included
     EXPECT_EQ(s.subString(2, 1), L"");
     EXPECT_EQ(s.subString(0, 5), L"abcdef");
     EXPECT_EQ(s.subString(4, 99), L"ef");  // clamped, never past the end
-}
 
-TEST(String, SplitGivesEmptyPiecesBetweenAdjacentSeparators) {
+    // Adjacent separators give empty pieces between them.
     const auto pieces = String(L"a  b\tc").split(L" \t");
     ASSERT_EQ(pieces.size(), 4);
-    EXPECT_EQ(pieces[0], L"a");
-    EXPECT_EQ(pieces[1], L"");
-    EXPECT_EQ(pieces[2], L"b");
-    EXPECT_EQ(pieces[3], L"c");
+    EXPECT_TRUE(pieces[0] == L"a" && pieces[1] == L"" && pieces[2] == L"b" && pieces[3] == L"c");
     EXPECT_EQ(String(L"").split(L" ").size(), 1);
     EXPECT_EQ(String(L" ").split(L" ").size(), 2);
-}
 
-TEST(String, TrimRemovesOuterWhiteSpaceInPlace) {
-    String s(L" \t\n\v\f\r x y \r\n");
-    EXPECT_EQ(s.trim(), L"x y");
-    EXPECT_EQ(s, L"x y");
+    String padded(L" \t\n\v\f\r x y \r\n");
+    EXPECT_EQ(padded.trim(), L"x y");
+    EXPECT_EQ(padded, L"x y");  // in place
     String blank(L"   ");
     EXPECT_EQ(blank.trim(), L"");
     EXPECT_FALSE(String::isSpace(L'\u00a0'));
     EXPECT_TRUE(String::isDigit(L'9'));
     EXPECT_FALSE(String::isDigit(L'a'));
-}
-
-TEST(String, LoadsTheNumberedColourMessages) {
-    for (int id : {30000, 30001, 30002}) {
-        const String message = String::loadString(id);
-        EXPECT_GE(message.find(L"{0}"), 0) << id;
-    }
-    EXPECT_TRUE(String::loadString(1).empty());
 }
 
 TEST(StringFormatStream, WritesShortestRoundTripNumbers) {
