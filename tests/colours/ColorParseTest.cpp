@@ -230,32 +230,31 @@ TEST(ColorParse, ReferenceCountsBalanceAcrossCopiesAssignmentsAndParses) {
     EXPECT_EQ(CountedColor::alive, 0);
 }
 
-TEST(ColorParse, FormatsSpotCmykSubstituteAsDoubles) {
-    Drawing::ColorSubstitute substitute;
-    substitute.setCMYK(0.1, 0.2, 0.3, 0.4);
-    EXPECT_EQ(
-        narrow(ColorParse::getColorAsString(new Drawing::SpotColor(L"Ink", 0.5f, substitute))),
-        "spot-color(Ink,0.5,cmyk(0.1,0.2,0.3,0.4))");
-    // Through the float constructor the values are the floats, widened.
-    EXPECT_EQ(narrow(ColorParse::getColorAsString(
-                  new Drawing::SpotColor(L"Ink", 1.0f, 0.1f, 0.f, 0.f, 0.f))),
-              "spot-color(Ink,1,cmyk(0.10000000149011612,0,0,0))");
-}
-
-TEST(ColorParse, ColoursWithoutATextFormGiveTheEmptyText) {
+TEST(ColorParse, WritesColoursMadeInCode) {
     class OtherColor : public Drawing::Color {
       public:
         SmartPtr<Drawing::Color> clone() const override { return new OtherColor; }
         Drawing::RGBValue toRGB() const override { return {}; }
     };
+    Drawing::ColorSubstitute doubles;
+    doubles.setCMYK(0.1, 0.2, 0.3, 0.4);
     const float components[4] = {1, 2, 3, 4};
-    for (const SmartPtr<Drawing::Color>& colour :
-         {SmartPtr<Drawing::Color>(
-              new Drawing::SpotColor(L"Ink", 1.0f, Drawing::ColorSubstitute())),
-          SmartPtr<Drawing::Color>(
-              new Drawing::ICCColor(2, components, new Drawing::ICCColorSpace(L"P"))),
-          SmartPtr<Drawing::Color>(new OtherColor), SmartPtr<Drawing::Color>()})
-        EXPECT_TRUE(ColorParse::getColorAsString(colour).empty());
+    const struct {
+        SmartPtr<Drawing::Color> colour;
+        const char* text;
+    } cases[] = {{new Drawing::SpotColor(L"Ink", 0.5f, doubles),
+                  "spot-color(Ink,0.5,cmyk(0.1,0.2,0.3,0.4))"},
+                 // through the float constructor the values are the floats, widened
+                 {new Drawing::SpotColor(L"Ink", 1.0f, 0.1f, 0.f, 0.f, 0.f),
+                  "spot-color(Ink,1,cmyk(0.10000000149011612,0,0,0))"},
+                 // no text form: a spot colour without substitute, two ICC components,
+                 // another colour class, no colour
+                 {new Drawing::SpotColor(L"Ink", 1.0f, Drawing::ColorSubstitute()), ""},
+                 {new Drawing::ICCColor(2, components, new Drawing::ICCColorSpace(L"P")), ""},
+                 {new OtherColor, ""},
+                 {nullptr, ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(narrow(ColorParse::getColorAsString(c.colour)), c.text);
 }
 
 TEST(ColorParse, IccColourWithoutColourSpaceRaisesAtSmartPtr118) {
