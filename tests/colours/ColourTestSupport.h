@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -12,25 +13,18 @@
 
 namespace colour_test {
 
-// Collects every warning written while it lives and restores the previous
-// log handler afterwards.
-class WarningLog {
+// Collects the log lines written while it lives; restores the previous handler.
+class LogCapture {
   public:
-    WarningLog() {
-        previous_ = Core::Log::setHandler([this](Core::Log::Level level, const Core::String& text) {
-            if (level == Core::Log::Level::Warning)
-                warnings_.push_back(text);
-        });
-    }
-    ~WarningLog() { Core::Log::setHandler(std::move(previous_)); }
-    WarningLog(const WarningLog&) = delete;
-    WarningLog& operator=(const WarningLog&) = delete;
-
-    const std::vector<Core::String>& warnings() const { return warnings_; }
+    LogCapture()
+        : previous_(Core::Log::setHandler([this](Core::Log::Level level, const Core::String& text) {
+              (level == Core::Log::Level::Warning ? warnings : errors).push_back(text);
+          })) {}
+    ~LogCapture() { Core::Log::setHandler(std::move(previous_)); }
+    std::vector<Core::String> warnings, errors;
 
   private:
     Core::Log::Handler previous_;
-    std::vector<Core::String> warnings_;
 };
 
 // The text warning id with argument must have produced.
@@ -39,22 +33,14 @@ inline Core::String expectedWarning(int id, const Core::String& argument) {
 }
 
 inline std::string narrow(const Core::String& text) {
-    std::string out;
-    for (int i = 0; i < text.length(); ++i)
-        out += static_cast<char>(text[i]);
-    return out;
+    return std::string(text.view().begin(), text.view().end());
 }
 
-// The RGB value of an attribute that must hold an RGBColor.
-inline Drawing::RGBValue rgbOf(const Xml::ColorAttribute& attribute) {
-    const auto* rgb = dynamic_cast<const Drawing::RGBColor*>(attribute.getValue().get());
+// The RGB value of a colour that must be an RGBColor.
+inline Drawing::RGBValue rgbOf(const Xml::SmartPtr<Drawing::Color>& colour) {
+    const auto* rgb = dynamic_cast<const Drawing::RGBColor*>(colour.get());
     EXPECT_NE(rgb, nullptr) << "not an RGB colour";
     return rgb == nullptr ? Drawing::RGBValue{} : rgb->toRGB();
-}
-
-template <class T>
-const T* as(const Xml::ColorAttribute& attribute) {
-    return dynamic_cast<const T*>(attribute.getValue().get());
 }
 
 // An RGB colour that counts the objects alive, so tests can see leaks and

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "platform/SpotColor.h"
 
 namespace {
@@ -9,64 +11,53 @@ namespace {
 using Core::SmartPtr;
 using Drawing::ColorSubstitute;
 
-// Reads a colour function and reports what it gave; the substitute is left
-// as it was on false.
-ColorSubstitute parsed(const wchar_t* text, bool expected) {
+ColorSubstitute rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     ColorSubstitute out;
-    out.setRGB(1, 2, 3);  // a marker that a false result must keep
-    EXPECT_EQ(ColorSubstitute::parseColorFunctionString(Core::String(text), out), expected)
-        << "text: " << Core::String(text).length();
+    out.setRGB(r, g, b);
     return out;
 }
 
-TEST(ColorSubstitute, ReadsRgbAndCmykFunctions) {
-    const ColorSubstitute rgb = parsed(L"  rgb(10, 20,255)", true);
-    EXPECT_TRUE(rgb.hasRGBSubstitute());
-    EXPECT_FALSE(rgb.hasCMYKSubstitute());
-    EXPECT_EQ(rgb.getR(), 10);
-    EXPECT_EQ(rgb.getG(), 20);
-    EXPECT_EQ(rgb.getB(), 255);
-
-    const ColorSubstitute cmyk = parsed(L"cmyk(0,0.2,50%,1)", true);
-    EXPECT_TRUE(cmyk.hasCMYKSubstitute());
-    EXPECT_FALSE(cmyk.hasRGBSubstitute());
-    EXPECT_EQ(cmyk.getC(), 0.0);
-    EXPECT_EQ(cmyk.getM(), static_cast<double>(0.2f));
-    EXPECT_EQ(cmyk.getY(), 0.5);
-    EXPECT_EQ(cmyk.getK(), 1.0);
+ColorSubstitute cmyk(double c, double m, double y, double k) {
+    ColorSubstitute out;
+    out.setCMYK(c, m, y, k);
+    return out;
 }
 
-TEST(ColorSubstitute, RejectsEverythingElseAndKeepsTheTarget) {
-    for (const wchar_t* text : {L"", L"  ", L"rgb(1,2)", L"rgb(1,2,3,4)", L"rgb(1,2,3) x",
-                                L"rgb(1,2,3)x", L"rgb(256,0,0)", L"rgb(-1,0,0)", L"rgb(50%,0,0)",
-                                L"rgb(1.5,0,0)", L"rgba(1,2,3)", L"RGB(1,2,3)", L"cmyk(0,0,0)",
-                                L"cmyk(0,0,0,x)", L"cmyk(0,0,0,0", L"x rgb(1,2,3)", L"red"}) {
-        const ColorSubstitute out = parsed(text, false);
-        EXPECT_TRUE(out.hasRGBSubstitute() && out.getR() == 1 && !out.hasCMYKSubstitute());
+TEST(ColorSubstitute, ReadsOneRgbOrCmykFunctionOrKeepsTheTarget) {
+    const std::optional<ColorSubstitute> no;
+    // clang-format off
+    const struct { const wchar_t* text; std::optional<ColorSubstitute> value; } cases[] = {
+        {L"  rgb(10, 20,255)", rgb(10, 20, 255)},  {L"cmyk(0,0.2,50%,1)", cmyk(0, 0.2f, 0.5, 1)},
+        {L"", no},  {L"  ", no}, {L"rgb(1,2)", no}, {L"rgb(1,2,3,4)", no}, {L"rgb(1,2,3) x", no},
+        {L"rgb(1,2,3)x", no}, {L"rgb(256,0,0)", no}, {L"rgb(-1,0,0)", no}, {L"rgb(50%,0,0)", no},
+        {L"rgb(1.5,0,0)", no}, {L"rgba(1,2,3)", no}, {L"RGB(1,2,3)", no}, {L"cmyk(0,0,0)", no},
+        {L"cmyk(0,0,0,x)", no}, {L"cmyk(0,0,0,0", no}, {L"x rgb(1,2,3)", no}, {L"red", no}};
+    // clang-format on
+    for (const auto& c : cases) {
+        ColorSubstitute out = rgb(1, 2, 3);  // a marker that a false result must keep
+        EXPECT_EQ(ColorSubstitute::parseColorFunctionString(Core::String(c.text), out),
+                  c.value.has_value())
+            << testing::PrintToString(c.text);
+        EXPECT_EQ(out, c.value.value_or(rgb(1, 2, 3))) << testing::PrintToString(c.text);
     }
 }
 
 TEST(SpotColorMapper, KnowsOnlyWhatItWasTaught) {
     Drawing::SpotColorMapper::clearColorSubstitutes();
-    EXPECT_FALSE(Drawing::SpotColorMapper::getColorSubstitute(L"Gold").hasRGBSubstitute());
-
-    ColorSubstitute gold;
-    gold.setCMYK(0, 0.2, 0.6, 0);
-    Drawing::SpotColorMapper::setColorSubstitute(L"Gold", gold);
-    EXPECT_EQ(Drawing::SpotColorMapper::getColorSubstitute(L"Gold"), gold);
-    EXPECT_FALSE(Drawing::SpotColorMapper::getColorSubstitute(L"gold").hasCMYKSubstitute());
-
+    EXPECT_EQ(Drawing::SpotColorMapper::getColorSubstitute(L"Gold"), ColorSubstitute());
+    Drawing::SpotColorMapper::setColorSubstitute(L"Gold", cmyk(0, 0.2, 0.6, 0));
+    EXPECT_EQ(Drawing::SpotColorMapper::getColorSubstitute(L"Gold"), cmyk(0, 0.2, 0.6, 0));
+    EXPECT_EQ(Drawing::SpotColorMapper::getColorSubstitute(L"gold"), ColorSubstitute());
     Drawing::SpotColorMapper::clearColorSubstitutes();
     EXPECT_EQ(Drawing::SpotColorMapper::getColorSubstitute(L"Gold"), ColorSubstitute());
 }
 
 TEST(Color, CloneIsANewObjectOfTheSameValue) {
-    const SmartPtr<Drawing::Color> rgb = new Drawing::RGBColor(1, 2, 3);
-    const SmartPtr<Drawing::Color> rgbCopy = rgb->clone();
-    ASSERT_NE(rgbCopy.get(), rgb.get());
-    EXPECT_EQ(rgbCopy->toRGB(), (Drawing::RGBValue{1, 2, 3}));
-    EXPECT_EQ(rgb->getRefCount(), 1);
-    EXPECT_EQ(rgbCopy->getRefCount(), 1);
+    const SmartPtr<Drawing::Color> plain = new Drawing::RGBColor(1, 2, 3);
+    const SmartPtr<Drawing::Color> plainCopy = plain->clone();
+    ASSERT_NE(plainCopy.get(), plain.get());
+    EXPECT_EQ(plainCopy->toRGB(), (Drawing::RGBValue{1, 2, 3}));
+    EXPECT_TRUE(plain->getRefCount() == 1 && plainCopy->getRefCount() == 1);
 
     const float components[4] = {0.5f, 0.25f, 0.125f, 1.0f};
     const SmartPtr<Drawing::ICCColorSpace> space = new Drawing::ICCColorSpace(L"Coated");
@@ -82,13 +73,12 @@ TEST(Color, CloneIsANewObjectOfTheSameValue) {
     EXPECT_EQ(copy->getColorSpace().get(), space.get());
 
     const SmartPtr<Drawing::Color> spot =
-        new Drawing::SpotColor(L"Gold", 0.5f, 0.f, 0.2f, 0.6f, 0.f);
+        new Drawing::SpotColor(L"Gold", 0.5f, 0.f, 0.2f, 0.f, 0.f);
     const SmartPtr<Drawing::Color> spotCopy = spot->clone();
     const auto* spotValue = dynamic_cast<const Drawing::SpotColor*>(spotCopy.get());
     ASSERT_NE(spotValue, nullptr);
-    EXPECT_TRUE(spotValue->getColorName() == L"Gold");
-    EXPECT_EQ(spotValue->getTint(), 0.5f);
-    EXPECT_EQ(spotValue->getColorSubstitute().getM(), static_cast<double>(0.2f));
+    EXPECT_TRUE(spotValue->getColorName() == L"Gold" && spotValue->getTint() == 0.5f);
+    EXPECT_EQ(spotValue->getColorSubstitute(), cmyk(0, 0.2f, 0, 0));
 }
 
 TEST(Color, ConvertsToRGB) {

@@ -5,138 +5,96 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <optional>
 
 namespace {
 
-struct IntCase {
+// One text through the four number readers: the whole-text forms (empty:
+// refused, the target untouched) and the leading-number forms.
+struct NumberCase {
     const wchar_t* text;
-    bool accepted;
-    int value;
+    std::optional<int> wholeInt;
+    std::optional<float> wholeFloat;
+    int leadingInt;
+    float leadingFloat;
 };
-void PrintTo(const IntCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
 
-class ParseIntChecked : public testing::TestWithParam<IntCase> {};
+constexpr std::nullopt_t no = std::nullopt;
 
-TEST_P(ParseIntChecked, AcceptsWholeNumberOrLeavesOutUntouched) {
-    const IntCase& c = GetParam();
-    int out = 4242;
-    EXPECT_EQ(Core::Format::parseInt(Core::String(c.text), out), c.accepted) << c.text;
-    EXPECT_EQ(out, c.accepted ? c.value : 4242) << c.text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Format, ParseIntChecked,
-    testing::Values(IntCase{L"12", true, 12}, IntCase{L"+12", true, 12}, IntCase{L"-12", true, -12},
-                    IntCase{L"  \t7", true, 7}, IntCase{L"7  ", true, 7}, IntCase{L"50%", true, 50},
-                    IntCase{L"50% ", true, 50}, IntCase{L"2147483647", true, INT_MAX},
-                    IntCase{L"-2147483648", true, INT_MIN}, IntCase{L"0007", true, 7},
-                    IntCase{L"2147483648", false, 0}, IntCase{L"-2147483649", false, 0},
-                    IntCase{L"", false, 0}, IntCase{L"   ", false, 0}, IntCase{L"+", false, 0},
-                    IntCase{L"-", false, 0}, IntCase{L"1.5", false, 0}, IntCase{L"12px", false, 0},
-                    IntCase{L"50%%", false, 0}, IntCase{L"%", false, 0}, IntCase{L"0x10", false, 0},
-                    IntCase{L"1 2", false, 0}, IntCase{L"--1", false, 0},
-                    IntCase{L"abc", false, 0}));
-
-struct FloatCase {
-    const wchar_t* text;
-    bool accepted;
-    float value;
+// clang-format off
+const NumberCase kNumberCases[] = {
+    // signs, blanks, "%", leading zeros
+    {L"+12", 12, 12.f, 12, 12.f},                 {L"-1.5", no, -1.5f, -1, -1.5f},
+    {L"  \t7", 7, 7.f, 7, 7.f},                   {L"7  ", 7, 7.f, 7, 7.f},
+    {L"50%", 50, 50.f, 50, 50.f},                 {L"50% ", 50, 50.f, 50, 50.f},
+    {L"12.5% ", no, 12.5f, 12, 12.5f},            {L"0007", 7, 7.f, 7, 7.f},
+    {L"+1.5", no, 1.5f, 1, 1.5f},                 {L" 0.1", no, 0.1f, 0, 0.1f},
+    // fractions and exponents
+    {L".5", no, 0.5f, 0, 0.5f},                   {L"5.", no, 5.f, 5, 5.f},
+    {L"1e3", no, 1000.f, 1, 1000.f},              {L"1E-2", no, 0.01f, 1, 0.01f},
+    {L"2.5e+1", no, 25.f, 2, 25.f},               {L"1e-40", no, 1e-40f, 1, 1e-40f},
+    {L"16777217", 16777217, 16777216.f, 16777217, 16777216.f},  // ties to even
+    // the ranges: refused whole, clamped leading
+    {L"2147483647", INT_MAX, 2147483648.f, INT_MAX, 2147483648.f},
+    {L"-2147483648", INT_MIN, -2147483648.f, INT_MIN, -2147483648.f},
+    {L"2147483648", no, 2147483648.f, INT_MAX, 2147483648.f},
+    {L"-2147483649", no, -2147483648.f, INT_MIN, -2147483648.f},
+    {L"99999999999", no, 1e11f, INT_MAX, 1e11f},  {L"-99999999999px", no, no, INT_MIN, -1e11f},
+    {L"3.4028235e38", no, FLT_MAX, 3, FLT_MAX},   {L"3.5e38", no, no, 3, FLT_MAX},
+    {L"-1e39", no, no, -1, -FLT_MAX},             {L"-1e999999999999", no, no, -1, -FLT_MAX},
+    {L"1e-60", no, 0.f, 1, 0.f},                  {L"1e-999999999999", no, 0.f, 1, 0.f},
+    // junk: the leading forms take the longest number, or 0
+    {L"", no, no, 0, 0.f},        {L"   ", no, no, 0, 0.f},     {L"+", no, no, 0, 0.f},
+    {L"-", no, no, 0, 0.f},       {L".", no, no, 0, 0.f},       {L"%", no, no, 0, 0.f},
+    {L"e5", no, no, 0, 0.f},      {L"--1", no, no, 0, 0.f},     {L"- 1", no, no, 0, 0.f},
+    {L"abc", no, no, 0, 0.f},     {L"inf", no, no, 0, 0.f},     {L"nan", no, no, 0, 0.f},
+    {L"0x10", no, no, 0, 0.f},    {L"0x1p3", no, no, 0, 0.f},   {L"1e", no, no, 1, 1.f},
+    {L"1e+", no, no, 1, 1.f},     {L"1 2", no, no, 1, 1.f},     {L"+7 8", no, no, 7, 7.f},
+    {L"1,5", no, no, 1, 1.f},     {L"1%%", no, no, 1, 1.f},     {L"50%%", no, no, 50, 50.f},
+    {L"12px", no, no, 12, 12.f},  {L"1.5pt", no, no, 1, 1.5f},  {L".5in", no, no, 0, 0.5f},
+    {L"1e5x", no, no, 1, 1e5f},   {L"  -3.5mm", no, no, -3, -3.5f},
 };
-void PrintTo(const FloatCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
+// clang-format on
 
-class ParseFloatChecked : public testing::TestWithParam<FloatCase> {};
-
-TEST_P(ParseFloatChecked, AcceptsWholeNumberOrLeavesOutUntouched) {
-    const FloatCase& c = GetParam();
-    float out = 42.5f;
-    EXPECT_EQ(Core::Format::parseFloat(Core::String(c.text), out), c.accepted) << c.text;
-    EXPECT_EQ(out, c.accepted ? c.value : 42.5f) << c.text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Format, ParseFloatChecked,
-    testing::Values(FloatCase{L"1.5", true, 1.5f}, FloatCase{L"+1.5", true, 1.5f},
-                    FloatCase{L"-1.5", true, -1.5f}, FloatCase{L".5", true, 0.5f},
-                    FloatCase{L"5.", true, 5.0f}, FloatCase{L"1e3", true, 1000.0f},
-                    FloatCase{L"1E-2", true, 0.01f}, FloatCase{L"2.5e+1", true, 25.0f},
-                    FloatCase{L" 0.1", true, 0.1f}, FloatCase{L"12.5% ", true, 12.5f},
-                    FloatCase{L"3.4028235e38", true, FLT_MAX}, FloatCase{L"1e-60", true, 0.0f},
-                    FloatCase{L"3.5e38", false, 0}, FloatCase{L"-1e39", false, 0},
-                    FloatCase{L".", false, 0}, FloatCase{L"", false, 0}, FloatCase{L"e5", false, 0},
-                    FloatCase{L"1e", false, 0}, FloatCase{L"1e+", false, 0},
-                    FloatCase{L"inf", false, 0}, FloatCase{L"nan", false, 0},
-                    FloatCase{L"0x1p3", false, 0}, FloatCase{L"1.5pt", false, 0},
-                    FloatCase{L"1,5", false, 0}, FloatCase{L"- 1", false, 0},
-                    FloatCase{L"1%%", false, 0}));
-
-TEST(Format, ParseFloatRoundsToNearestFloat) {
-    float out = 0;
-    ASSERT_TRUE(Core::Format::parseFloat(Core::String(L"0.1"), out));
-    EXPECT_EQ(out, 0.1f);
-    ASSERT_TRUE(Core::Format::parseFloat(Core::String(L"16777217"), out));
-    EXPECT_EQ(out, 16777216.0f);  // ties to even
-}
-
-TEST(Format, ParseFloatKeepsSignOfZeroAndSubnormals) {
-    float out = 1;
-    ASSERT_TRUE(Core::Format::parseFloat(Core::String(L"-0"), out));
-    EXPECT_TRUE(std::signbit(out));
-    ASSERT_TRUE(Core::Format::parseFloat(Core::String(L"1e-40"), out));
-    EXPECT_GT(out, 0.0f);
-    EXPECT_LT(out, FLT_MIN);
+TEST(Format, NumberReaders) {
+    for (const NumberCase& c : kNumberCases) {
+        SCOPED_TRACE(testing::PrintToString(c.text));
+        const Core::String text(c.text);
+        int i = 4242;
+        float f = 42.5f;
+        EXPECT_EQ(Core::Format::parseInt(text, i), c.wholeInt.has_value());
+        EXPECT_EQ(i, c.wholeInt.value_or(4242));
+        EXPECT_EQ(Core::Format::parseFloat(text, f), c.wholeFloat.has_value());
+        EXPECT_EQ(f, c.wholeFloat.value_or(42.5f));
+        EXPECT_EQ(Core::Format::parseInt(text), c.leadingInt);
+        EXPECT_EQ(Core::Format::parseFloat(text), c.leadingFloat);
+    }
+    float zero = 1;
+    ASSERT_TRUE(Core::Format::parseFloat(Core::String(L"-0"), zero));
+    EXPECT_TRUE(std::signbit(zero));
 }
 
 TEST(Format, LongDigitStringsConvert) {
     float out = 0;
-    const Core::String longText(std::string(100, '0') + "1.25");
-    ASSERT_TRUE(Core::Format::parseFloat(longText, out));
+    ASSERT_TRUE(Core::Format::parseFloat(Core::String(std::string(100, '0') + "1.25"), out));
     EXPECT_EQ(out, 1.25f);
     int n = 0;
     ASSERT_TRUE(Core::Format::parseInt(Core::String(std::string(80, '0') + "42"), n));
     EXPECT_EQ(n, 42);
 }
 
-TEST(Format, LeadingNumberFormsTakeLongestPrefix) {
-    struct Case {
-        const wchar_t* text;
-        int asInt;
-        float asFloat;
-    };
-    const Case cases[] = {
-        {L"12pt", 12, 12.0f}, {L"  -3.5mm", -3, -3.5f}, {L"1e5x", 1, 1e5f}, {L"1e", 1, 1.0f},
-        {L"2e+", 2, 2.0f},    {L".5in", 0, 0.5f},       {L"abc", 0, 0.0f},  {L"", 0, 0.0f},
-        {L"-", 0, 0.0f},      {L".", 0, 0.0f},          {L"+7 8", 7, 7.0f}, {L"5.", 5, 5.0f},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Core::Format::parseInt(Core::String(c.text)), c.asInt) << c.text;
-        EXPECT_EQ(Core::Format::parseFloat(Core::String(c.text)), c.asFloat) << c.text;
-    }
-}
-
-TEST(Format, LeadingNumberFormsClampOutOfRange) {
-    EXPECT_EQ(Core::Format::parseInt(Core::String(L"99999999999")), INT_MAX);
-    EXPECT_EQ(Core::Format::parseInt(Core::String(L"-99999999999px")), INT_MIN);
-    EXPECT_EQ(Core::Format::parseFloat(Core::String(L"1e39")), FLT_MAX);
-    EXPECT_EQ(Core::Format::parseFloat(Core::String(L"-1e999999999999")), -FLT_MAX);
-    EXPECT_EQ(Core::Format::parseFloat(Core::String(L"1e-999999999999")), 0.0f);
-}
-
 TEST(Format, ParseHexInt) {
-    struct Case {
-        const wchar_t* text;
-        bool accepted;
-        int value;
-    };
-    const Case cases[] = {
-        {L"ff", true, 255},       {L"FF", true, 255}, {L"0x1A", true, 26}, {L"0", true, 0},
-        {L"0x", false, 0},        {L"", false, 0},    {L"g1", false, 0},   {L" ff", false, 0},
-        {L"ff ", false, 0},       {L"-1", false, 0},  {L"0X1", false, 0},  {L"ffffffff", true, -1},
-        {L"100000000", false, 0},
-    };
-    for (const Case& c : cases) {
+    // clang-format off
+    const struct { const wchar_t* text; std::optional<int> value; } cases[] = {
+        {L"ff", 255},  {L"FF", 255},  {L"0x1A", 26}, {L"0", 0},    {L"ffffffff", -1}, {L"0x", no},
+        {L"", no},     {L"g1", no},   {L" ff", no},  {L"ff ", no}, {L"-1", no},       {L"0X1", no},
+        {L"100000000", no}};
+    // clang-format on
+    for (const auto& c : cases) {
         int out = 7;
-        EXPECT_EQ(Core::Format::parseHexInt(Core::String(c.text), out), c.accepted) << c.text;
-        EXPECT_EQ(out, c.accepted ? c.value : 7) << c.text;
+        EXPECT_EQ(Core::Format::parseHexInt(Core::String(c.text), out), c.value.has_value())
+            << c.text;
+        EXPECT_EQ(out, c.value.value_or(7)) << c.text;
     }
 }
 
