@@ -53,6 +53,9 @@ TEST(SmartPtr, CountsReferencesThroughCopiesMovesAndAssignments) {
         Core::SmartPtr<Tracked> fromDerived = Core::SmartPtr<Derived>(new Derived);
         EXPECT_EQ(fromDerived->getRefCount(), 1);
         EXPECT_EQ(Tracked::live, 3);
+        auto& same = fromDerived;
+        fromDerived = same;  // the only reference: must not be released first
+        EXPECT_EQ(fromDerived->getRefCount(), 1);
         fromDerived = nullptr;
         EXPECT_EQ(Tracked::live, 2);
     }
