@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "tests/lengths/ExpectRaise.h"
+#include "tests/lengths/MeasureCases.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ TEST(PointList, WritesPixelsSeparatedByCommas) {
 
 TEST(PointList, WritingAnExLengthRaisesLikeItsPixelSize) {
     const PointList points{Point(SLength(1, SLength::Ex), SLength(2))};
-    lengths_test::expectUnreacheable([&] { Point::getPointListValueAsString(points); },
+    measure_test::expectUnreacheable([&] { Point::getPointListValueAsString(points); },
                                      "LengthAttribute", 302);
 }
 
