@@ -64,8 +64,11 @@ void expectScans(std::initializer_list<std::pair<const wchar_t*, PathData>> case
         Xml::TXmlAttribute<PathData> attribute(PathData{cmd(L'V', {9})});
         EXPECT_TRUE(attribute.parseValue(text));
         ASSERT_EQ(attribute->size(), expected.size());
-        for (int i = 0; i < attribute->size(); ++i)
+        for (int i = 0; i < attribute->size(); ++i) {
             EXPECT_EQ((*attribute)[i], expected[i]) << "command " << i;
+            // also the fields that == leaves out, such as the flag of "z"
+            EXPECT_EQ(testing::PrintToString((*attribute)[i]), testing::PrintToString(expected[i]));
+        }
         EXPECT_TRUE(attribute.getValueAsString().empty());
     }
 }
