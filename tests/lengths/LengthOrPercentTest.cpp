@@ -44,13 +44,13 @@ TEST(LengthOrPercentValue, ResolvesAndComparesByKind) {
     EXPECT_EQ(value.getLengthPxSize(), 16);
     value.setLength(Length(1, Length::In));
     EXPECT_EQ(value.getPercent(), 0.5f);
+    // clang-format off
     checkEquality<LengthOrPercent>({
-        {value, measure(1, Length::In), true},
-        {LengthOrPercent(), 0.0f, false},  // 0px is not 0%
+        {value, measure(1, Length::In), true}, {LengthOrPercent(), 0.0f, false},  // 0px is not 0%
         {measure(3, Length::Pt), measure(3, Length::Px), false},
-        {0.5f, 0.5f, true},
-        {0.5f, 0.25f, false},
+        {0.5f, 0.5f, true}, {0.5f, 0.25f, false},
     });
+    // clang-format on
 }
 
 TEST(SLengthOrPercentParse, ReadsNumbersPercentagesAndUnits) {
