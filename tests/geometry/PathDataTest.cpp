@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -140,11 +141,7 @@ TEST(PathDataEquality, ComparesTheFieldsOfTheTypeOnly) {
     for (const auto& [a, b] : unequal)
         EXPECT_NE(a, b);
     // Changing one length matters exactly when the type carries it.
-    const struct {
-        Type type;
-        SLength P::*field;
-        bool counts;
-    } fields[] = {
+    const std::tuple<Type, SLength P::*, bool> fields[] = {
         // clang-format off
         {Type::MoveTo, &P::x, true},            {Type::MoveTo, &P::x1, false},
         {Type::HorizontalLineTo, &P::y, false}, {Type::VerticalLineTo, &P::x, false},
@@ -154,11 +151,11 @@ TEST(PathDataEquality, ComparesTheFieldsOfTheTypeOnly) {
         {Type::ClosePath, &P::x, false},        {static_cast<Type>(1), &P::x, false},
         // clang-format on
     };
-    for (const auto& f : fields) {
+    for (const auto& [type, field, counts] : fields) {
         PathDataCommand a, b;
-        a.type = b.type = f.type;
-        b.*f.field = SLength(1);
-        EXPECT_EQ(a != b, f.counts) << "type " << static_cast<int>(f.type);
+        a.type = b.type = type;
+        b.*field = SLength(1);
+        EXPECT_EQ(a != b, counts) << "type " << static_cast<int>(type);
     }
     // A NaN angle and a type outside 1 to 11 are unequal even to themselves.
     PathDataCommand nan = arc, odd;

@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "tests/lengths/MeasureCases.h"
@@ -31,11 +32,7 @@ Point pt(float x, float y) {
 
 TEST(PointList, ReadsPairsSeparatedByCommasBlanksOrSigns) {
     const PointList kept{pt(-7, -7)};
-    const struct {
-        const wchar_t* text;
-        bool ok;
-        PointList expected;
-    } cases[] = {
+    const std::tuple<const wchar_t*, bool, PointList> cases[] = {
         // clang-format off
         {L"", true, {}},  {L"   ", true, {}},
         {L"10,20 30,40", true, {pt(10, 20), pt(30, 40)}},
@@ -57,11 +54,11 @@ TEST(PointList, ReadsPairsSeparatedByCommasBlanksOrSigns) {
         {L"10 20, 30 40", true, {pt(10, 20), pt(30, 40)}},  {L"10 20 ,30 40", false, kept},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "text \"" << c.text << "\"");
+    for (const auto& [text, ok, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << "text \"" << text << "\"");
         Xml::TXmlAttribute<PointList> attribute(kept);
-        EXPECT_EQ(attribute.parseValue(c.text), c.ok);
-        EXPECT_EQ(attribute.getValue(), c.expected);
+        EXPECT_EQ(attribute.parseValue(text), ok);
+        EXPECT_EQ(attribute.getValue(), expected);
     }
 }
 
@@ -122,11 +119,7 @@ TEST(AspectRatio, EveryAlignmentWithEveryMeetOrSliceWord) {
 TEST(Rectangle, FourCommaSeparatedNumbersInsideRect) {
     using Drawing::RectF;
     const RectF kept(-9, -9, -9, -9);
-    const struct {
-        const wchar_t* text;
-        bool ok;
-        RectF expected;
-    } cases[] = {
+    const std::tuple<const wchar_t*, bool, RectF> cases[] = {
         // clang-format off
         {L"rect(1,2,3,4)", true, {1, 2, 3, 4}},
         {L"rect(-1.5,2e1,.5,0)", true, {-1.5f, 20, 0.5f, 0}},
@@ -138,11 +131,11 @@ TEST(Rectangle, FourCommaSeparatedNumbersInsideRect) {
         {L"rect(,,,)", false, kept},        {L"rect()", false, kept},  {L"rect)", false, kept},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "text \"" << c.text << "\"");
+    for (const auto& [text, ok, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << "text \"" << text << "\"");
         Xml::TXmlAttribute<RectF> attribute(kept);
-        EXPECT_EQ(attribute.parseValue(c.text), c.ok);
-        EXPECT_EQ(attribute, c.expected);
+        EXPECT_EQ(attribute.parseValue(text), ok);
+        EXPECT_EQ(attribute, expected);
         EXPECT_TRUE(attribute.getValueAsString().empty());
     }
     EXPECT_EQ(Xml::TXmlAttribute<RectF>().getValue(), RectF(0, 0, 0, 0));

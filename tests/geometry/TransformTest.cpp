@@ -73,10 +73,7 @@ TEST(Transform, ConstructionAndEquality) {
 TEST(ReadTransform, ReadsEachKindAndFallsBackOnAnythingElse) {
     using enum SLength::Unit;
     const Transform scale2(2, 2), skewX30(SkewX, 30);
-    const struct {
-        const wchar_t* text;
-        Transform expected;
-    } cases[] = {
+    const std::pair<const wchar_t*, Transform> cases[] = {
         // clang-format off
         // each kind, blanks and commas between arguments
         {L"matrix(1 2 3 4 5 6)", Transform(1, 2, 3, 4, 5, 6)},
@@ -111,9 +108,9 @@ TEST(ReadTransform, ReadsEachKindAndFallsBackOnAnythingElse) {
         {L"matrix(0.1 0 0 1 0 1e-3)", Transform(double(0.1f), 0, 0, 1, 0, double(1e-3f))},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "text \"" << c.text << "\"");
-        EXPECT_EQ(Transform::readTransform(c.text), c.expected);
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << "text \"" << text << "\"");
+        EXPECT_EQ(Transform::readTransform(text), expected);
     }
 }
 
@@ -131,10 +128,7 @@ TEST(ReadTransform, NeverReadsPastTheTextAtAnyCut) {
 
 TEST(TransformList, SplitsAtClosingParenthesesAndAppends) {
     const Transform scale2(2, 2), scale3(3, 3);
-    const struct {
-        const wchar_t* text;
-        std::vector<Transform> expected;
-    } cases[] = {
+    const std::pair<const wchar_t*, std::vector<Transform>> cases[] = {
         // clang-format off
         {L"", {}},  {L"  \t ", {}},
         {L"translate(10,20) scale(2)", {translate(10, 20), scale2}},
@@ -151,15 +145,15 @@ TEST(TransformList, SplitsAtClosingParenthesesAndAppends) {
         {L"matrix(1 2 3 4 5 6)skewY(9)", {Transform(1, 2, 3, 4, 5, 6), Transform(SkewY, 9)}},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "text \"" << c.text << "\"");
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << "text \"" << text << "\"");
         // what the list held stays in front
         Xml::TXmlAttribute<TransformList> attribute(TransformList{scale3});
-        EXPECT_TRUE(attribute.parseValue(c.text));
-        ASSERT_EQ(attribute->size(), static_cast<int>(c.expected.size()) + 1);
+        EXPECT_TRUE(attribute.parseValue(text));
+        ASSERT_EQ(attribute->size(), static_cast<int>(expected.size()) + 1);
         EXPECT_EQ((*attribute)[0], scale3);
         for (int i = 1; i < attribute->size(); ++i)
-            EXPECT_EQ((*attribute)[i], c.expected[i - 1]) << "item " << i;
+            EXPECT_EQ((*attribute)[i], expected[i - 1]) << "item " << i;
         EXPECT_TRUE(attribute.getValueAsString().empty());
     }
     const Xml::TXmlAttribute<TransformList> list(TransformList{scale2, rotate(1)});

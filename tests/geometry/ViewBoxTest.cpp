@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using Xml::SLength;
@@ -20,11 +22,7 @@ TEST(ViewBoxAttribute, FourWhiteSpaceSeparatedWords) {
     EXPECT_NE(whole, ViewBox(px(0), px(0), 1.0f, 1.0f));
 
     const ViewBox kept(px(-1), px(-2), px(-3), px(-4));
-    const struct {
-        const wchar_t* text;
-        bool ok;
-        ViewBox expected;
-    } cases[] = {
+    const std::tuple<const wchar_t*, bool, ViewBox> cases[] = {
         // clang-format off
         {L"0 0 100 50", true, ViewBox(px(0), px(0), px(100), px(50))},
         {L"\t-5  10.5\n1in 50%", true,
@@ -37,11 +35,11 @@ TEST(ViewBoxAttribute, FourWhiteSpaceSeparatedWords) {
         {L"0,0,100,50", false, kept},  {L"0 0 100 x", false, kept},  {L"a 0 100 50", false, kept},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "text \"" << c.text << "\"");
+    for (const auto& [text, ok, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << "text \"" << text << "\"");
         Xml::TXmlAttribute<ViewBox> attribute(kept);
-        EXPECT_EQ(attribute.parseValue(c.text), c.ok);
-        EXPECT_EQ(attribute, c.expected);
+        EXPECT_EQ(attribute.parseValue(text), ok);
+        EXPECT_EQ(attribute, expected);
         EXPECT_TRUE(attribute.getValueAsString().empty());
     }
 }

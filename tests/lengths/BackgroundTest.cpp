@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/lengths/MeasureCases.h"
 
 namespace {
@@ -49,11 +51,7 @@ TEST(TabStopOrder, ByPositionInPixelsOnly) {
     const auto stop = [](float size, Length::Unit unit, TabStopType type = TabStopType::Left) {
         return TabStop(Length(size, unit), type, TabPattern::None);
     };
-    const struct {
-        TabStop first;
-        TabStop second;
-        bool less;
-    } cases[] = {
+    const std::tuple<TabStop, TabStop, bool> cases[] = {
         // clang-format off
         {stop(1, In), stop(100, Px), true},  // 96 against 100 pixels
         {stop(100, Px), stop(1, In), false},
@@ -62,9 +60,9 @@ TEST(TabStopOrder, ByPositionInPixelsOnly) {
         {stop(1, Px, TabStopType::Right), stop(1, Px, TabStopType::Left), false},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.first < c.second, c.less)
-            << describe(c.first.getPosition()) << " against " << describe(c.second.getPosition());
+    for (const auto& [first, second, less] : cases) {
+        EXPECT_EQ(first < second, less)
+            << describe(first.getPosition()) << " against " << describe(second.getPosition());
     }
     expectUnreacheable([&] { (void)(stop(1, Ex) < stop(1, Px)); }, "LengthAttribute", 158);
 }
@@ -73,12 +71,7 @@ TEST(TPRuleAttribute, FindKeywordUpToTheFirstClosingParenthesis) {
     TPRule previous;
     ASSERT_TRUE(TPRule::parseRule(previous, L"FIND_KEYWORD(prev)"));
     using enum TPRuleType;
-    const struct {
-        const wchar_t* text;
-        bool accepted;
-        TPRuleType type;
-        const wchar_t* keyword;
-    } cases[] = {
+    const std::tuple<const wchar_t*, bool, TPRuleType, const wchar_t*> cases[] = {
         // clang-format off
         {L"FIND_KEYWORD(Total)", true, FindKeyword, L"Total"},
         {L"FIND_KEYWORD()", true, FindKeyword, L""},
@@ -89,11 +82,11 @@ TEST(TPRuleAttribute, FindKeywordUpToTheFirstClosingParenthesis) {
         {L" FIND_KEYWORD(Total)", false, None, L"prev"},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "text \"" << c.text << "\"");
+    for (const auto& [text, accepted, type, keyword] : cases) {
+        SCOPED_TRACE(testing::Message() << "text \"" << text << "\"");
         TXmlAttribute<TPRule> attribute(previous);
-        EXPECT_EQ(attribute.parseValue(c.text), c.accepted);
-        EXPECT_EQ(describe(attribute.getValue()), Fields::join(c.type, Core::String(c.keyword)));
+        EXPECT_EQ(attribute.parseValue(text), accepted);
+        EXPECT_EQ(describe(attribute.getValue()), Fields::join(type, Core::String(keyword)));
         EXPECT_TRUE(attribute.getValueAsString().empty());
     }
     // No rules are equal whatever keyword they kept; keywords compare in exact case.

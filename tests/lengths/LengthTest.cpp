@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "tests/lengths/MeasureCases.h"
 
@@ -38,10 +39,7 @@ TEST(LengthParse, NeedsAnExactSuffixOrALoneZero) {
 // ratio instead of multiplying then dividing would change the last bit.
 TEST(LengthPxSize, ConvertsAtNinetySixPerInchToTheBit) {
     using enum Length::Unit;
-    const struct {
-        Length length;
-        float px;
-    } cases[] = {
+    const std::pair<Length, float> cases[] = {
         // clang-format off
         {{1, In}, 96}, {{72, Pt}, 96}, {{1, Pc}, 16}, {{2.54f, Cm}, 96}, {{25.4f, Mm}, 96},
         {{16, Em}, 1}, {{7.25f, Px}, 7.25f},
@@ -53,8 +51,8 @@ TEST(LengthPxSize, ConvertsAtNinetySixPerInchToTheBit) {
         {{0.001f, Pt}, 0x1.5d867ep-10f},   // nor in float
         // clang-format on
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(describe(c.length.pxSize()), describe(c.px)) << describe(c.length);
+    for (const auto& [length, px] : cases)
+        EXPECT_EQ(describe(length.pxSize()), describe(px)) << describe(length);
     EXPECT_EQ(Length(1, static_cast<Length::Unit>(9)).pxSize(), 0);
     expectUnreacheable([] { (void)Length(2, Ex).pxSize(); }, "LengthAttribute", 158);
 }
