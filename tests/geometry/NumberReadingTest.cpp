@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "css/geometry/PathData.h"
@@ -16,33 +17,23 @@ namespace {
 using Xml::SLength;
 
 std::vector<std::wstring> numberTexts() {
-    // Signs, points and the lengths around 32 units, where the direct route ends.
-    std::vector<std::wstring> texts = {L"-0",
-                                       L"+5",
-                                       L"-.5",
-                                       L"5.",
-                                       L"1.2.3",
-                                       L"007",
-                                       L"0.000000000000000000000000000001",
-                                       L"99999999999999999999999999999999",
-                                       L"999999999999999999999999999999999",
-                                       L"-9999999999999999999999999999999999999999"};
+    // clang-format off
+    std::vector<std::wstring> texts = {
+        L"-0", L"+5", L"-.5", L"5.", L"1.2.3", L"007", L"0.000000000000000000000000000001",
+        // the lengths around 32 units, where the direct route ends
+        L"99999999999999999999999999999999", L"999999999999999999999999999999999",
+        L"-9999999999999999999999999999999999999999"};
+    // clang-format on
     // Random texts of signs, digits and points, short and beyond 32 units.
     std::uint32_t state = 7;
-    const std::wstring alphabet = L"0123456789012345678901234567890123456789.";
-    for (int n = 0; n < 3000; ++n) {
-        state = state * 1664525u + 1013904223u;
-        const int length = 1 + static_cast<int>(state >> 26);  // 1 to 64
-        std::wstring text;
-        state = state * 1664525u + 1013904223u;
-        if ((state >> 30) == 1)
-            text += L'-';
-        else if ((state >> 30) == 2)
-            text += L'+';
-        for (int i = 0; i < length; ++i) {
-            state = state * 1664525u + 1013904223u;
-            text += alphabet[(state >> 16) % alphabet.size()];
-        }
+    const auto next = [&state] { return state = state * 1664525u + 1013904223u; };
+    const std::wstring_view alphabet = L"0123456789012345678901234567890123456789.";
+    for (int n = 0; n < 1000; ++n) {
+        const int length = 1 + static_cast<int>(next() >> 26);  // 1 to 64
+        const std::uint32_t sign = next() >> 30;
+        std::wstring text = sign == 1 ? L"-" : sign == 2 ? L"+" : L"";
+        for (int i = 0; i < length; ++i)
+            text += alphabet[(next() >> 16) % alphabet.size()];
         texts.push_back(text);
     }
     return texts;

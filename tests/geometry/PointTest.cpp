@@ -2,11 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
-#include <vector>
+#include <string>
+#include <tuple>
+#include <utility>
 
-#include "tests/lengths/ExpectRaise.h"
+#include "tests/lengths/MeasureCases.h"
+
+namespace Xml {
+
+// Shown by gtest for a point that differs.
+static void PrintTo(const Point& p, std::ostream* os) {
+    *os << '(' << p.getX().getSize() << '/' << p.getX().getUnit() << ", " << p.getY().getSize()
+        << '/' << p.getY().getUnit() << ')';
+}
+
+}  // namespace Xml
 
 namespace {
 
@@ -19,136 +30,86 @@ Point pt(float x, float y) {
     return Point(SLength(x), SLength(y));
 }
 
-const PointList kSentinel{pt(-7, -7)};
-
-struct PointCase {
-    const wchar_t* text;
-    bool ok;
-    std::vector<Point> expected;
-};
-
 TEST(PointList, ReadsPairsSeparatedByCommasBlanksOrSigns) {
-    const PointCase cases[] = {
-        {L"", true, {}},
-        {L"   ", true, {}},
+    const PointList kept{pt(-7, -7)};
+    const std::tuple<const wchar_t*, bool, PointList> cases[] = {
+        // clang-format off
+        {L"", true, {}},  {L"   ", true, {}},
         {L"10,20 30,40", true, {pt(10, 20), pt(30, 40)}},
         {L"10 20 30 40", true, {pt(10, 20), pt(30, 40)}},
         {L"  10, 20\t30,\n40", true, {pt(10, 20), pt(30, 40)}},
-        {L"10,20-30,40", true, {pt(10, 20), pt(-30, 40)}},
-        {L"10-20", true, {pt(10, -20)}},
+        {L"10,20-30,40", true, {pt(10, 20), pt(-30, 40)}},  {L"10-20", true, {pt(10, -20)}},
         {L"-10-20-30-40", true, {pt(-10, -20), pt(-30, -40)}},
         // a "-" inside a number ends it, exponents included: "1e" is no length
-        {L"1e-2,3", false, {}},
-        {L"1e2,3", true, {pt(100, 3)}},
+        {L"1e-2,3", false, kept},  {L"1e2,3", true, {pt(100, 3)}},
         {L"1in 50%", true, {Point(SLength(1, SLength::In), SLength(0.5f, SLength::Percent))}},
-        {L"10 20 ", true, {pt(10, 20)}},
-        // a lone last coordinate is dropped, without failing
-        {L"10 20 30", true, {pt(10, 20)}},
-        {L"10", true, {}},
-        // ... but one followed by white space asks for an empty y
-        {L"10 20 30 ", false, {}},
+        // a lone last coordinate is dropped without failing, unless white
+        // space follows it, which asks for an empty y
+        {L"10 20 ", true, {pt(10, 20)}},  {L"10 20 30", true, {pt(10, 20)}},  {L"10", true, {}},
+        {L"10 20 30 ", false, kept},
         // a number that is not an SVG length fails the whole list
-        {L"10 x 30 40", false, {}},
-        {L"10,,20", false, {}},
-        {L"10 ,20", false, {}},
-        {L"5x 20", false, {}},
+        {L"10 x 30 40", false, kept},  {L"10,,20", false, kept},  {L"10 ,20", false, kept},
+        {L"5x 20", false, kept},
         // one separator after y is passed, then white space before x
-        {L"10 20, 30 40", true, {pt(10, 20), pt(30, 40)}},
-        {L"10 20 ,30 40", false, {}},
+        {L"10 20, 30 40", true, {pt(10, 20), pt(30, 40)}},  {L"10 20 ,30 40", false, kept},
+        // clang-format on
     };
-    for (const PointCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << "text \"" << c.text << "\"");
-        PointList points = kSentinel;
-        EXPECT_EQ(Point::parsePointList(points, c.text), c.ok);
-        if (!c.ok) {
-            EXPECT_EQ(points, kSentinel);
-            continue;
-        }
-        ASSERT_EQ(points.size(), static_cast<int>(c.expected.size()));
-        for (int i = 0; i < points.size(); ++i) {
-            EXPECT_EQ(points[i].getX(), c.expected[i].getX()) << "point " << i;
-            EXPECT_EQ(points[i].getY(), c.expected[i].getY()) << "point " << i;
-        }
+    for (const auto& [text, ok, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << "text \"" << text << "\"");
+        Xml::TXmlAttribute<PointList> attribute(kept);
+        EXPECT_EQ(attribute.parseValue(text), ok);
+        EXPECT_EQ(attribute.getValue(), expected);
     }
 }
 
 TEST(PointList, WritesPixelsSeparatedByCommas) {
-    EXPECT_EQ(Point::getPointListValueAsString(PointList{}), L"");
-    EXPECT_EQ(Point::getPointListValueAsString(PointList{pt(10, 20), pt(30, 40)}), L"10 20,30 40");
-    EXPECT_EQ(Point::getPointListValueAsString(PointList{pt(-1.5f, 0.25f)}), L"-1.5 0.25");
+    Xml::TXmlAttribute<PointList> attribute;
+    EXPECT_EQ(attribute.getValueAsString(), L"");
+    ASSERT_TRUE(attribute.parseValue(L"10,20 30,40 -1.5,0.25"));
+    EXPECT_EQ(attribute.getValueAsString(), L"10 20,30 40,-1.5 0.25");
     // Units are converted; a percentage writes its fraction.
     const PointList units{Point(SLength(1, SLength::In), SLength(72, SLength::Pt)),
                           Point(SLength(1, SLength::Pc), SLength(0.5f, SLength::Percent))};
     EXPECT_EQ(Point::getPointListValueAsString(units), L"96 96,16 0.5");
-}
-
-TEST(PointList, WritingAnExLengthRaisesLikeItsPixelSize) {
-    const PointList points{Point(SLength(1, SLength::Ex), SLength(2))};
-    lengths_test::expectUnreacheable([&] { Point::getPointListValueAsString(points); },
+    const PointList ex{Point(SLength(1, SLength::Ex), SLength(2))};
+    measure_test::expectUnreacheable([&] { Point::getPointListValueAsString(ex); },
                                      "LengthAttribute", 302);
-}
-
-TEST(PointList, AttributeParsesAndWritesItsList) {
-    Xml::TXmlAttribute<PointList> attribute;
-    EXPECT_TRUE(attribute.parseValue(L"1,2 3,4"));
-    EXPECT_EQ(attribute.getValueAsString(), L"1 2,3 4");
-    EXPECT_TRUE(attribute.parseValue(L"5 6"));
-    EXPECT_EQ(attribute, (PointList{pt(5, 6)}));
-    EXPECT_FALSE(attribute.parseValue(L"5 q"));
-    EXPECT_EQ(attribute, (PointList{pt(5, 6)}));
-    EXPECT_NE(attribute, (PointList{pt(6, 5)}));
+    EXPECT_NE(attribute, (PointList{pt(10, 20), pt(30, 40)}));
 }
 
 TEST(AspectRatio, EveryAlignmentWithEveryMeetOrSliceWord) {
-    struct Align {
-        const wchar_t* word;
-        int value;
+    // clang-format off
+    const std::pair<const wchar_t*, int> aligns[] = {
+        {L"xMinYMin", 72},  {L"xMidYMin", 80},  {L"xMaxYMin", 96},
+        {L"xMinYMid", 136}, {L"xMidYMid", 144}, {L"xMaxYMid", 160},
+        {L"xMinYMax", 264}, {L"xMidYMax", 272}, {L"xMaxYMax", 288},
+        // other words align to the middle
+        {L"bogus", 144}, {L"xminymin", 144}, {L"XMinYMin", 144}, {L"xMinxMin", 144},
+        {L"xMinYMi", 144}, {L"None", 144},
     };
-    // The nine alignments, then words that align to the middle.
-    const Align aligns[] = {{L"xMinYMin", 72},  {L"xMidYMin", 80},  {L"xMaxYMin", 96},
-                            {L"xMinYMid", 136}, {L"xMidYMid", 144}, {L"xMaxYMid", 160},
-                            {L"xMinYMax", 264}, {L"xMidYMax", 272}, {L"xMaxYMax", 288},
-                            {L"bogus", 144},    {L"xminymin", 144}, {L"XMinYMin", 144},
-                            {L"xMinxMin", 144}, {L"xMinYMi", 144}};
-    struct Second {
-        const wchar_t* word;
-        int bits;
+    const std::pair<const wchar_t*, int> seconds[] = {
+        {L"", 2}, {L"meet", 2}, {L"slice", 4}, {L"bogus", 0}, {L"Slice", 0}, {L"meet,", 0},
     };
-    const Second seconds[] = {{L"", 2},      {L"meet", 2},  {L"slice", 4},
-                              {L"bogus", 0}, {L"Slice", 0}, {L"meet,", 0}};
-    for (const Align& a : aligns) {
-        for (const Second& s : seconds) {
-            Core::String text(a.word);
-            text += L" ";
-            text += s.word;
-            SCOPED_TRACE(testing::Message() << "text \"" << text.c_str() << "\"");
+    // clang-format on
+    for (const auto& [align, alignBits] : aligns) {
+        for (const auto& [second, secondBits] : seconds) {
+            const std::wstring text = std::wstring(align) + L" " + second;
             Xml::TXmlAttribute<SPreserveAspectRatio> attribute(SPreserveAspectRatio(-1));
-            EXPECT_TRUE(attribute.parseValue(text));
-            EXPECT_EQ(attribute->getAspectRatio(), a.value + s.bits);
+            EXPECT_TRUE(attribute.parseValue(Core::String(text.c_str())));
+            EXPECT_EQ(attribute->getAspectRatio(), alignBits + secondBits) << text.c_str();
         }
     }
-}
-
-TEST(AspectRatio, NoneWordsAndDefaults) {
-    struct Case {
-        const wchar_t* text;
-        int value;
+    // "none" alone; words are taken across any white space, the rest ignored
+    // clang-format off
+    const std::pair<const wchar_t*, int> cases[] = {
+        {L"none", 1}, {L"none slice", 1}, {L"", 146}, {L"\txMinYMin\n  slice  ", 76},
+        {L"xMinYMin meet extra words", 74},
     };
-    const Case cases[] = {{L"none", 1},
-                          {L"none slice", 1},
-                          {L"None", 146},
-                          {L"xMinYMax slice", 268},
-                          {L"xMaxYMid", 162},
-                          {L"bogus", 146},
-                          {L"xMidYMid bogus", 144},
-                          {L"", 146},
-                          {L"\txMinYMin\n  slice  ", 76},
-                          {L"xMinYMin meet extra words", 74}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "text \"" << c.text << "\"");
+    // clang-format on
+    for (const auto& [text, value] : cases) {
         Xml::TXmlAttribute<SPreserveAspectRatio> attribute;
-        EXPECT_TRUE(attribute.parseValue(c.text));
-        EXPECT_EQ(attribute, SPreserveAspectRatio(c.value));
+        EXPECT_TRUE(attribute.parseValue(text));
+        EXPECT_EQ(attribute, SPreserveAspectRatio(value)) << "text " << text;
         EXPECT_TRUE(attribute.getValueAsString().empty());
     }
     EXPECT_EQ(Xml::TXmlAttribute<SPreserveAspectRatio>()->getAspectRatio(), 146);
@@ -156,44 +117,31 @@ TEST(AspectRatio, NoneWordsAndDefaults) {
 }
 
 TEST(Rectangle, FourCommaSeparatedNumbersInsideRect) {
-    struct Case {
-        const wchar_t* text;
-        bool ok;
-        Drawing::RectF expected;
-    };
-    const Case cases[] = {
+    using Drawing::RectF;
+    const RectF kept(-9, -9, -9, -9);
+    const std::tuple<const wchar_t*, bool, RectF> cases[] = {
+        // clang-format off
         {L"rect(1,2,3,4)", true, {1, 2, 3, 4}},
         {L"rect(-1.5,2e1,.5,0)", true, {-1.5f, 20, 0.5f, 0}},
-        {L"rect( 1, 2, 3, 4 )", true, {1, 2, 3, 4}},
-        {L"rect(1,2,3,4%)", true, {1, 2, 3, 4}},
-        {L"rect(1,2,3)", false, {}},
-        {L"rect(1,2,3,4,5)", false, {}},
-        {L"RECT(1,2,3,4)", false, {}},
-        {L"rect (1,2,3,4)", false, {}},
-        {L" rect(1,2,3,4)", false, {}},
-        {L"rect(1,2,3,4) ", false, {}},
-        {L"rect(1,2,x,4)", false, {}},
-        {L"rect(1,2,3,4px)", false, {}},
-        {L"rect(,,,)", false, {}},
-        {L"rect()", false, {}},
-        {L"rect)", false, {}},
+        {L"rect( 1, 2, 3, 4 )", true, {1, 2, 3, 4}},  {L"rect(1,2,3,4%)", true, {1, 2, 3, 4}},
+        {L"rect(1,2,3)", false, kept},      {L"rect(1,2,3,4,5)", false, kept},
+        {L"RECT(1,2,3,4)", false, kept},    {L"rect (1,2,3,4)", false, kept},
+        {L" rect(1,2,3,4)", false, kept},   {L"rect(1,2,3,4) ", false, kept},
+        {L"rect(1,2,x,4)", false, kept},    {L"rect(1,2,3,4px)", false, kept},
+        {L"rect(,,,)", false, kept},        {L"rect()", false, kept},  {L"rect)", false, kept},
+        // clang-format on
     };
-    const Drawing::RectF sentinel(-9, -9, -9, -9);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "text \"" << c.text << "\"");
-        Xml::TXmlAttribute<Drawing::RectF> attribute(sentinel);
-        EXPECT_EQ(attribute.parseValue(c.text), c.ok);
-        EXPECT_EQ(attribute, c.ok ? c.expected : sentinel);
+    for (const auto& [text, ok, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << "text \"" << text << "\"");
+        Xml::TXmlAttribute<RectF> attribute(kept);
+        EXPECT_EQ(attribute.parseValue(text), ok);
+        EXPECT_EQ(attribute, expected);
         EXPECT_TRUE(attribute.getValueAsString().empty());
     }
-}
-
-TEST(Rectangle, DefaultIsZeroAndEqualityIsExact) {
-    EXPECT_EQ(Drawing::RectF(), Drawing::RectF(0, 0, 0, 0));
-    EXPECT_EQ(Xml::TXmlAttribute<Drawing::RectF>().getValue(), Drawing::RectF());
-    EXPECT_NE(Drawing::RectF(1, 2, 3, 4), Drawing::RectF(1, 2, 3, 5));
-    const Drawing::RectF withNaN(0, std::numeric_limits<float>::quiet_NaN(), 0, 0);
-    const Drawing::RectF& same = withNaN;
+    EXPECT_EQ(Xml::TXmlAttribute<RectF>().getValue(), RectF(0, 0, 0, 0));
+    EXPECT_NE(RectF(1, 2, 3, 4), RectF(1, 2, 3, 5));
+    const RectF withNaN(0, std::numeric_limits<float>::quiet_NaN(), 0, 0);
+    const RectF& same = withNaN;
     EXPECT_FALSE(withNaN == same);
     EXPECT_TRUE(withNaN != same);
 }

@@ -1,97 +1,106 @@
-// Table-driven checks shared by the keyword-or-measure tests: what an
-// attribute holds and writes after parsing a text, and which values compare
-// equal. Values are compared field by field through describe(), so a check
+// Shared checks of the lengths tests: what an attribute holds and writes after
+// parsing a text, which values compare equal, and raising at a code location.
+// Values are compared through describe(), which lists every field, so a check
 // also sees the fields that operator== leaves out.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <initializer_list>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 #include "css/attributes/XmlAttribute.h"
 #include "css/lengths/Background.h"
 #include "css/lengths/KeywordLengths.h"
-#include "css/lengths/Length.h"
-#include "css/lengths/LengthOrPercent.h"
+#include "platform/Exception.h"
+#include "platform/Log.h"
 
 namespace measure_test {
 
-inline std::wstring number(float value) {
-    std::wostringstream out;
-    out << std::hexfloat << value;
-    return out.str();
+using namespace Xml;
+using S = std::wstring;
+
+// One overload per value type, listing its fields; sizes as exact bits.
+struct Fields {
+    template <class... Parts>
+    static S join(const Parts&... parts) {
+        S text;
+        ((text += of(parts) + L" "), ...);
+        text.back() = L')';
+        return L"(" + text;
+    }
+    static S of(float v) {
+        std::wostringstream out;
+        out << std::hexfloat << v;
+        return out.str();
+    }
+    static S of(int v) { return std::to_wstring(v); }
+    static S of(bool v) { return v ? L"yes" : L"no"; }
+    template <class E>
+    requires std::is_enum_v<E>
+    static S of(E v) { return L"#" + std::to_wstring(static_cast<long long>(v)); }
+    static S of(const Core::String& v) { return L"\"" + S(v.view()) + L"\""; }
+    template <class L>  // Length, SLength and the types built on them
+    requires requires(const L& v) { v.getUnit(); }
+    static S of(const L& v) { return join(v.getUnit(), v.getSize()); }
+    template <class M>  // LengthOrPercent, SLengthOrPercent and BackgroundPosition
+    requires requires(const M& v) { v.isPercent(); }
+    static S of(const M& v) { return join(v.isPercent(), v.getLength(), v.getPercent()); }
+    static S of(const detail::AutoOrLengthOrPercent& v) {
+        return join(v.isAuto(), v.getLengthOrPercent());
+    }
+    static S of(const FloatOrPercent& v) { return of(v.getValue()); }
+    static S of(const SNullableLength& v) { return join(v.getUnit(), v.getSize(), v.isNull()); }
+    static S of(const DLength& v) { return join(v.getFirst(), v.getSecond()); }
+    static S of(const Core::Vector<SLength>& v) {
+        S text;
+        for (const SLength& length : v)
+            text += of(length) + L"; ";
+        return text;
+    }
+    static S of(const FontSize& v) {
+        return join(v.getType(), v.getRelativeSize(), v.getAbsoluteSize());
+    }
+    static S of(const Indent& v) { return join(v.getFunction(), v.getLengthOrPercent()); }
+    static S of(const BaselineShift& v) { return join(v.getMode(), v.getLengthOrPercent()); }
+    static S of(const SBaselineShift& v) { return join(v.getMode(), v.getSLengthOrPercent()); }
+    static S of(const AlignmentAdjust& v) {
+        return join(v.isBaseline(), v.getBaseline(), v.getLengthOrPercent());
+    }
+    static S of(const ContentLength& v) {
+        return join(v.getScaleMode(), v.getLength(), v.isNull());
+    }
+    static S of(const LetterSpacing& v) { return join(v.isNormal(), v.getLength()); }
+    static S of(const SSpacing& v) { return join(v.getType(), v.getSLength()); }
+    static S of(const PageDimension& v) { return join(v.getType(), v.getLength()); }
+    static S of(const InitialPageNumber& v) { return join(v.getType(), v.getPageNumber()); }
+    static S of(const InitialSheetNumber& v) { return join(v.getType(), v.getSheetNumber()); }
+    static S of(const BackgroundSize& v) {
+        return join(v.getType(), static_cast<const LengthOrPercent&>(v));
+    }
+    static S of(const TPRule& v) { return join(v.getType(), v.getKeyword()); }
+};
+
+inline LengthOrPercent measure(float size, Length::Unit unit) {
+    return Length(size, unit);
 }
 
-template <class E>
-requires std::is_enum_v<E> std::wstring describe(E value) {
-    return L"#" + std::to_wstring(static_cast<long long>(value));
+inline LengthOrPercent pt(float size) {
+    return measure(size, Length::Pt);
 }
 
-template <class L>
-requires std::is_same_v<L, Xml::Length> || std::is_same_v<L, Xml::SLength> std::wstring describe(
-    const L& length) {
-    return number(length.getSize()) + L" unit " + std::to_wstring(length.getUnit());
+inline LengthOrPercent fraction(float value) {
+    return value;
 }
 
-template <class M>
-requires std::is_same_v<M, Xml::LengthOrPercent> || std::is_same_v<M, Xml::SLengthOrPercent>
-    std::wstring describe(const M& measure) {
-    return measure.isPercent() ? L"percent " + number(measure.getPercent())
-                               : L"length " + describe(measure.getLength());
-}
-
-inline std::wstring describe(const Xml::FontSize& value) {
-    return describe(value.getType()) + describe(value.getRelativeSize()) + L" " +
-           describe(value.getAbsoluteSize());
-}
-inline std::wstring describe(const Xml::Indent& value) {
-    return describe(value.getFunction()) + L" " + describe(value.getLengthOrPercent());
-}
-inline std::wstring describe(const Xml::BaselineShift& value) {
-    return describe(value.getMode()) + L" " + describe(value.getLengthOrPercent());
-}
-inline std::wstring describe(const Xml::SBaselineShift& value) {
-    return describe(value.getMode()) + L" " + describe(value.getSLengthOrPercent());
-}
-inline std::wstring describe(const Xml::AlignmentAdjust& value) {
-    return (value.isBaseline() ? L"baseline " : L"measure ") + describe(value.getBaseline()) +
-           L" " + describe(value.getLengthOrPercent());
-}
-inline std::wstring describe(const Xml::ContentLength& value) {
-    return describe(value.getScaleMode()) + L" " + describe(value.getLength()) +
-           (value.isNull() ? L" null" : L"");
-}
-inline std::wstring describe(const Xml::LetterSpacing& value) {
-    return (value.isNormal() ? L"normal " : L"explicit ") + describe(value.getLength());
-}
-inline std::wstring describe(const Xml::SSpacing& value) {
-    return describe(value.getType()) + L" " + describe(value.getSLength());
-}
-inline std::wstring describe(const Xml::PageDimension& value) {
-    return describe(value.getType()) + L" " + describe(value.getLength());
-}
-inline std::wstring describe(const Xml::BorderWidth& value) {
-    return describe(static_cast<const Xml::Length&>(value));
-}
-inline std::wstring describe(const Xml::InitialPageNumber& value) {
-    return describe(value.getType()) + L" " + std::to_wstring(value.getPageNumber());
-}
-inline std::wstring describe(const Xml::InitialSheetNumber& value) {
-    return describe(value.getType()) + L" " + std::to_wstring(value.getSheetNumber());
-}
-inline std::wstring describe(const Xml::BackgroundPosition& value) {
-    return describe(static_cast<const Xml::LengthOrPercent&>(value));
-}
-inline std::wstring describe(const Xml::BackgroundSize& value) {
-    return describe(value.getType()) + L" " +
-           describe(static_cast<const Xml::LengthOrPercent&>(value));
-}
-inline std::wstring describe(const Xml::TPRule& value) {
-    return describe(value.getType()) + L" \"" + std::wstring(value.getKeyword().view()) + L"\"";
+template <class T>
+S describe(const T& value) {
+    return Fields::of(value);
 }
 
 template <class T>
@@ -107,11 +116,11 @@ template <class T>
 void checkParses(const T& before, std::initializer_list<ParseCase<T>> cases) {
     for (const ParseCase<T>& c : cases) {
         SCOPED_TRACE(testing::Message() << "text \"" << c.text << "\"");
-        Xml::TXmlAttribute<T> attribute(before);
-        Xml::XmlAttribute& generic = attribute;
+        TXmlAttribute<T> attribute(before);
+        XmlAttribute& generic = attribute;
         EXPECT_EQ(generic.parseValue(c.text), c.accepted);
         EXPECT_EQ(describe(attribute.getValue()), describe(c.held.value_or(before)));
-        EXPECT_EQ(std::wstring(generic.getValueAsString().view()), c.written);
+        EXPECT_EQ(S(generic.getValueAsString().view()), c.written);
     }
 }
 
@@ -130,10 +139,29 @@ void checkEquality(std::initializer_list<EqualityCase<T>> cases) {
         SCOPED_TRACE(testing::Message() << "row " << row++);
         EXPECT_EQ(c.first == c.second, c.equal);
         EXPECT_EQ(c.second == c.first, c.equal);
-        const Xml::TXmlAttribute<T> attribute(c.first);
+        const TXmlAttribute<T> attribute(c.first);
         EXPECT_EQ(attribute == c.second, c.equal);
         EXPECT_EQ(attribute != c.second, !c.equal);
     }
+}
+
+// The call raises UnreacheableCodeException at file, line, having logged
+// that location before the exception left it.
+template <class Call>
+void expectUnreacheable(Call&& call, const char* file, int line) {
+    S logged;
+    const auto previous = Core::Log::setHandler(
+        [&](Core::Log::Level, const Core::String& message) { logged.assign(message.view()); });
+    try {
+        std::forward<Call>(call)();
+        ADD_FAILURE() << "expected Core::UnreacheableCodeException";
+    } catch (const Core::UnreacheableCodeException& error) {
+        EXPECT_STREQ(error.getFile(), file);
+        EXPECT_EQ(error.getLine(), line);
+        const S location = S(file, file + std::strlen(file)) + L", line " + std::to_wstring(line);
+        EXPECT_NE(logged.find(location), S::npos) << std::string(logged.begin(), logged.end());
+    }
+    Core::Log::setHandler(previous);
 }
 
 }  // namespace measure_test
