@@ -1,6 +1,8 @@
 #include "css/geometry/PathData.h"
 
 #include <array>
+#include <cstdint>
+#include <iterator>
 #include <utility>
 
 #include "css/geometry/GeometryScan.h"
@@ -142,35 +144,82 @@ SLength readNumber(View text, std::size_t& pos) {
 
 }  // namespace
 
-bool PathDataCommand::operator==(const PathDataCommand& o) const {
-    if (type != o.type)
-        return false;
-    const bool sameEnd = x == o.x && y == o.y && relative == o.relative;
-    if (static_cast<int>(type) == 1)  // the reserved type carries nothing
-        return true;
+namespace {
+
+// The arguments of each command type, in the order they are written.
+enum class Arg : std::uint8_t { X1, Y1, X2, Y2, X, Y, Rx, Ry, Angle, LargeArc, Sweep };
+
+struct Arguments {
+    std::array<Arg, 7> list{};
+    int count = 0;
+};
+
+constexpr Arguments argumentsOf(Type type) {
     switch (type) {
-        case Type::ClosePath:
-            return true;
         case Type::MoveTo:
         case Type::LineTo:
         case Type::SmoothQuadraticCurveTo:
-            return sameEnd;
+            return {{Arg::X, Arg::Y}, 2};
         case Type::HorizontalLineTo:
-            return x == o.x && relative == o.relative;
+            return {{Arg::X}, 1};
         case Type::VerticalLineTo:
-            return y == o.y && relative == o.relative;
+            return {{Arg::Y}, 1};
         case Type::CurveTo:
-            return x1 == o.x1 && y1 == o.y1 && x2 == o.x2 && y2 == o.y2 && sameEnd;
+            return {{Arg::X1, Arg::Y1, Arg::X2, Arg::Y2, Arg::X, Arg::Y}, 6};
         case Type::SmoothCurveTo:
-            return x2 == o.x2 && y2 == o.y2 && sameEnd;
+            return {{Arg::X2, Arg::Y2, Arg::X, Arg::Y}, 4};
         case Type::QuadraticCurveTo:
-            return x1 == o.x1 && y1 == o.y1 && sameEnd;
+            return {{Arg::X1, Arg::Y1, Arg::X, Arg::Y}, 4};
         case Type::Arc:
-            return rx == o.rx && ry == o.ry && angle == o.angle && largeArc == o.largeArc &&
-                   sweep == o.sweep && sameEnd;
-        default:
+            return {{Arg::Rx, Arg::Ry, Arg::Angle, Arg::LargeArc, Arg::Sweep, Arg::X, Arg::Y}, 7};
+        default:  // ClosePath and the reserved type carry nothing
+            return {};
+    }
+}
+
+// The length field of a length argument; nullptr for the angle and the flags.
+constexpr SLength PathDataCommand::*lengthField(Arg arg) {
+    constexpr SLength PathDataCommand::*kFields[] = {
+        &PathDataCommand::x1, &PathDataCommand::y1, &PathDataCommand::x2, &PathDataCommand::y2,
+        &PathDataCommand::x,  &PathDataCommand::y,  &PathDataCommand::rx, &PathDataCommand::ry};
+    const auto index = static_cast<std::size_t>(arg);
+    return index < std::size(kFields) ? kFields[index] : nullptr;
+}
+
+// Stores one number read for an argument: the angle keeps the size (its unit
+// is ignored), a flag is set by any non-zero number.
+void store(PathDataCommand& command, Arg arg, const SLength& number) {
+    if (SLength PathDataCommand::*field = lengthField(arg)) {
+        command.*field = number;
+    } else if (arg == Arg::Angle) {
+        command.angle = number.getSize();
+    } else {
+        (arg == Arg::LargeArc ? command.largeArc : command.sweep) = !!number;
+    }
+}
+
+bool sameArgument(const PathDataCommand& a, const PathDataCommand& b, Arg arg) {
+    if (SLength PathDataCommand::*field = lengthField(arg))
+        return a.*field == b.*field;
+    if (arg == Arg::Angle)
+        return a.angle == b.angle;  // exact; a NaN is unequal
+    return arg == Arg::LargeArc ? a.largeArc == b.largeArc : a.sweep == b.sweep;
+}
+
+}  // namespace
+
+bool PathDataCommand::operator==(const PathDataCommand& o) const {
+    const int value = static_cast<int>(type);
+    if (type != o.type || value < 1 || value > 11)
+        return false;
+    const Arguments arguments = argumentsOf(type);
+    if (arguments.count == 0)  // ClosePath and the reserved type: nothing else is compared
+        return true;
+    for (int i = 0; i < arguments.count; ++i) {
+        if (!sameArgument(*this, o, arguments.list[i]))
             return false;
     }
+    return relative == o.relative;
 }
 
 Core::Vector<PathDataCommand> PathDataCommand::parsePathData(View text) {
@@ -193,53 +242,9 @@ Core::Vector<PathDataCommand> PathDataCommand::parsePathData(View text) {
         PathDataCommand& command = list.emplace_back();
         command.type = letter.type;
         command.relative = letter.relative;
-        switch (letter.type) {
-            case Type::ClosePath:
-                break;
-            case Type::MoveTo:
-            case Type::LineTo:
-            case Type::SmoothQuadraticCurveTo:
-                command.x = readNumber(text, pos);
-                command.y = readNumber(text, pos);
-                break;
-            case Type::HorizontalLineTo:
-                command.x = readNumber(text, pos);
-                break;
-            case Type::VerticalLineTo:
-                command.y = readNumber(text, pos);
-                break;
-            case Type::CurveTo:
-                command.x1 = readNumber(text, pos);
-                command.y1 = readNumber(text, pos);
-                command.x2 = readNumber(text, pos);
-                command.y2 = readNumber(text, pos);
-                command.x = readNumber(text, pos);
-                command.y = readNumber(text, pos);
-                break;
-            case Type::SmoothCurveTo:
-                command.x2 = readNumber(text, pos);
-                command.y2 = readNumber(text, pos);
-                command.x = readNumber(text, pos);
-                command.y = readNumber(text, pos);
-                break;
-            case Type::QuadraticCurveTo:
-                command.x1 = readNumber(text, pos);
-                command.y1 = readNumber(text, pos);
-                command.x = readNumber(text, pos);
-                command.y = readNumber(text, pos);
-                break;
-            case Type::Arc:
-                command.rx = readNumber(text, pos);
-                command.ry = readNumber(text, pos);
-                command.angle = readNumber(text, pos).getSize();  // its unit is ignored
-                command.largeArc = !!readNumber(text, pos);
-                command.sweep = !!readNumber(text, pos);
-                command.x = readNumber(text, pos);
-                command.y = readNumber(text, pos);
-                break;
-            default:
-                break;
-        }
+        const Arguments arguments = argumentsOf(letter.type);
+        for (int i = 0; i < arguments.count; ++i)
+            store(command, arguments.list[i], readNumber(text, pos));
     }
     return list;
 }
