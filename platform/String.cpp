@@ -17,9 +17,9 @@ struct Message {
     const wchar_t* text;
 };
 constexpr Message kMessages[] = {
-    {30000, L"Invalid spot color specification: {0}"},
+    {30000, L"Invalid spot color: {0}"},
     {30001, L"No substitute for spot color {0}; black is used"},
-    {30002, L"Invalid ICC color specification: {0}"},
+    {30002, L"Invalid ICC color: {0}"},
 };
 
 }  // namespace
