@@ -25,10 +25,10 @@
 #include "platform/SpotColor.h"
 
 // Lengths and measures
+#include "css/lengths/Background.h"
+#include "css/lengths/KeywordLengths.h"
 #include "css/lengths/Length.h"
 #include "css/lengths/LengthOrPercent.h"
-#include "css/lengths/KeywordLengths.h"
-#include "css/lengths/Background.h"
 
 // Language tags
 #include "css/language/Language.h"
@@ -39,14 +39,14 @@
 #include "platform/DateTime.h"
 
 // Keyword enumerations
-#include "css/keywords/Keyword.h"
-#include "css/keywords/FontKeywords.h"
-#include "css/keywords/PageKeywords.h"
 #include "css/keywords/AreaKeywords.h"
 #include "css/keywords/BarcodeKeywords.h"
 #include "css/keywords/ChartKeywords.h"
+#include "css/keywords/FontKeywords.h"
 #include "css/keywords/GraphicsKeywords.h"
+#include "css/keywords/Keyword.h"
 #include "css/keywords/OutputKeywords.h"
+#include "css/keywords/PageKeywords.h"
 #include "platform/Gradient.h"
 
 // Vector geometry

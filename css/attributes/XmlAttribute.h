@@ -55,7 +55,8 @@ class TXmlAttribute : public XmlAttribute {
     // Class types start from their default constructor; int, float and
     // enumerations start from zero.
     constexpr TXmlAttribute() : value_{} {}
-    constexpr TXmlAttribute(const T& value) : value_(value) {}  // NOLINT(google-explicit-constructor)
+    constexpr TXmlAttribute(const T& value)
+        : value_(value) {}  // NOLINT(google-explicit-constructor)
     TXmlAttribute(const TXmlAttribute& other) : XmlAttribute(), value_(other.value_) {}
     ~TXmlAttribute() = default;
 

@@ -19,7 +19,9 @@ struct UrlCase {
     bool accepted;
     const wchar_t* url;  // held afterwards, starting from "previous"
 };
-void PrintTo(const UrlCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
+void PrintTo(const UrlCase& c, std::ostream* os) {
+    *os << testing::PrintToString(c.text);
+}
 
 class UrlRule : public testing::TestWithParam<UrlCase> {};
 

@@ -51,7 +51,8 @@ TEST(Defaults, EnumerationsHoldTheirNumbers) {
         {"TextAlign", number(DefaultTextAlign), 0},
         {"ReferenceOrientation", number(DefaultReferenceOrientation), 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.held, c.expected) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(c.held, c.expected) << c.name;
     EXPECT_TRUE(DefaultSGradientSpreadMethod == Drawing::GradientSpreadMethod::Repeat);
     EXPECT_TRUE(DefaultLeaderRuleStyle == BorderStyle::Solid);
 }
