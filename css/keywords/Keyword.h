@@ -380,6 +380,24 @@ bool parseKeyword(E& value, const Core::String& text) {
     return parseKeyword(value, text.view());
 }
 
+// For values that are a keyword or a measure: a keyword of E's table gives
+// Value(keyword); any other text is read as a Measure and gives
+// Value(measure); neither gives false with value unchanged.
+template <KeywordEnum E, class Value, class Measure>
+bool parseKeywordOrMeasure(Value& value, const Core::String& text,
+                           bool (*parseMeasure)(Measure&, std::wstring_view)) {
+    E keyword{};
+    if (parseKeyword(keyword, text.view())) {
+        value = Value(keyword);
+        return true;
+    }
+    Measure measure;
+    if (!parseMeasure(measure, text.view()))
+        return false;
+    value = Value(measure);
+    return true;
+}
+
 // The text getValueAsString gives for value (may raise for a strict table).
 template <KeywordEnum E>
 Core::String formatKeyword(E value) {

@@ -73,13 +73,7 @@ bool BackgroundSize::readStringBackgroundSize(BackgroundSize& target, const Core
 }
 
 bool AttributeTraits<BackgroundSize>::parse(BackgroundSize& value, const Core::String& text) {
-    if (BackgroundSize::readStringBackgroundSize(value, text))
-        return true;
-    LengthOrPercent measure;
-    if (!detail::parseLengthOrPercent(measure, text.view()))
-        return false;
-    value = BackgroundSize(measure);
-    return true;
+    return parseKeywordOrMeasure<BackgroundSizeType>(value, text, &detail::parseLengthOrPercent);
 }
 
 Core::String AttributeTraits<BackgroundSize>::format(const BackgroundSize& value) {

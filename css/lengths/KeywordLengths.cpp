@@ -66,23 +66,6 @@ int clampedNumber(const Core::String& text) {
     return std::max(Core::Format::parseInt(text.view()), 1);
 }
 
-// A keyword of Keyword's table gives Value(keyword); any other text is read
-// as a Measure and gives Value(measure); neither gives false, the value kept.
-template <class Keyword, class Value, class Measure>
-bool parseKeywordOrMeasure(Value& value, const Core::String& text,
-                           bool (*parseMeasure)(Measure&, std::wstring_view)) {
-    Keyword keyword{};
-    if (parseKeyword(keyword, text)) {
-        value = Value(keyword);
-        return true;
-    }
-    Measure measure;
-    if (!parseMeasure(measure, text.view()))
-        return false;
-    value = Value(measure);
-    return true;
-}
-
 }  // namespace
 
 bool AttributeTraits<FontSize>::parse(FontSize& value, const Core::String& text) {
