@@ -1,5 +1,6 @@
 #include "platform/Format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -20,7 +21,7 @@ std::size_t skipSpace(std::wstring_view text, std::size_t pos) {
     return pos;
 }
 
-// A number found in a text: [begin, end) with the sign at begin if any.
+// An integer found in a text: [begin, end) with the sign at begin if any.
 struct NumberSpan {
     std::size_t begin = 0;
     std::size_t end = 0;  // == begin when there is no number
@@ -28,8 +29,8 @@ struct NumberSpan {
     std::size_t digitsBegin = 0;  // first unit after the sign
 };
 
-// Longest number of the grammar starting at pos; allowFraction selects floats.
-NumberSpan scanNumber(std::wstring_view text, std::size_t pos, bool allowFraction) {
+// Longest integer of the grammar starting at pos.
+NumberSpan scanInteger(std::wstring_view text, std::size_t pos) {
     NumberSpan span{pos, pos, false, pos};
     std::size_t i = pos;
     if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) {
@@ -37,49 +38,26 @@ NumberSpan scanNumber(std::wstring_view text, std::size_t pos, bool allowFractio
         ++i;
     }
     span.digitsBegin = i;
-    std::size_t digits = 0;
     while (i < text.size() && isDigit(text[i]))
-        ++i, ++digits;
-    if (allowFraction && i < text.size() && text[i] == L'.') {
-        std::size_t j = i + 1;
-        std::size_t fraction = 0;
-        while (j < text.size() && isDigit(text[j]))
-            ++j, ++fraction;
-        if (digits + fraction > 0) {
-            i = j;
-            digits += fraction;
-        }
-    }
-    if (digits == 0)
-        return span;
-    if (allowFraction && i < text.size() && (text[i] == L'e' || text[i] == L'E')) {
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == L'+' || text[j] == L'-'))
-            ++j;
-        const std::size_t exponentDigits = j;
-        while (j < text.size() && isDigit(text[j]))
-            ++j;
-        if (j > exponentDigits)
-            i = j;
-    }
-    span.end = i;
+        ++i;
+    if (i > span.digitsBegin)
+        span.end = i;
     return span;
 }
 
-// The number's units as narrow characters, without a "+" sign (from_chars
-// rejects it). Short numbers stay on the stack.
+// The number's units [from, end) as narrow characters. Short numbers stay on
+// the stack.
 class NarrowNumber {
   public:
-    NarrowNumber(std::wstring_view text, const NumberSpan& span) {
-        const std::size_t from = span.negative ? span.begin : span.digitsBegin;
-        size_ = span.end - from;
+    NarrowNumber(const wchar_t* from, const wchar_t* end) {
+        size_ = static_cast<std::size_t>(end - from);
         char* out = buffer_;
         if (size_ > sizeof buffer_) {
             long_.resize(size_);
             out = long_.data();
         }
         for (std::size_t k = 0; k < size_; ++k)
-            out[k] = static_cast<char>(text[from + k]);
+            out[k] = static_cast<char>(from[k]);
         data_ = out;
     }
     const char* begin() const { return data_; }
@@ -92,17 +70,18 @@ class NarrowNumber {
     std::size_t size_ = 0;
 };
 
-// Decimal exponent of the leading significant digit, for out-of-range numbers:
-// positive means the magnitude overflowed, otherwise it underflowed.
-long significantExponent(std::wstring_view text, const NumberSpan& span) {
+// Decimal exponent of the leading significant digit of the number whose
+// digits run over [digits, end), for out-of-range numbers: positive means the
+// magnitude overflowed, otherwise it underflowed.
+long significantExponent(const wchar_t* digits, const wchar_t* end) {
     long position = 0;  // digits before the point, minus zeros leading the fraction
     bool seenPoint = false;
     bool seenSignificant = false;
-    std::size_t i = span.digitsBegin;
-    for (; i < span.end && text[i] != L'e' && text[i] != L'E'; ++i) {
-        if (text[i] == L'.') {
+    const wchar_t* p = digits;
+    for (; p != end && *p != L'e' && *p != L'E'; ++p) {
+        if (*p == L'.') {
             seenPoint = true;
-        } else if (!seenSignificant && text[i] == L'0') {
+        } else if (!seenSignificant && *p == L'0') {
             if (seenPoint)
                 --position;
         } else {
@@ -113,41 +92,20 @@ long significantExponent(std::wstring_view text, const NumberSpan& span) {
     }
     long exponent = 0;
     bool negativeExponent = false;
-    if (i < span.end) {
-        ++i;
-        if (text[i] == L'+' || text[i] == L'-')
-            negativeExponent = text[i++] == L'-';
-        for (; i < span.end; ++i)
-            exponent = std::min(exponent * 10 + (text[i] - L'0'), 100000L);
+    if (p != end) {
+        ++p;
+        if (*p == L'+' || *p == L'-')
+            negativeExponent = *p++ == L'-';
+        for (; p != end; ++p)
+            exponent = std::min(exponent * 10 + (*p - L'0'), 100000L);
     }
     return position + (negativeExponent ? -exponent : exponent);
 }
 
-// Converts a scanned float; false when the magnitude is beyond float range
-// (value then holds the clamped result).
-bool convertFloat(std::wstring_view text, const NumberSpan& span, float& value) {
-    const NarrowNumber narrow(text, span);
-    auto [ptr, ec] = std::from_chars(narrow.begin(), narrow.end(), value);
-    (void)ptr;
-    if (ec == std::errc())
-        return true;
-    if (significantExponent(text, span) > 0) {
-        value =
-            span.negative ? -std::numeric_limits<float>::max() : std::numeric_limits<float>::max();
-        return false;
-    }
-    // Underflow: the nearest float, down to a signed zero.
-    double wide = 0;
-    if (std::from_chars(narrow.begin(), narrow.end(), wide).ec != std::errc())
-        wide = 0;
-    value = static_cast<float>(wide);
-    if (value == 0 && span.negative)
-        value = -0.0f;
-    return true;
-}
-
 bool convertInt(std::wstring_view text, const NumberSpan& span, int& value) {
-    const NarrowNumber narrow(text, span);
+    // Without a "+": from_chars rejects it.
+    const std::size_t from = span.negative ? span.begin : span.digitsBegin;
+    const NarrowNumber narrow(text.data() + from, text.data() + span.end);
     auto [ptr, ec] = std::from_chars(narrow.begin(), narrow.end(), value);
     (void)ptr;
     if (ec == std::errc())
@@ -166,7 +124,7 @@ bool onlyTrailer(std::wstring_view text, std::size_t pos) {
 }  // namespace
 
 bool Format::parseInt(std::wstring_view text, int& out) {
-    const NumberSpan span = scanNumber(text, skipSpace(text, 0), false);
+    const NumberSpan span = scanInteger(text, skipSpace(text, 0));
     if (span.end == span.begin || !onlyTrailer(text, span.end))
         return false;
     int value = 0;
@@ -177,18 +135,18 @@ bool Format::parseInt(std::wstring_view text, int& out) {
 }
 
 bool Format::parseFloat(std::wstring_view text, float& out) {
-    const NumberSpan span = scanNumber(text, skipSpace(text, 0), true);
-    if (span.end == span.begin || !onlyTrailer(text, span.end))
+    const wchar_t* const begin = text.data() + skipSpace(text, 0);
+    const ScannedFloat number = scanFloat(begin, text.data() + text.size());
+    if (number.end == begin || !number.inRange ||
+        !onlyTrailer(text, static_cast<std::size_t>(number.end - text.data()))) {
         return false;
-    float value = 0;
-    if (!convertFloat(text, span, value))
-        return false;
-    out = value;
+    }
+    out = number.value;
     return true;
 }
 
 int Format::parseInt(std::wstring_view text) {
-    const NumberSpan span = scanNumber(text, skipSpace(text, 0), false);
+    const NumberSpan span = scanInteger(text, skipSpace(text, 0));
     int value = 0;
     if (span.end != span.begin)
         convertInt(text, span, value);
@@ -196,11 +154,29 @@ int Format::parseInt(std::wstring_view text) {
 }
 
 float Format::parseFloat(std::wstring_view text) {
-    const NumberSpan span = scanNumber(text, skipSpace(text, 0), true);
+    return scanFloat(text.data() + skipSpace(text, 0), text.data() + text.size()).value;
+}
+
+// The long route of scanFloat: the number's units, without a "+", through
+// std::from_chars, with float range handled as the header says.
+Format::ScannedFloat Format::convertFloat(const wchar_t* first, const wchar_t* digits,
+                                          const wchar_t* end, bool negative) {
+    const NarrowNumber narrow(negative ? first : digits, end);
     float value = 0;
-    if (span.end != span.begin)
-        convertFloat(text, span, value);
-    return value;
+    if (std::from_chars(narrow.begin(), narrow.end(), value).ec == std::errc())
+        return {end, value, true};
+    if (significantExponent(digits, end) > 0) {
+        const float largest = std::numeric_limits<float>::max();
+        return {end, negative ? -largest : largest, false};
+    }
+    // Underflow: the nearest float, down to a signed zero.
+    double wide = 0;
+    if (std::from_chars(narrow.begin(), narrow.end(), wide).ec != std::errc())
+        wide = 0;
+    value = static_cast<float>(wide);
+    if (value == 0 && negative)
+        value = -0.0f;
+    return {end, value, true};
 }
 
 bool Format::parseHexInt(std::wstring_view text, int& out) {

@@ -1,12 +1,10 @@
-// Helpers the geometry scanners share: reading plain numbers without the
-// general number grammar, and handing a finished list to its attribute.
-// Internal to css/geometry.
+// Helpers the geometry scanners share: skipping white space and building
+// the list they return. Internal to css/geometry.
 #pragma once
 
-#include <charconv>
 #include <cstddef>
+#include <new>
 #include <string_view>
-#include <system_error>
 #include <utility>
 
 #include "platform/String.h"
@@ -21,54 +19,76 @@ inline std::size_t skipSpace(std::wstring_view text, std::size_t pos) {
     return pos;
 }
 
-// A plain number is an optional sign, digits and at most one point, ending in
-// a digit, of up to kPlainLength units. Its size is what
-// Core::Format::parseFloat makes of it: the same units without a "+", given to
-// std::from_chars. So short a decimal cannot leave float range, so no checks
-// beyond from_chars's own are needed. SLength's parser reads such a text as
-// that size in pixels.
-constexpr std::size_t kPlainLength = 32;
-
-// Converts a number already known to be plain apart from its length and last
-// unit; false when it is not convertible this way.
-inline bool convertPlainNumber(std::wstring_view number, float& size) {
-    if (number.empty() || number.size() > kPlainLength || !Core::String::isDigit(number.back()))
-        return false;
-    char narrow[kPlainLength];
-    std::size_t length = 0;
-    for (const wchar_t c : number) {
-        if (c != L'+')
-            narrow[length++] = static_cast<char>(c);
-    }
-    return std::from_chars(narrow, narrow + length, size).ec == std::errc();
-}
-
-// The same for any text: false when it is not a plain number.
-inline bool readPlainNumber(std::wstring_view number, float& size) {
-    std::size_t i = !number.empty() && (number[0] == L'-' || number[0] == L'+') ? 1 : 0;
-    int points = 0;
-    for (; i < number.size(); ++i) {
-        const wchar_t c = number[i];
-        if (c == L'.') {
-            ++points;
-        } else if (!Core::String::isDigit(c)) {
-            return false;
-        }
-    }
-    return points <= 1 && convertPlainNumber(number, size);
-}
-
-// The scanners reserve for the longest list a text could give, which real
-// texts rarely fill. Hand the storage over when at least half of it is used;
-// otherwise give the target an exactly sized copy so it does not keep the
-// slack, and let the scan's storage go.
+// Builds the list a scanner reads with one allocation in the usual case,
+// without a pass over the text beforehand. The first kSample items go to
+// storage inside the builder; the list is then allocated once for the whole
+// text, sized from the units those items took plus a quarter, and never
+// beyond the most items the text can hold. A text whose later items are much
+// denser than its first ones grows the list; one whose list ends up less
+// than half full gets an exactly sized copy, so an attribute does not keep
+// the slack. A list of up to kSample items is allocated at its exact size.
 template <class T>
-void adoptList(Core::Vector<T>& target, Core::Vector<T>&& scanned) {
-    if (scanned.size() >= scanned.capacity() / 2) {
-        target = std::move(scanned);
-    } else {
-        target = scanned;
+class ListBuilder {
+  public:
+    static constexpr int kSample = 16;
+
+    // length: the text's units; most: the most items it can hold.
+    ListBuilder(std::size_t length, std::size_t most) : length_(length), most_(most) {}
+    ListBuilder(const ListBuilder&) = delete;
+    ListBuilder& operator=(const ListBuilder&) = delete;
+    ~ListBuilder() {
+        for (int i = 0; i < sampled_; ++i)
+            sample()[i].~T();
     }
-}
+
+    // Appends an item built from args; the item's text begins at unit at.
+    template <class... Args>
+    T& add(std::size_t at, Args&&... args) {
+        if (sampled_ < kSample && list_.capacity() == 0)
+            return *::new (static_cast<void*>(sample() + sampled_++))
+                T(std::forward<Args>(args)...);
+        if (list_.capacity() == 0)
+            allocate(at);
+        return list_.emplace_back(std::forward<Args>(args)...);
+    }
+
+    // The finished list.
+    Core::Vector<T> finish() {
+        if (list_.capacity() == 0) {
+            list_.reserve(sampled_);
+            moveSample();
+        }
+        if (list_.size() >= list_.capacity() / 2)
+            return std::move(list_);
+        return Core::Vector<T>(list_);
+    }
+
+  private:
+    T* sample() { return std::launder(reinterpret_cast<T*>(storage_)); }
+
+    void allocate(std::size_t at) {
+        // at > 0: each sampled item took at least one unit.
+        const std::size_t rest = (length_ - at) * kSample / at;
+        std::size_t capacity = kSample + rest + rest / 4 + 1;
+        if (capacity > most_)
+            capacity = most_ > kSample ? most_ : kSample + 1;
+        list_.reserve(static_cast<int>(capacity));
+        moveSample();
+    }
+
+    void moveSample() {
+        for (int i = 0; i < sampled_; ++i) {
+            list_.emplace_back(std::move(sample()[i]));
+            sample()[i].~T();
+        }
+        sampled_ = 0;
+    }
+
+    alignas(T) unsigned char storage_[kSample * sizeof(T)];
+    int sampled_ = 0;
+    std::size_t length_;
+    std::size_t most_;
+    Core::Vector<T> list_;
+};
 
 }  // namespace Xml::detail

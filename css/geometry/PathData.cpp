@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "css/geometry/GeometryScan.h"
+#include "platform/Format.h"
 
 namespace Xml {
 
@@ -76,71 +77,103 @@ constexpr std::array<Letter, 128> makeLetters() {
 
 constexpr std::array<Letter, 128> kLetters = makeLetters();
 
-// Reads one coordinate: skips white space and commas, takes the number's text
-// up to the unit that ends it and reads it as an SVG length starting from
-// zero (a text that is not a length leaves it zero). pos stays on the unit
-// that ended the number.
-SLength readNumber(View text, std::size_t& pos) {
-    const std::size_t n = text.size();
-    while (pos < n && (Core::String::isSpace(text[pos]) || text[pos] == L','))
-        ++pos;
-    if (pos == n)
-        return SLength();
-    const std::size_t start = pos;
-    bool sawDigit = false;
-    // Most numbers are a sign, digits and a point: take those without the
-    // table, then go on unit by unit from the first other unit.
-    if (text[pos] == L'-' || text[pos] == L'+')
-        ++pos;
-    int points = 0;
-    for (; pos < n; ++pos) {
-        const wchar_t c = text[pos];
-        if (c >= L'0' && c <= L'9') {
-            sawDigit = true;
-        } else if (c == L'.') {
-            ++points;
-        } else {
+// Whether the unit at pos ends a number whose last unit is a digit.
+bool endsNumberAfterDigit(View text, std::size_t pos) {
+    if (pos == text.size())
+        return true;
+    const wchar_t c = text[pos];
+    if (static_cast<unsigned>(c) >= kNumberUnits.size())
+        return false;
+    switch (kNumberUnits[c]) {
+        case NumberUnit::Stop:
+        case NumberUnit::Sign:  // a sign after a digit starts the next number
+            return true;
+        case NumberUnit::UnitOrMove:
+            return pos + 1 == text.size() || text[pos + 1] != L'm';
+        case NumberUnit::UnitOrSmooth:  // only "pt" keeps a "t"
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The coordinates of a path text, read one after another.
+class Coordinates {
+  public:
+    explicit Coordinates(View text) : text_(text) {}
+
+    std::size_t& position() { return pos_; }
+
+    // The next coordinate: skips white space and commas, takes the number's
+    // text up to the unit that ends it and reads it as an SVG length starting
+    // from zero (a text that is not a length leaves it zero). The position
+    // stays on the unit that ended the number.
+    SLength next() {
+        const std::size_t n = text_.size();
+        while (pos_ < n && (Core::String::isSpace(text_[pos_]) || text_[pos_] == L','))
+            ++pos_;
+        if (pos_ == n)
+            return SLength();
+        // Most coordinates are a plain decimal that ends where the float
+        // grammar ends. SLength's parser reads such a text (its last unit a
+        // digit) as that float in pixels, so the float read on the way is the
+        // coordinate. An exponent keeps no sign here: a sign after a digit
+        // always starts the next number.
+        const wchar_t* const start = text_.data() + pos_;
+        const Core::Format::ScannedFloat number =
+            Core::Format::scanFloat(start, text_.data() + n, false);
+        const auto end = static_cast<std::size_t>(number.end - text_.data());
+        if (number.end != start && Core::String::isDigit(number.end[-1]) &&
+            endsNumberAfterDigit(text_, end)) {
+            pos_ = end;
+            return SLength(number.value, SLength::Px);
+        }
+        return general(pos_);
+    }
+
+  private:
+    // Any other number: its units up to the one that ends it, through
+    // SLength's parser. Out of line, so that next() stays small.
+    [[gnu::noinline]] SLength general(std::size_t start) {
+        const std::size_t n = text_.size();
+        bool sawDigit = false;
+        for (; pos_ < n; ++pos_) {
+            const wchar_t c = text_[pos_];
+            if (static_cast<unsigned>(c) >= kNumberUnits.size())
+                continue;
+            switch (kNumberUnits[c]) {
+                case NumberUnit::Stay:
+                    continue;
+                case NumberUnit::Digit:
+                    sawDigit = true;
+                    continue;
+                case NumberUnit::Stop:
+                    break;
+                case NumberUnit::Sign:
+                    if (!sawDigit)
+                        continue;
+                    break;
+                case NumberUnit::UnitOrMove:
+                    if (pos_ + 1 < n && text_[pos_ + 1] == L'm') {
+                        ++pos_;  // the "m" of "cm" or "mm" stays too
+                        continue;
+                    }
+                    break;
+                case NumberUnit::UnitOrSmooth:
+                    if (pos_ > start && text_[pos_ - 1] == L'p')
+                        continue;
+                    break;
+            }
             break;
         }
+        SLength value;
+        detail::parseSLength(value, text_.substr(start, pos_ - start));
+        return value;
     }
-    const std::size_t plainEnd = pos;
-    for (; pos < n; ++pos) {
-        const wchar_t c = text[pos];
-        if (static_cast<unsigned>(c) >= kNumberUnits.size())
-            continue;
-        switch (kNumberUnits[c]) {
-            case NumberUnit::Stay:
-                continue;
-            case NumberUnit::Digit:
-                sawDigit = true;
-                continue;
-            case NumberUnit::Stop:
-                break;
-            case NumberUnit::Sign:
-                if (!sawDigit)
-                    continue;
-                break;
-            case NumberUnit::UnitOrMove:
-                if (pos + 1 < n && text[pos + 1] == L'm') {
-                    ++pos;  // the "m" of "cm" or "mm" stays too
-                    continue;
-                }
-                break;
-            case NumberUnit::UnitOrSmooth:
-                if (pos > start && text[pos - 1] == L'p')
-                    continue;
-                break;
-        }
-        break;
-    }
-    const View number = text.substr(start, pos - start);
-    float size = 0;
-    if (pos == plainEnd && sawDigit && points <= 1 && detail::convertPlainNumber(number, size))
-        return SLength(size, SLength::Px);
-    SLength value;
-    detail::parseSLength(value, number);
-    return value;
-}
+
+    View text_;
+    std::size_t pos_ = 0;
+};
 
 }  // namespace
 
@@ -186,18 +219,6 @@ constexpr SLength PathDataCommand::*lengthField(Arg arg) {
     return index < std::size(kFields) ? kFields[index] : nullptr;
 }
 
-// Stores one number read for an argument: the angle keeps the size (its unit
-// is ignored), a flag is set by any non-zero number.
-void store(PathDataCommand& command, Arg arg, const SLength& number) {
-    if (SLength PathDataCommand::*field = lengthField(arg)) {
-        command.*field = number;
-    } else if (arg == Arg::Angle) {
-        command.angle = number.getSize();
-    } else {
-        (arg == Arg::LargeArc ? command.largeArc : command.sweep) = !!number;
-    }
-}
-
 bool sameArgument(const PathDataCommand& a, const PathDataCommand& b, Arg arg) {
     if (SLength PathDataCommand::*field = lengthField(arg))
         return a.*field == b.*field;
@@ -224,9 +245,10 @@ bool PathDataCommand::operator==(const PathDataCommand& o) const {
 
 Core::Vector<PathDataCommand> PathDataCommand::parsePathData(View text) {
     const std::size_t n = text.size();
-    Core::Vector<PathDataCommand> list;
-    list.reserve(static_cast<int>(n / 4));
-    std::size_t pos = 0;
+    // Each command takes at least its letter.
+    detail::ListBuilder<PathDataCommand> list(n, n);
+    Coordinates numbers(text);
+    std::size_t& pos = numbers.position();
     for (;;) {
         while (pos < n && Core::String::isSpace(text[pos]))
             ++pos;
@@ -239,19 +261,60 @@ Core::Vector<PathDataCommand> PathDataCommand::parsePathData(View text) {
         if (letter.type == static_cast<Type>(0))
             continue;  // not a command letter: skipped, numbers after a command included
 
-        PathDataCommand& command = list.emplace_back();
+        PathDataCommand& command = list.add(pos - 1);
         command.type = letter.type;
         command.relative = letter.relative;
-        const Arguments arguments = argumentsOf(letter.type);
-        for (int i = 0; i < arguments.count; ++i)
-            store(command, arguments.list[i], readNumber(text, pos));
+        // Each type reads its arguments in the order they are written.
+        switch (letter.type) {
+            case Type::MoveTo:
+            case Type::LineTo:
+            case Type::SmoothQuadraticCurveTo:
+                command.x = numbers.next();
+                command.y = numbers.next();
+                break;
+            case Type::HorizontalLineTo:
+                command.x = numbers.next();
+                break;
+            case Type::VerticalLineTo:
+                command.y = numbers.next();
+                break;
+            case Type::CurveTo:
+                command.x1 = numbers.next();
+                command.y1 = numbers.next();
+                [[fallthrough]];
+            case Type::SmoothCurveTo:
+                command.x2 = numbers.next();
+                command.y2 = numbers.next();
+                command.x = numbers.next();
+                command.y = numbers.next();
+                break;
+            case Type::QuadraticCurveTo:
+                command.x1 = numbers.next();
+                command.y1 = numbers.next();
+                command.x = numbers.next();
+                command.y = numbers.next();
+                break;
+            case Type::Arc:
+                // The angle keeps its size (its unit is ignored); a flag is
+                // set by any non-zero number.
+                command.rx = numbers.next();
+                command.ry = numbers.next();
+                command.angle = numbers.next().getSize();
+                command.largeArc = !!numbers.next();
+                command.sweep = !!numbers.next();
+                command.x = numbers.next();
+                command.y = numbers.next();
+                break;
+            default:  // ClosePath reads nothing
+                break;
+        }
     }
-    return list;
+    return list.finish();
 }
 
 bool AttributeTraits<Core::Vector<PathDataCommand>>::parse(Core::Vector<PathDataCommand>& value,
                                                            const Core::String& text) {
-    detail::adoptList(value, PathDataCommand::parsePathData(text.view()));
+    value = PathDataCommand::parsePathData(text.view());
     return true;
 }
 

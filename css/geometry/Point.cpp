@@ -13,27 +13,44 @@ namespace {
 
 using View = std::wstring_view;
 
-// End of a point-list number starting at start: the first white space, the
-// first "," or the first "-" past the number's own first unit; or the end.
-std::size_t numberEnd(View text, std::size_t start) {
-    std::size_t i = start;
-    while (i < text.size()) {
-        const wchar_t c = text[i];
-        if (Core::String::isSpace(c) || c == L',' || (c == L'-' && i != start))
-            break;
-        ++i;
-    }
-    return i;
+bool endsNumber(View text, std::size_t i, std::size_t start) {
+    const wchar_t c = text[i];
+    return Core::String::isSpace(c) || c == L',' || (c == L'-' && i != start);
 }
 
-// SLength's parser, with plain numbers (most coordinates) read directly.
-bool readCoordinate(SLength& target, View number) {
-    float size = 0;
-    if (detail::readPlainNumber(number, size)) {
-        target = SLength(size, SLength::Px);
-        return true;
+// One number of a point list: its text runs from start up to the first white
+// space, the first "," or the first "-" past its own first unit; or the end.
+struct Coordinate {
+    std::size_t end;
+    SLength value;
+    bool readable;  // what SLength's parser said of the text
+};
+
+// Any coordinate text: found by the rule above, read by SLength's parser.
+Coordinate readAnyCoordinate(View text, std::size_t start) {
+    std::size_t end = start;
+    while (end < text.size() && !endsNumber(text, end, start))
+        ++end;
+    Coordinate coordinate{end, SLength(), false};
+    coordinate.readable = detail::parseSLength(coordinate.value, text.substr(start, end - start));
+    return coordinate;
+}
+
+inline Coordinate readCoordinate(View text, std::size_t start) {
+    const std::size_t n = text.size();
+    // Most coordinates are a plain decimal that ends where the float grammar
+    // ends. SLength's parser reads such a text (its last unit a digit) as
+    // that float in pixels, so the float read on the way is the coordinate.
+    // An exponent keeps no sign here: "-" ends the text.
+    const wchar_t* const first = text.data() + start;
+    const Core::Format::ScannedFloat number =
+        Core::Format::scanFloat(first, text.data() + n, false);
+    const auto end = static_cast<std::size_t>(number.end - text.data());
+    if (number.end != first && Core::String::isDigit(number.end[-1]) &&
+        (end == n || endsNumber(text, end, start))) {
+        return {end, SLength(number.value, SLength::Px), true};
     }
-    return detail::parseSLength(target, number);
+    return readAnyCoordinate(text, start);
 }
 
 // The bit of one half of an alignment word: the axis letter, then "Min",
@@ -56,34 +73,31 @@ int alignmentBit(View half, wchar_t axis, int minBit) {
 bool Point::parsePointList(Core::Vector<Point>& points, const Core::String& text) {
     const View view = text.view();
     const std::size_t n = view.size();
-    Core::Vector<Point> scanned;
-    scanned.reserve(static_cast<int>(n / 4));
+    // Every point but the last takes at least four units: x, the unit that
+    // ends it, y and the unit that ends that.
+    detail::ListBuilder<Point> scanned(n, (n + 1) / 4);
     std::size_t pos = 0;
     while (n > 0) {
         pos = detail::skipSpace(view, pos);
-        const std::size_t xEnd = numberEnd(view, pos);
-        if (xEnd == n)
-            break;  // a lone last coordinate is dropped
-        std::size_t yStart = xEnd;
+        const Coordinate x = readCoordinate(view, pos);
+        if (x.end == n)
+            break;  // a lone last coordinate is dropped, readable or not
+        std::size_t yStart = x.end;
         if (view[yStart] == L',')
             ++yStart;
         yStart = detail::skipSpace(view, yStart);
-        const std::size_t yEnd = numberEnd(view, yStart);
-        SLength x;
-        SLength y;
-        if (!readCoordinate(x, view.substr(pos, xEnd - pos)) ||
-            !readCoordinate(y, view.substr(yStart, yEnd - yStart))) {
+        const Coordinate y = readCoordinate(view, yStart);
+        if (!x.readable || !y.readable)
             return false;
-        }
-        scanned.emplace_back(x, y);
-        pos = yEnd;
+        scanned.add(pos, x.value, y.value);
+        pos = y.end;
         // A separator after y is passed; a "-" stays as the next x's sign.
         if (pos < n && (Core::String::isSpace(view[pos]) || view[pos] == L','))
             ++pos;
         if (pos >= n)
             break;
     }
-    detail::adoptList(points, std::move(scanned));
+    points = scanned.finish();
     return true;
 }
 
