@@ -1,8 +1,12 @@
 // Runs the benchmarks, then prints each measured input's time as a ratio to
 // its floor or baseline from the same run, so that machines and noise cancel.
+// Unless told otherwise, each benchmark runs five times in random order with
+// the others, and the ratios use the median times.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -36,19 +40,22 @@ class RatioReporter : public benchmark::ConsoleReporter {
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
+            // Single runs, or the median of repeated ones.
             if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+                times_[run.run_name.str()].push_back(run.GetAdjustedCPUTime());
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians_[run.run_name.str()] = run.GetAdjustedCPUTime();
         }
     }
 
     void printRatios() const {
         std::printf("\n%-28s %-38s %8s %8s\n", "input", "against", "ratio", "target");
         for (const Ratio& ratio : kRatios) {
-            const auto subject = times_.find(ratio.subject);
-            const auto floor = times_.find(ratio.floor);
-            if (subject == times_.end() || floor == times_.end() || floor->second <= 0)
+            const double subject = median(ratio.subject);
+            const double floor = median(ratio.floor);
+            if (subject <= 0 || floor <= 0)
                 continue;  // filtered out of this run
-            const double value = subject->second / floor->second;
+            const double value = subject / floor;
             char target[16] = "";
             if (ratio.target > 0)
                 std::snprintf(target, sizeof target, "%.2f%s", ratio.target,
@@ -58,12 +65,41 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
 
   private:
-    std::map<std::string, double> times_;
+    double median(const char* name) const {
+        if (const auto given = medians_.find(name); given != medians_.end())
+            return given->second;
+        const auto found = times_.find(name);
+        if (found == times_.end())
+            return 0;
+        std::vector<double> times = found->second;
+        std::sort(times.begin(), times.end());
+        return times[times.size() / 2];
+    }
+
+    std::map<std::string, std::vector<double>> times_;
+    std::map<std::string, double> medians_;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::vector<char*> args(argv, argv + argc);
+    const auto given = [&](const char* flag) {
+        return std::any_of(args.begin(), args.end(),
+                           [&](const char* arg) { return std::strstr(arg, flag) != nullptr; });
+    };
+    char repetitions[] = "--benchmark_repetitions=5";
+    char interleaving[] = "--benchmark_enable_random_interleaving=true";
+    char aggregates[] = "--benchmark_report_aggregates_only=true";
+    if (!given("--benchmark_repetitions")) {
+        args.push_back(repetitions);
+        args.push_back(aggregates);
+    }
+    if (!given("--benchmark_enable_random_interleaving"))
+        args.push_back(interleaving);
+    argc = static_cast<int>(args.size());
+    args.push_back(nullptr);
+    argv = args.data();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

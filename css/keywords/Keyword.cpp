@@ -40,9 +40,8 @@ const KeywordRow* findInteger(const KeywordIndex& table, std::int32_t number) no
 }  // namespace
 
 const KeywordRow* findKeyword(const KeywordIndex& table, std::wstring_view text) noexcept {
-    const bool folded = foldsCase(table.rules->match);
-    return search(table.rows, table.byText, table.textCount,
-                  [&](const KeywordRow& row) { return compareKeys(row.text, text, folded); });
+    const int row = table.byText.find(text);
+    return row >= 0 ? &table.rows[row] : nullptr;
 }
 
 bool parse(const KeywordIndex& table, std::wstring_view text, std::int32_t& value) {

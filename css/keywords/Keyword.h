@@ -25,10 +25,10 @@
 //
 // The constrained AttributeTraits<E> below then gives TXmlAttribute<E> its
 // parse and format, and checks the table at compile time. The table is
-// indexed at compile time (keywords sorted by length and text, names by
-// value), so a lookup is a binary search whatever the position of the keyword
-// in the table, allocates nothing, and gives the same answer as trying the
-// keywords in table order (no two keywords may match one text).
+// indexed at compile time (keywords in a hash index, TextIndex.h; names and
+// integers sorted by value), so a lookup costs the same whatever the position
+// of the keyword in the table, allocates nothing, and gives the same answer
+// as trying the keywords in table order (no two keywords may match one text).
 #pragma once
 
 #include <array>
@@ -38,6 +38,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "css/attributes/TextIndex.h"
 #include "css/attributes/XmlAttribute.h"
 #include "platform/String.h"
 
@@ -186,8 +187,7 @@ constexpr bool foldsCase(KeywordMatch match) {
 struct KeywordIndex {
     const KeywordRules* rules;
     const KeywordRow* rows;
-    const std::uint8_t* byText;  // parsing keywords, in compareKeys order
-    int textCount;
+    TextIndexView byText;  // parsing keywords, hashed
     const std::uint8_t* byValue;  // names, by value
     int nameCount;
     const std::uint8_t* byNumber;  // integer rows, by number
@@ -201,16 +201,15 @@ struct KeywordTable {
 
     KeywordRules rules;
     std::array<KeywordRow, N> rows{};  // in table order
-    std::array<std::uint8_t, N> byText{};
-    int textCount = 0;
+    TextIndex<N> byText;
     std::array<std::uint8_t, N> byValue{};
     int nameCount = 0;
     std::array<std::uint8_t, N> byNumber{};
     int numberCount = 0;
 
     constexpr KeywordIndex index() const {
-        return {&rules,         rows.data(), byText.data(),   textCount,
-                byValue.data(), nameCount,   byNumber.data(), numberCount};
+        return {&rules,     rows.data(),     byText.view(), byValue.data(),
+                nameCount, byNumber.data(), numberCount};
     }
 
     // Checks run over every table at compile time (see AttributeTraits<E>).
@@ -219,13 +218,21 @@ struct KeywordTable {
     // indexed lookup and a first-match scan agree.
     constexpr bool keywordsDistinct() const {
         const bool folded = keyword_detail::foldsCase(rules.match);
-        for (int i = 1; i < textCount; ++i) {
-            if (keyword_detail::compareKeys(rows[byText[i - 1]].text, rows[byText[i]].text,
-                                            folded) == 0) {
-                return false;
+        for (std::size_t a = 0; a < N; ++a) {
+            for (std::size_t b = a + 1; b < N; ++b) {
+                if (rows[a].parses() && rows[b].parses() &&
+                    keyword_detail::compareKeys(rows[a].text, rows[b].text, folded) == 0) {
+                    return false;
+                }
             }
         }
         return true;
+    }
+    constexpr std::size_t parsingRows() const {
+        std::size_t count = 0;
+        for (const KeywordRow& row : rows)
+            count += row.parses() ? 1 : 0;
+        return count;
     }
     constexpr bool textsPresent() const {
         for (const KeywordRow& row : rows) {
@@ -303,7 +310,7 @@ constexpr KeywordTable<E, N> keywordTable(const KeywordRules& rules,
         table.rows[i] = entries[i].row;
 
     // Insertion sorts: the tables are short and this runs at compile time.
-    const bool folded = keyword_detail::foldsCase(rules.match);
+    table.byText = TextIndex<N>(keyword_detail::foldsCase(rules.match));
     auto insert = [](std::array<std::uint8_t, N>& index, int& count, std::uint8_t row,
                      auto&& less) {
         int at = count++;
@@ -316,11 +323,8 @@ constexpr KeywordTable<E, N> keywordTable(const KeywordRules& rules,
     const auto& rows = table.rows;
     for (std::size_t i = 0; i < N; ++i) {
         const auto row = static_cast<std::uint8_t>(i);
-        if (rows[i].parses()) {
-            insert(table.byText, table.textCount, row, [&](std::uint8_t a, std::uint8_t b) {
-                return keyword_detail::compareKeys(rows[a].text, rows[b].text, folded) < 0;
-            });
-        }
+        if (rows[i].parses())
+            table.byText.add(i, rows[i].text);
         if (rows[i].names()) {
             insert(table.byValue, table.nameCount, row,
                    [&](std::uint8_t a, std::uint8_t b) { return rows[a].value < rows[b].value; });
@@ -330,6 +334,7 @@ constexpr KeywordTable<E, N> keywordTable(const KeywordRules& rules,
                    [&](std::uint8_t a, std::uint8_t b) { return rows[a].number < rows[b].number; });
         }
     }
+    table.byText.build();
     return table;
 }
 
@@ -360,9 +365,13 @@ Core::String format(const KeywordIndex& table, std::int32_t value);
 
 }  // namespace keyword_detail
 
+// The index of E's table, built once at compile time rather than per call.
 template <KeywordEnum E>
-constexpr KeywordIndex keywordIndex() {
-    return KeywordsOf<E>::table.index();
+inline constexpr KeywordIndex kKeywordIndex = KeywordsOf<E>::table.index();
+
+template <KeywordEnum E>
+constexpr const KeywordIndex& keywordIndex() {
+    return kKeywordIndex<E>;
 }
 
 // Reads text as an E by the enum's table; on false, value is as the table's
@@ -416,6 +425,8 @@ struct AttributeTraits<E> {
     static_assert(table.textsPresent(),
                   "keyword and name rows need a text; integer rows have none");
     static_assert(table.keywordsDistinct(), "two keywords of the table match the same text");
+    static_assert(table.byText.built() && table.byText.size() == table.parsingRows(),
+                  "a keyword is beyond ASCII or longer than an index takes");
     static_assert(table.keywordsLowerCase(), "a lower-cased table holds a capital letter");
     static_assert(table.oneNamePerValue(), "a value has two names");
     static_assert(table.integersDistinct(), "an integer is listed twice");
