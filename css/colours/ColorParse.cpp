@@ -257,18 +257,30 @@ bool readColorName(const Core::String& text, SmartPtr<Color>& color) {
 }  // namespace
 
 bool ColorParse::parseColor(SmartPtr<Drawing::Color>& color, const Core::String& text) {
-    // Exact-case prefixes, in this order: "rgb-icc" before "rgb".
+    // The forms are tried by exact-case prefix in the order "rgb-icc",
+    // "spot-color", "rgb", "cmyk", "#", then names. Only the prefixes that
+    // share the text's first unit can match, so that unit picks the reader.
     const View view = text.view();
-    if (view.starts_with(L"rgb-icc"))
-        return readICCColor(text, color);
-    if (view.starts_with(L"spot-color"))
-        return readSpotColor(text, color);
-    if (view.starts_with(L"rgb"))
-        return readRGB(text, color);
-    if (view.starts_with(L"cmyk"))
-        return readCMYK(text, color);
-    if (view.starts_with(L"#"))
-        return readHexaColor(text, color);
+    switch (view.empty() ? L'\0' : view[0]) {
+        case L'r':
+            if (view.starts_with(L"rgb-icc"))
+                return readICCColor(text, color);
+            if (view.starts_with(L"rgb"))
+                return readRGB(text, color);
+            break;
+        case L's':
+            if (view.starts_with(L"spot-color"))
+                return readSpotColor(text, color);
+            break;
+        case L'c':
+            if (view.starts_with(L"cmyk"))
+                return readCMYK(text, color);
+            break;
+        case L'#':
+            return readHexaColor(text, color);
+        default:
+            break;
+    }
     return readColorName(text, color);
 }
 

@@ -1,14 +1,16 @@
 // The colour keywords: SVG 1.1's 147 named colours (the set CSS3 Color
 // adopted) in comparison order, then the two keywords that mean no colour.
 //
-// Lookups go through an index sorted at compile time and a binary search, so
-// a name costs a handful of comparisons whatever the table's length. Since no
-// keyword occurs twice, that gives the row a first-match scan would give.
+// Lookups go through a hash index built at compile time (TextIndex.h), so a
+// name costs the same whatever its place in the table. Since no keyword
+// occurs twice, that gives the row a first-match scan would give.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string_view>
+
+#include "css/attributes/TextIndex.h"
 
 namespace Xml::NamedColors {
 
@@ -175,47 +177,22 @@ inline constexpr Entry kTable[] = {
 inline constexpr int kCount = static_cast<int>(std::size(kTable));
 static_assert(kCount == 147 + 2, "147 colour keywords and the two without colour");
 
-// Row numbers of kTable ordered by name.
-inline constexpr std::array<std::uint8_t, kCount> kByName = [] {
-    std::array<std::uint8_t, kCount> order{};
-    for (int i = 0; i < kCount; ++i) {
-        // Insertion sort: a compile-time job on a small table.
-        int j = i;
-        while (j > 0 && kTable[i].name < kTable[order[j - 1]].name) {
-            order[j] = order[j - 1];
-            --j;
-        }
-        order[j] = static_cast<std::uint8_t>(i);
-    }
-    return order;
+// The names in a compile-time hash index (exact case); building it fails
+// when a name occurs twice.
+inline constexpr TextIndex<kCount> kByName = [] {
+    TextIndex<kCount> index(false);
+    for (int i = 0; i < kCount; ++i)
+        index.add(static_cast<std::size_t>(i), kTable[i].name);
+    index.build();
+    return index;
 }();
-
-constexpr bool namesAreUnique() {
-    for (int i = 1; i < kCount; ++i) {
-        if (kTable[kByName[i - 1]].name == kTable[kByName[i]].name)
-            return false;
-    }
-    return true;
-}
-static_assert(namesAreUnique(), "a colour keyword occurs twice");
+static_assert(kByName.built() && kByName.size() == kCount,
+              "a colour keyword occurs twice, or is not an ASCII text the index takes");
 
 // The row whose keyword equals name exactly, or nullptr.
 constexpr const Entry* find(std::wstring_view name) {
-    int low = 0;
-    int high = kCount;
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        const Entry& entry = kTable[kByName[middle]];
-        const int order = name.compare(entry.name);
-        if (order == 0)
-            return &entry;
-        if (order < 0) {
-            high = middle;
-        } else {
-            low = middle + 1;
-        }
-    }
-    return nullptr;
+    const int row = kByName.find(name);
+    return row >= 0 ? &kTable[row] : nullptr;
 }
 
 // The same answer by comparing the rows in table order; the reference the
