@@ -1,6 +1,7 @@
 #include "platform/String.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cwchar>
 
 namespace Core {
@@ -223,6 +224,118 @@ String String::toLower() const {
     for (int i = 0; i < lower.length_; ++i)
         lower.data_[i] = toLowerAscii(lower.data_[i]);
     return lower;
+}
+
+namespace {
+
+constexpr wchar_t kReplacement = 0xFFFD;
+
+// The code point of the UTF-8 sequence at text[i], advancing i past it; -1
+// (advancing past the longest valid start of a sequence, at least one byte)
+// when the sequence is invalid.
+long decodeUtf8(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80)
+        return lead;
+    // The continuation bytes a lead byte takes, and the range of the first
+    // (narrower for E0, ED, F0 and F4: no overlong forms, no surrogates, no
+    // code point beyond U+10FFFF).
+    int count = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        count = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        count = 2;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        count = 3;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return -1;
+    }
+    long code = lead & (0x3F >> count);
+    for (int k = 0; k < count; ++k) {
+        if (i == text.size())
+            return -1;
+        const auto next = static_cast<unsigned char>(text[i]);
+        if (next < low || next > high)
+            return -1;
+        code = (code << 6) | (next & 0x3F);
+        ++i;
+        low = 0x80;
+        high = 0xBF;
+    }
+    return code;
+}
+
+void appendUtf8(std::string& out, unsigned long code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+bool isHighSurrogate(unsigned long unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLowSurrogate(unsigned long unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+}  // namespace
+
+String String::fromUtf8(std::string_view text, int* replaced) {
+    String out;
+    out.reserveExact(static_cast<int>(text.size()));  // never more units than bytes
+    int invalid = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const long code = decodeUtf8(text, i);
+        if (code < 0) {
+            out.data_[out.length_++] = kReplacement;
+            ++invalid;
+        } else if (code >= 0x10000) {
+            out.data_[out.length_++] = static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
+            out.data_[out.length_++] = static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            out.data_[out.length_++] = static_cast<wchar_t>(code);
+        }
+    }
+    out.data_[out.length_] = 0;
+    if (replaced != nullptr)
+        *replaced = invalid;
+    return out;
+}
+
+std::string String::toUtf8() const {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(length_));
+    for (int i = 0; i < length_; ++i) {
+        const auto unit = static_cast<unsigned long>(static_cast<std::uint32_t>(data_[i]));
+        if (isHighSurrogate(unit) && i + 1 < length_ &&
+            isLowSurrogate(static_cast<std::uint32_t>(data_[i + 1]))) {
+            const auto low = static_cast<unsigned long>(static_cast<std::uint32_t>(data_[++i]));
+            appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+        } else if (isHighSurrogate(unit) || isLowSurrogate(unit) || unit > 0xFFFF) {
+            appendUtf8(out, kReplacement);
+        } else {
+            appendUtf8(out, unit);
+        }
+    }
+    return out;
 }
 
 String String::loadString(int id) {

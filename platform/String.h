@@ -69,6 +69,15 @@ class String {
         return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
     }
 
+    // UTF-8 in and out. Units are UTF-16: a code point beyond U+FFFF becomes
+    // a surrogate pair. Invalid UTF-8 (a stray or truncated sequence, an
+    // overlong form, an encoded surrogate) reads as U+FFFD, one for each
+    // maximal invalid part as Unicode recommends; replaced, when given,
+    // receives how many there were. toUtf8 writes a lone surrogate, or a unit
+    // beyond U+FFFF, as U+FFFD.
+    static String fromUtf8(std::string_view text, int* replaced = nullptr);
+    std::string toUtf8() const;
+
     // A numbered message of the Core message table; unknown numbers give "".
     static String loadString(int id);
 

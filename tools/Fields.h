@@ -21,13 +21,13 @@ class Fields {
         return add(std::move(name), quoted(value));
     }
     Fields& add(std::string name, int value) {
-        return add(std::move(name), toUtf8(Core::formatNumber(value)));
+        return add(std::move(name), Core::formatNumber(value).toUtf8());
     }
     Fields& add(std::string name, float value) {
-        return add(std::move(name), toUtf8(Core::formatNumber(value)));
+        return add(std::move(name), Core::formatNumber(value).toUtf8());
     }
     Fields& add(std::string name, double value) {
-        return add(std::move(name), toUtf8(Core::formatNumber(value)));
+        return add(std::move(name), Core::formatNumber(value).toUtf8());
     }
     Fields& add(std::string name, bool value) {
         return add(std::move(name), std::string(value ? "true" : "false"));

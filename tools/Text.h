@@ -1,4 +1,4 @@
-// Conversions between the tool's UTF-8 command line and Core::String.
+// Showing Core::String texts on the tool's UTF-8 output.
 #pragma once
 
 #include <string>
@@ -8,8 +8,6 @@
 
 namespace xmlattr_tool {
 
-Core::String fromUtf8(std::string_view text);
-std::string toUtf8(const Core::String& text);
 // The text in double quotes with control characters escaped, for display.
 std::string quoted(const Core::String& text);
 

@@ -53,8 +53,8 @@ int parseOne(std::string_view typeName, std::string_view text) {
     const TypeEntry* type = lookup(typeName);
     if (type == nullptr)
         return kUsage;
-    const Report report = type->run(fromUtf8(text));
-    std::cout << typeName << ' ' << quoted(fromUtf8(text)) << ": "
+    const Report report = type->run(Core::String::fromUtf8(text));
+    std::cout << typeName << ' ' << quoted(Core::String::fromUtf8(text)) << ": "
               << (report.accepted ? "accepted" : "rejected") << '\n';
     for (const auto& [name, value] : report.fields)
         std::cout << "  " << name << ": " << value << '\n';
@@ -110,7 +110,7 @@ int checkFile(const char* path) {
         const TypeEntry* type = lookup(columns[0]);
         if (type == nullptr)
             return kUsage;
-        const Core::String text = fromUtf8(unescape(columns[1]));
+        const Core::String text = Core::String::fromUtf8(unescape(columns[1]));
         ++checked;
         Report report;
         try {
@@ -127,7 +127,7 @@ int checkFile(const char* path) {
             problem =
                 report.accepted ? "accepted, expected rejected" : "rejected, expected accepted";
         } else if (columns.size() == 4 &&
-                   written(report) != quoted(fromUtf8(unescape(columns[3]))) &&
+                   written(report) != quoted(Core::String::fromUtf8(unescape(columns[3]))) &&
                    written(report) != columns[3]) {
             problem = "wrote " + written(report) + ", expected " + std::string(columns[3]);
         }

@@ -33,7 +33,8 @@ void expectConcatenation(const Core::Vector<T>& whole, const Core::Vector<T>& fi
 
 TEST(ListBuilder, UniformTextsAllocateOnce) {
     for (const std::wstring& path :
-         {std::wstring(L"M 1 2 z"), repeated(L"M 10.5 -20 C1,2 3,4 5,6 a25 26 -30 0 1 50-25 ", 2000),
+         {std::wstring(L"M 1 2 z"),
+          repeated(L"M 10.5 -20 C1,2 3,4 5,6 a25 26 -30 0 1 50-25 ", 2000),
           repeated(L"l1000.000001 2000.000002 ", 900)}) {
         const Core::String text(path.c_str());
         Xml::TXmlAttribute<Commands> attribute;
@@ -56,19 +57,17 @@ TEST(ListBuilder, DensityChangesKeepEveryItemAndLittleSlack) {
     // its size), and lists around the sample of sixteen items.
     const std::wstring sparse = repeated(L"L 123456.7890 98765.4321 ", 400);
     const std::wstring dense = repeated(L"zl1 2", 400);
-    for (const auto& [first, second] :
-         {std::pair{sparse, dense}, std::pair{dense, sparse},
-          std::pair{repeated(L"z", 16), std::wstring(L"M1 2")},
-          std::pair{repeated(L"z", 15), std::wstring(L"z")}}) {
+    for (const auto& [first, second] : {std::pair{sparse, dense}, std::pair{dense, sparse},
+                                        std::pair{repeated(L"z", 16), std::wstring(L"M1 2")},
+                                        std::pair{repeated(L"z", 15), std::wstring(L"z")}}) {
         expectConcatenation(Xml::PathDataCommand::parsePathData(first + second),
                             Xml::PathDataCommand::parsePathData(first),
                             Xml::PathDataCommand::parsePathData(second));
     }
     const std::wstring wide = repeated(L"123456.7890,98765.4321 ", 400);
     const std::wstring narrow = repeated(L"1 2 ", 400);
-    for (const auto& [first, second] :
-         {std::pair{wide, narrow}, std::pair{narrow, wide},
-          std::pair{repeated(L"1 2 ", 16), std::wstring(L"3 4")}}) {
+    for (const auto& [first, second] : {std::pair{wide, narrow}, std::pair{narrow, wide},
+                                        std::pair{repeated(L"1 2 ", 16), std::wstring(L"3 4")}}) {
         Points whole;
         Points a;
         Points b;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "platform/StringFormatStream.h"
 
@@ -113,6 +114,52 @@ TEST(StringFormatStream, FillsNumberedPlaceholders) {
     for (int i = 0; i < 8; ++i)
         many << i;
     EXPECT_EQ(many.getString(), L"01234567|{8}|{x}|{");
+}
+
+}  // namespace
+
+namespace {
+
+struct Utf8Case {
+    std::string_view utf8;
+    std::wstring_view units;
+    int replaced;
+};
+
+// clang-format off
+constexpr Utf8Case kUtf8Cases[] = {
+    {"", L"", 0},                     {"a-1", L"a-1", 0},
+    {"\xC3\xA9", L"\u00E9", 0},       {"\xE2\x82\xAC", L"\u20AC", 0},
+    {"\xF0\x9F\x98\x80", L"\xD83D\xDE00", 0},          // beyond U+FFFF: a surrogate pair
+    {"\xF4\x8F\xBF\xBF", L"\xDBFF\xDFFF", 0},          // U+10FFFF, the last code point
+    {"\x80", L"\uFFFD", 1},           {"a\xC3", L"a\uFFFD", 1},        // stray, truncated
+    {"\xE2\x82z", L"\uFFFDz", 1},     {"\xC0\x80", L"\uFFFD\uFFFD", 2},  // cut short, overlong
+    {"\xE0\x80\x80", L"\uFFFD\uFFFD\uFFFD", 3},        // overlong three-byte form
+    {"\xED\xA0\x80", L"\uFFFD\uFFFD\uFFFD", 3},        // an encoded surrogate
+    {"\xF4\x90\x80\x80", L"\uFFFD\uFFFD\uFFFD\uFFFD", 4},  // beyond U+10FFFF
+    {"\xFF" "b", L"\uFFFDb", 1},
+};
+// clang-format on
+
+TEST(StringUtf8, ReadsValidTextAndReplacesEachInvalidPart) {
+    for (const Utf8Case& c : kUtf8Cases) {
+        int replaced = -1;
+        const Core::String text = Core::String::fromUtf8(c.utf8, &replaced);
+        EXPECT_EQ(text.view(), c.units) << testing::PrintToString(std::string(c.utf8));
+        EXPECT_EQ(replaced, c.replaced) << testing::PrintToString(std::string(c.utf8));
+        if (c.replaced == 0) {
+            EXPECT_EQ(text.toUtf8(), c.utf8);  // valid text comes back byte for byte
+        }
+    }
+}
+
+TEST(StringUtf8, WritesLoneSurrogatesAsReplacement) {
+    const wchar_t units[] = {L'a', 0xD83D, L'b', 0xDE00, 0};
+    EXPECT_EQ(Core::String(units).toUtf8(),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD");
+    const Core::String longText = Core::String::fromUtf8(std::string(100, 'x') + "\xC3\xA9");
+    EXPECT_EQ(longText.length(), 101);
 }
 
 }  // namespace

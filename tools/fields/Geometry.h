@@ -18,11 +18,11 @@ namespace xmlattr_tool {
 namespace geometry {
 
 inline std::string number(double value) {
-    return toUtf8(Core::formatNumber(value));
+    return Core::formatNumber(value).toUtf8();
 }
 
 inline std::string number(float value) {
-    return toUtf8(Core::formatNumber(value));
+    return Core::formatNumber(value).toUtf8();
 }
 
 // One SVG length on one line: its size, then its unit.

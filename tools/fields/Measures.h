@@ -20,7 +20,7 @@ void addMode(Fields& out, const std::string& name, E mode) {
     const std::wstring_view keyword = Xml::keywordName(mode);
     std::string text = std::to_string(static_cast<std::int32_t>(mode));
     if (!keyword.empty())
-        text += " (" + toUtf8(Core::String(keyword)) + ")";
+        text += " (" + Core::String(keyword).toUtf8() + ")";
     out.add(name, text);
 }
 
