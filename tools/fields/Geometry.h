@@ -35,10 +35,6 @@ inline std::string measureText(const Xml::SLengthOrPercent& measure) {
                                : lengthText(measure.getLength());
 }
 
-inline std::string item(int index) {
-    return "[" + std::to_string(index) + "].";
-}
-
 inline std::string typeText(const char* name, int number) {
     return std::string(name) + " (" + std::to_string(number) + ")";
 }
@@ -52,8 +48,11 @@ inline void addTransform(Fields& out, const std::string& at, const Xml::Transfor
     switch (t.type) {
         case Type::Matrix: {
             std::string numbers;
-            for (double v : t.matrix)
-                numbers += (numbers.empty() ? "" : " ") + number(v);
+            for (double v : t.matrix) {
+                if (!numbers.empty())
+                    numbers += ' ';
+                numbers += number(v);
+            }
             out.add(at + "matrix", numbers);
             break;
         }
@@ -144,7 +143,7 @@ struct FieldPrinter<Core::Vector<Xml::Transform>> {
     static void print(const Core::Vector<Xml::Transform>& value, Fields& out) {
         out.add("count", value.size());
         for (int i = 0; i < value.size(); ++i)
-            geometry::addTransform(out, geometry::item(i), value[i]);
+            geometry::addTransform(out, itemPrefix(i), value[i]);
     }
 };
 
@@ -153,7 +152,7 @@ struct FieldPrinter<Core::Vector<Xml::PathDataCommand>> {
     static void print(const Core::Vector<Xml::PathDataCommand>& value, Fields& out) {
         out.add("count", value.size());
         for (int i = 0; i < value.size(); ++i)
-            geometry::addCommand(out, geometry::item(i), value[i]);
+            geometry::addCommand(out, itemPrefix(i), value[i]);
     }
 };
 
@@ -162,8 +161,8 @@ struct FieldPrinter<Core::Vector<Xml::Point>> {
     static void print(const Core::Vector<Xml::Point>& value, Fields& out) {
         out.add("count", value.size());
         for (int i = 0; i < value.size(); ++i) {
-            out.add(geometry::item(i) + "x", geometry::lengthText(value[i].getX()))
-                .add(geometry::item(i) + "y", geometry::lengthText(value[i].getY()));
+            out.add(itemPrefix(i) + "x", geometry::lengthText(value[i].getX()))
+                .add(itemPrefix(i) + "y", geometry::lengthText(value[i].getY()));
         }
     }
 };

@@ -117,7 +117,7 @@ struct FieldPrinter<Core::Vector<Xml::SLength>> {
     static void print(const Core::Vector<Xml::SLength>& value, Fields& out) {
         out.add("count", value.size());
         for (int i = 0; i < value.size(); ++i) {
-            lengths::addLength(out, "[" + std::to_string(i) + "].", value[i]);
+            lengths::addLength(out, itemPrefix(i), value[i]);
         }
     }
 };
