@@ -5,6 +5,8 @@
 // after construction), so one object may be shared by many holders.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 #include "platform/SmartPtr.h"
@@ -15,7 +17,7 @@ namespace Drawing {
 class Color;
 
 // An sRGB triple, the common denominator every colour converts to.
-struct RGBValue {
+struct XMLATTR_API RGBValue {
     std::uint8_t r = 0;
     std::uint8_t g = 0;
     std::uint8_t b = 0;
@@ -26,9 +28,9 @@ struct RGBValue {
 };
 
 // Relative luminance of an sRGB triple in [0, 1], Rec. 601 weights.
-double luminanceOf(const RGBValue& rgb);
+XMLATTR_API double luminanceOf(const RGBValue& rgb);
 
-class ColorSpace : public Core::Object {
+class XMLATTR_API ColorSpace : public Core::Object {
   public:
     enum class Type { DeviceGray, DeviceRGB, DeviceCMYK, ICCBased };
 
@@ -41,7 +43,7 @@ class ColorSpace : public Core::Object {
 
 // A colour space described by a named ICC profile. The profile itself is the
 // output device's business; this object only names it.
-class ICCColorSpace : public ColorSpace {
+class XMLATTR_API ICCColorSpace : public ColorSpace {
   public:
     explicit ICCColorSpace(const Core::String& profileName, int componentsCount = 0)
         : profileName_(profileName), componentsCount_(componentsCount) {}
@@ -57,7 +59,7 @@ class ICCColorSpace : public ColorSpace {
     int componentsCount_;
 };
 
-class Color : public Core::Object {
+class XMLATTR_API Color : public Core::Object {
   public:
     // The colour space of an ICC colour; empty for the device colours.
     virtual Core::SmartPtr<ColorSpace> getColorSpace() const { return {}; }
@@ -67,7 +69,7 @@ class Color : public Core::Object {
     virtual double getLuminance() const { return luminanceOf(toRGB()); }
 };
 
-class RGBColor : public Color {
+class XMLATTR_API RGBColor : public Color {
   public:
     RGBColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) : rgb_{r, g, b} {}
 
@@ -83,7 +85,7 @@ class RGBColor : public Color {
 };
 
 // Components as given, normally fractions in [0, 1]; conversions clamp them.
-class CMYKColor : public Color {
+class XMLATTR_API CMYKColor : public Color {
   public:
     CMYKColor(double c, double m, double y, double k) : c_(c), m_(m), y_(y), k_(k) {}
 
@@ -100,11 +102,11 @@ class CMYKColor : public Color {
 };
 
 // Naive device conversion of CMYK fractions (clamped to [0, 1]) to sRGB.
-RGBValue cmykToRGB(double c, double m, double y, double k);
+XMLATTR_API RGBValue cmykToRGB(double c, double m, double y, double k);
 
 // A colour in an ICC profile's space, with an sRGB fallback for devices that
 // cannot use the profile.
-class ICCColor : public Color {
+class XMLATTR_API ICCColor : public Color {
   public:
     static constexpr int kMaxComponents = 4;
 

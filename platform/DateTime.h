@@ -5,6 +5,8 @@
 // date, which sorts before every real date and writes as the empty text.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -17,7 +19,7 @@ enum class DateFormat : std::int32_t {
     MonthDayYear = 1,  // "03/07/2026": two-digit month and day, four-digit year
 };
 
-class DateTime {
+class XMLATTR_API DateTime {
   public:
     DateTime() = default;  // the empty date
     // The caller gives a valid date (see isValidDate); nothing is checked.

@@ -2,11 +2,13 @@
 // carrying the code location that raised it and logged before it is thrown.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <exception>
 
 namespace Core {
 
-class Exception : public std::exception {
+class XMLATTR_API Exception : public std::exception {
   public:
     Exception() = default;
 
@@ -30,12 +32,12 @@ class Exception : public std::exception {
     int line_ = 0;
 };
 
-class NullPointerException : public Exception {
+class XMLATTR_API NullPointerException : public Exception {
   protected:
     const char* name() const noexcept override { return "Core::NullPointerException"; }
 };
 
-class UnreacheableCodeException : public Exception {
+class XMLATTR_API UnreacheableCodeException : public Exception {
   protected:
     const char* name() const noexcept override { return "Core::UnreacheableCodeException"; }
 };

@@ -10,6 +10,8 @@
 // scanFloat takes to it.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cfloat>
 #include <cstdint>
 #include <limits>
@@ -19,7 +21,7 @@
 
 namespace Core {
 
-struct Format {
+struct XMLATTR_API Format {
     // Whole-text conversions: true with the number, or false with out untouched.
     // Values beyond int or float range are false.
     static bool parseInt(const String& text, int& out) { return parseInt(text.view(), out); }

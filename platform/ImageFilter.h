@@ -5,13 +5,15 @@
 // (the default filter is "0:0"); nothing else is accepted.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 #include "platform/String.h"
 
 namespace Drawing {
 
-class ImageFilter {
+class XMLATTR_API ImageFilter {
   public:
     ImageFilter() = default;
     ImageFilter(std::uint32_t kind, std::uint32_t parameter) : kind_(kind), parameter_(parameter) {}

@@ -2,13 +2,15 @@
 // is installed, which is how an engine (or a test) captures them.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <functional>
 
 #include "platform/String.h"
 
 namespace Core {
 
-class Log {
+class XMLATTR_API Log {
   public:
     enum class Level { Error, Warning };
     using Handler = std::function<void(Level, const String&)>;

@@ -1,9 +1,11 @@
 // Drawing::RectF: the Drawing library's rectangle of four floats.
 #pragma once
 
+#include "platform/Export.h"
+
 namespace Drawing {
 
-struct RectF {
+struct XMLATTR_API RectF {
     constexpr RectF() = default;
     constexpr RectF(float x_, float y_, float width_, float height_)
         : x(x_), y(y_), width(width_), height(height_) {}

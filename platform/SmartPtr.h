@@ -2,6 +2,8 @@
 // few shared objects of the library (colours, languages).
 #pragma once
 
+#include "platform/Export.h"
+
 #include <atomic>
 #include <cstddef>
 #include <type_traits>
@@ -11,7 +13,7 @@
 
 namespace Core {
 
-class Object {
+class XMLATTR_API Object {
   public:
     Object() noexcept = default;
     // A copy is a new object: it starts with no references of its own.
@@ -38,7 +40,7 @@ class Object {
 };
 
 template <class T>
-class SmartPtr {
+class XMLATTR_API SmartPtr {
   public:
     SmartPtr() noexcept = default;
     SmartPtr(std::nullptr_t) noexcept {}                      // NOLINT(google-explicit-constructor)

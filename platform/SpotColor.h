@@ -2,6 +2,8 @@
 // (CMYK or RGB) that stands in for it on devices without that ink.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -12,7 +14,7 @@ namespace Drawing {
 
 // The process colour that replaces a spot colour: a CMYK value, an RGB value,
 // both or neither.
-class ColorSubstitute {
+class XMLATTR_API ColorSubstitute {
   public:
     ColorSubstitute() = default;
 
@@ -38,7 +40,7 @@ class ColorSubstitute {
     }
     static bool parseColorFunctionString(std::wstring_view text, ColorSubstitute& out);
 
-    friend bool operator==(const ColorSubstitute& a, const ColorSubstitute& b);
+    XMLATTR_API friend bool operator==(const ColorSubstitute& a, const ColorSubstitute& b);
 
   private:
     bool hasRGB_ = false;
@@ -47,7 +49,7 @@ class ColorSubstitute {
     double c_ = 0, m_ = 0, y_ = 0, k_ = 0;
 };
 
-class SpotColor : public Color {
+class XMLATTR_API SpotColor : public Color {
   public:
     SpotColor(const Core::String& name, float tint, std::uint8_t r, std::uint8_t g, std::uint8_t b);
     SpotColor(const Core::String& name, float tint, float c, float m, float y, float k);
@@ -72,7 +74,7 @@ class SpotColor : public Color {
 
 // The substitutes the engine knows for spot colour names. Empty until the
 // engine (or a test) teaches it names. Safe to use from several threads.
-class SpotColorMapper {
+class XMLATTR_API SpotColorMapper {
   public:
     // The substitute registered for name (exact case); for an unknown name,
     // one with neither an RGB nor a CMYK value.

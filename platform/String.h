@@ -5,6 +5,8 @@
 // heap; longer texts get one exactly sized block.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -13,7 +15,7 @@
 
 namespace Core {
 
-class String {
+class XMLATTR_API String {
   public:
     static constexpr int kInlineCapacity = 23;  // units stored inline, terminator excluded
 

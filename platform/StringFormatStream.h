@@ -5,13 +5,15 @@
 // text that reads back to the same value (12 gives "12", 0.1f gives "0.1").
 #pragma once
 
+#include "platform/Export.h"
+
 #include "platform/String.h"
 #include "platform/Vector.h"
 
 namespace Core {
 
 // An argument list built with operator<<, each argument already in text form.
-class VariantArray {
+class XMLATTR_API VariantArray {
   public:
     VariantArray& operator<<(int value);
     VariantArray& operator<<(float value);
@@ -26,7 +28,7 @@ class VariantArray {
     Vector<String> items_;
 };
 
-class StringFormatStream {
+class XMLATTR_API StringFormatStream {
   public:
     explicit StringFormatStream(const String& format) : format_(format) {}
     explicit StringFormatStream(const wchar_t* format) : format_(format) {}
@@ -55,8 +57,8 @@ class StringFormatStream {
 };
 
 // Shortest round-trip decimal texts, shared by the formatter and its users.
-String formatNumber(int value);
-String formatNumber(float value);
-String formatNumber(double value);
+XMLATTR_API String formatNumber(int value);
+XMLATTR_API String formatNumber(float value);
+XMLATTR_API String formatNumber(double value);
 
 }  // namespace Core

@@ -1,6 +1,8 @@
 // Core::Allocator and Core::Vector<T>: the growable array of the Core library.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstddef>
 #include <initializer_list>
 #include <new>
@@ -9,7 +11,7 @@
 
 namespace Core {
 
-struct Allocator {
+struct XMLATTR_API Allocator {
     static void* alloc(std::size_t size);
     static void free(void* block) noexcept;
 };
@@ -17,7 +19,7 @@ struct Allocator {
 // A contiguous array with value semantics. Storage comes from Allocator and
 // grows geometrically; indices and sizes are int like the rest of Core.
 template <class T>
-class Vector {
+class XMLATTR_API Vector {
   public:
     using value_type = T;
     using iterator = T*;

@@ -5,11 +5,13 @@
 // backwards and never past the text's length.
 #pragma once
 
+#include "platform/Export.h"
+
 #include "platform/String.h"
 
 namespace Xml {
 
-struct ParseUtil {
+struct XMLATTR_API ParseUtil {
     // True when at least one white-space unit was passed over.
     static bool skipWhiteSpace(const Core::String& text, int& pos);
     // True when at least one non-white-space unit was passed over.

@@ -2,6 +2,8 @@
 // filters, which need no value class beyond Url.
 #pragma once
 
+#include "platform/Export.h"
+
 #include "css/attributes/XmlAttribute.h"
 #include "platform/ImageFilter.h"
 #include "platform/String.h"
@@ -9,7 +11,7 @@
 namespace Xml {
 
 // An address such as an image or link target, held without "url(...)".
-class Url {
+class XMLATTR_API Url {
   public:
     Url() = default;
     Url(const Core::String& url) : url_(url) {}  // NOLINT(google-explicit-constructor)
@@ -28,31 +30,31 @@ class Url {
 };
 
 template <>
-struct AttributeTraits<int> {
+struct XMLATTR_API AttributeTraits<int> {
     static bool parse(int& value, const Core::String& text);
     static Core::String format(const int& value);
 };
 
 template <>
-struct AttributeTraits<float> {
+struct XMLATTR_API AttributeTraits<float> {
     static bool parse(float& value, const Core::String& text);
     static Core::String format(const float& value);
 };
 
 template <>
-struct AttributeTraits<Core::String> {
+struct XMLATTR_API AttributeTraits<Core::String> {
     static bool parse(Core::String& value, const Core::String& text);
     static Core::String format(const Core::String& value);
 };
 
 template <>
-struct AttributeTraits<Url> {
+struct XMLATTR_API AttributeTraits<Url> {
     static bool parse(Url& value, const Core::String& text) { return Url::parseUrl(value, text); }
     static Core::String format(const Url& value);
 };
 
 template <>
-struct AttributeTraits<Drawing::ImageFilter> {
+struct XMLATTR_API AttributeTraits<Drawing::ImageFilter> {
     static bool parse(Drawing::ImageFilter& value, const Core::String& text);
     static Core::String format(const Drawing::ImageFilter& value);
 };

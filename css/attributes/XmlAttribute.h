@@ -5,6 +5,8 @@
 // supplied by a specialisation of AttributeTraits<T>; everything else is here.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <utility>
 
 #include "platform/SmartPtr.h"
@@ -17,7 +19,7 @@ using Core::SmartPtr;
 // The three operations a loader uses on an attribute it holds generically.
 // There is no virtual destructor: attributes are created, copied and destroyed
 // through their concrete type, so the destructor is protected here.
-class XmlAttribute {
+class XMLATTR_API XmlAttribute {
   public:
     virtual bool parseValue(const Core::String& text) = 0;  // slot 0
     virtual void copyFrom(const XmlAttribute& other) = 0;   // slot 1
@@ -40,7 +42,7 @@ template <class T>
 struct AttributeTraits;
 
 // The shared writer of the many types that have no text form.
-struct NoTextFormat {
+struct XMLATTR_API NoTextFormat {
     template <class T>
     static Core::String format(const T&) {
         return Core::String();
@@ -48,7 +50,7 @@ struct NoTextFormat {
 };
 
 template <class T>
-class TXmlAttribute : public XmlAttribute {
+class XMLATTR_API TXmlAttribute : public XmlAttribute {
   public:
     using value_type = T;
 

@@ -5,6 +5,8 @@
 // of a chart axis: automatic, a calendar unit, or a number.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 #include <utility>
 
@@ -21,7 +23,7 @@ enum class ValueType : std::int32_t {
     StringValue = 3,
 };
 
-class Value {
+class XMLATTR_API Value {
   public:
     Value() = default;
     explicit Value(float number) : type_(ValueType::FloatValue), number_(number) {}
@@ -73,7 +75,7 @@ class Value {
     int ordinal_ = -1;
 };
 
-struct AxisUnits {
+struct XMLATTR_API AxisUnits {
     enum Type : std::int32_t {
         Auto = 0,
         Days = 1,
@@ -104,14 +106,14 @@ struct AxisUnits {
 };
 
 template <>
-struct AttributeTraits<Value> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<Value> : NoTextFormat {
     static bool parse(Value& value, const Core::String& text) {
         return Value::parseValue(value, text);
     }
 };
 
 template <>
-struct AttributeTraits<AxisUnits> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<AxisUnits> : NoTextFormat {
     static bool parse(AxisUnits& value, const Core::String& text) {
         return AxisUnits::parseAxisUnits(value, text);
     }

@@ -6,12 +6,14 @@
 // a = b the two shadows hold distinct colour objects (and are not equal).
 #pragma once
 
+#include "platform/Export.h"
+
 #include "css/colours/ColorParse.h"
 #include "css/lengths/Length.h"
 
 namespace Xml {
 
-class BoxShadow {
+class XMLATTR_API BoxShadow {
   public:
     BoxShadow() = default;
     BoxShadow(const Length& dx, const Length& dy, const Length& blurRadius,
@@ -46,7 +48,7 @@ class BoxShadow {
 };
 
 template <>
-struct AttributeTraits<BoxShadow> {
+struct XMLATTR_API AttributeTraits<BoxShadow> {
     // Reads into a default shadow, so every field missing from the text takes
     // its default; the held value is replaced only on success.
     static bool parse(BoxShadow& value, const Core::String& text);

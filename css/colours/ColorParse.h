@@ -8,6 +8,8 @@
 // empty pointer means no colour ("transparent", "none", the default).
 #pragma once
 
+#include "platform/Export.h"
+
 #include "css/attributes/XmlAttribute.h"
 #include "platform/Color.h"
 #include "platform/SpotColor.h"
@@ -17,7 +19,7 @@ namespace Xml {
 
 using ColorAttribute = TXmlAttribute<SmartPtr<Drawing::Color>>;
 
-class ColorParse {
+class XMLATTR_API ColorParse {
   public:
     ColorParse() = default;
     ColorParse& operator=(const ColorParse&) = default;
@@ -61,7 +63,7 @@ class ColorParse {
 };
 
 template <>
-struct AttributeTraits<SmartPtr<Drawing::Color>> {
+struct XMLATTR_API AttributeTraits<SmartPtr<Drawing::Color>> {
     static bool parse(SmartPtr<Drawing::Color>& value, const Core::String& text) {
         return ColorParse::parseColor(value, text);
     }

@@ -3,13 +3,15 @@
 // from attribute text. Colour objects are shared by copies and assignments.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 #include "css/colours/ColorParse.h"
 
 namespace Xml {
 
-class SColor {
+class XMLATTR_API SColor {
   public:
     enum ColorType : std::int32_t { None = 0, Reference = 1, ColorValue = 2 };
 
@@ -39,7 +41,7 @@ class SColor {
 
 // An SColor that starts null; a successful parse of its attribute clears the
 // flag. The flag takes no part in equality.
-class SNullableColor : public SColor {
+class XMLATTR_API SNullableColor : public SColor {
   public:
     SNullableColor() = default;
     explicit SNullableColor(SmartPtr<Drawing::Color> color) : SColor(std::move(color)) {}
@@ -52,14 +54,14 @@ class SNullableColor : public SColor {
 };
 
 template <>
-struct AttributeTraits<SColor> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<SColor> : NoTextFormat {
     static bool parse(SColor& value, const Core::String& text) {
         return SColor::parseSColor(value, text);
     }
 };
 
 template <>
-struct AttributeTraits<SNullableColor> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<SNullableColor> : NoTextFormat {
     static bool parse(SNullableColor& value, const Core::String& text);
 };
 

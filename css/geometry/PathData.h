@@ -5,6 +5,8 @@
 // relative coordinates and reflected control points is the renderer's work.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -31,7 +33,7 @@ enum class PathDataCommandType : std::int32_t {
 
 // Fields a command's type does not use keep their starting values: zero
 // lengths, a zero angle and false flags.
-struct PathDataCommand {
+struct XMLATTR_API PathDataCommand {
     PathDataCommandType type = PathDataCommandType::MoveTo;
     bool relative = false;  // a lower-case letter (never for "z")
     SLength x1, y1;         // first control point
@@ -55,7 +57,7 @@ struct PathDataCommand {
 // The path data attribute: parsing replaces the held list and always
 // succeeds; the list has no text form.
 template <>
-struct AttributeTraits<Core::Vector<PathDataCommand>> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<Core::Vector<PathDataCommand>> : NoTextFormat {
     static bool parse(Core::Vector<PathDataCommand>& value, const Core::String& text);
 };
 

@@ -3,6 +3,8 @@
 // rectangle attribute written "rect(x,y,width,height)".
 #pragma once
 
+#include "platform/Export.h"
+
 #include "css/attributes/XmlAttribute.h"
 #include "css/lengths/Length.h"
 #include "platform/RectF.h"
@@ -11,7 +13,7 @@
 
 namespace Xml {
 
-class Point {
+class XMLATTR_API Point {
   public:
     Point() = default;
     Point(const SLength& x, const SLength& y) : x_(x), y_(y) {}
@@ -36,7 +38,7 @@ class Point {
 };
 
 // Bits of the aspect-ratio value.
-class SPreserveAspectRatio {
+class XMLATTR_API SPreserveAspectRatio {
   public:
     enum Bits : int {
         None = 1,  // no uniform scaling; no other bit is set with it
@@ -69,7 +71,7 @@ class SPreserveAspectRatio {
 };
 
 template <>
-struct AttributeTraits<Core::Vector<Point>> {
+struct XMLATTR_API AttributeTraits<Core::Vector<Point>> {
     static bool parse(Core::Vector<Point>& value, const Core::String& text) {
         return Point::parsePointList(value, text);
     }
@@ -79,7 +81,7 @@ struct AttributeTraits<Core::Vector<Point>> {
 };
 
 template <>
-struct AttributeTraits<SPreserveAspectRatio> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<SPreserveAspectRatio> : NoTextFormat {
     static bool parse(SPreserveAspectRatio& value, const Core::String& text) {
         return SPreserveAspectRatio::parseSPreserveAspectRatio(value, text);
     }
@@ -88,7 +90,7 @@ struct AttributeTraits<SPreserveAspectRatio> : NoTextFormat {
 // "rect(" four comma-separated numbers ")", exact case; the rectangle is
 // written only when all four read.
 template <>
-struct AttributeTraits<Drawing::RectF> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<Drawing::RectF> : NoTextFormat {
     static bool parse(Drawing::RectF& value, const Core::String& text);
 };
 

@@ -5,6 +5,8 @@
 // matrices is the renderer's business.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -25,7 +27,7 @@ enum class TransformType : std::int32_t {
     SkewY = 6,
 };
 
-class Transform {
+class XMLATTR_API Transform {
   public:
     // A translation by two zero lengths: also what a text that is not a
     // transform reads as.
@@ -67,13 +69,13 @@ class Transform {
 
 namespace detail {
 // readTransform on a view, so the list reader needs no string per item.
-Transform readTransform(std::wstring_view text);
+XMLATTR_API Transform readTransform(std::wstring_view text);
 }  // namespace detail
 
 // The transform list: parsing appends one transform per ")"-terminated item
 // to the held list and always succeeds; the list has no text form.
 template <>
-struct AttributeTraits<Core::Vector<Transform>> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<Core::Vector<Transform>> : NoTextFormat {
     static bool parse(Core::Vector<Transform>& value, const Core::String& text);
 };
 

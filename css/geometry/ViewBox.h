@@ -2,13 +2,15 @@
 // four words separated by white space ("0 0 100 50").
 #pragma once
 
+#include "platform/Export.h"
+
 #include "css/attributes/XmlAttribute.h"
 #include "css/lengths/LengthOrPercent.h"
 #include "platform/String.h"
 
 namespace Xml {
 
-class ViewBox {
+class XMLATTR_API ViewBox {
   public:
     // The whole viewport: x and y at 0 per cent, width and height 100 per cent.
     constexpr ViewBox() : x_(0.0f), y_(0.0f), width_(1.0f), height_(1.0f) {}
@@ -40,7 +42,7 @@ class ViewBox {
 };
 
 template <>
-struct AttributeTraits<ViewBox> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<ViewBox> : NoTextFormat {
     static bool parse(ViewBox& value, const Core::String& text) {
         return ViewBox::parseViewBox(value, text);
     }

@@ -4,6 +4,8 @@
 // position of placed objects.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 #include "css/keywords/Keyword.h"

@@ -4,6 +4,8 @@
 // as text.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 #include "css/keywords/Keyword.h"

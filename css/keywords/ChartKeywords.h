@@ -3,6 +3,8 @@
 // compared exactly and no value is written back as text.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 #include "css/keywords/Keyword.h"

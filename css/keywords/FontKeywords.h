@@ -4,6 +4,8 @@
 // them). Rows are listed in the order keywords are tried.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 #include "css/keywords/Keyword.h"

@@ -4,6 +4,8 @@
 // written back as text.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 #include "css/keywords/Keyword.h"
@@ -111,7 +113,7 @@ struct KeywordsOf<Drawing::GradientSpreadMethod> {
 };
 
 // The lines drawn with SVG text: any of underline, overline and line-through.
-class STextDecoration {
+class XMLATTR_API STextDecoration {
   public:
     STextDecoration() = default;
     STextDecoration(bool underline, bool overline, bool lineThrough)
@@ -141,7 +143,7 @@ class STextDecoration {
 };
 
 template <>
-struct AttributeTraits<STextDecoration> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<STextDecoration> : NoTextFormat {
     static bool parse(STextDecoration& value, const Core::String& text) {
         return STextDecoration::parseSTextDecoration(value, text);
     }

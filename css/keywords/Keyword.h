@@ -31,6 +31,8 @@
 // as trying the keywords in table order (no two keywords may match one text).
 #pragma once
 
+#include "platform/Export.h"
+
 #include <array>
 #include <concepts>
 #include <cstddef>
@@ -71,7 +73,7 @@ enum class NoMatch : std::uint8_t {
     StoreAndReject,    // a fixed value is stored and the result is false
 };
 
-struct NoMatchRule {
+struct XMLATTR_API NoMatchRule {
     NoMatch kind = NoMatch::Reject;
     std::int32_t limit = 0;      // IntegerThreshold: the limit; ClampedCount: the minimum
     std::int32_t value = 0;      // IntegerThreshold: above the limit; StoreAndReject: stored
@@ -95,13 +97,13 @@ constexpr NoMatchRule storeAndReject(E stored) {
 }
 
 // Where a strict formatter reports a value outside its table.
-struct CodeLocation {
+struct XMLATTR_API CodeLocation {
     const char* file = nullptr;
     int line = 0;
 };
 
 // Everything about a table besides its rows.
-struct KeywordRules {
+struct XMLATTR_API KeywordRules {
     KeywordMatch match = KeywordMatch::Exact;
     KeywordFormat format = KeywordFormat::Keyword;
     std::wstring_view fallback = {};  // KeywordFormat::Fallback
@@ -113,7 +115,7 @@ struct KeywordRules {
 // also its name, a keyword that only parses (an alias), a name only (a value
 // that parsing never produces, or one whose text differs from its keywords),
 // or an integer that parses to a value.
-struct KeywordRow {
+struct XMLATTR_API KeywordRow {
     enum Role : std::uint8_t { Parses = 1, Names = 2, Integer = 4 };
 
     std::wstring_view text;  // keyword and/or name; empty for an integer row
@@ -184,10 +186,10 @@ constexpr bool foldsCase(KeywordMatch match) {
 }  // namespace keyword_detail
 
 // A table with its indexes, without its enum type: what the shared code reads.
-struct KeywordIndex {
+struct XMLATTR_API KeywordIndex {
     const KeywordRules* rules;
     const KeywordRow* rows;
-    TextIndexView byText;  // parsing keywords, hashed
+    TextIndexView byText;         // parsing keywords, hashed
     const std::uint8_t* byValue;  // names, by value
     int nameCount;
     const std::uint8_t* byNumber;  // integer rows, by number
@@ -208,7 +210,7 @@ struct KeywordTable {
     int numberCount = 0;
 
     constexpr KeywordIndex index() const {
-        return {&rules,     rows.data(),     byText.view(), byValue.data(),
+        return {&rules,    rows.data(),     byText.view(), byValue.data(),
                 nameCount, byNumber.data(), numberCount};
     }
 
@@ -354,14 +356,15 @@ concept KeywordEnum =
 namespace keyword_detail {
 
 // The row of the keyword that text matches, or null.
-const KeywordRow* findKeyword(const KeywordIndex& table, std::wstring_view text) noexcept;
+XMLATTR_API const KeywordRow* findKeyword(const KeywordIndex& table,
+                                          std::wstring_view text) noexcept;
 // Keywords, then integer rows, then the no-match rule. value is written only
 // where the rule says so.
-bool parse(const KeywordIndex& table, std::wstring_view text, std::int32_t& value);
+XMLATTR_API bool parse(const KeywordIndex& table, std::wstring_view text, std::int32_t& value);
 // The value's name, or the empty view where the table names none.
-std::wstring_view nameOf(const KeywordIndex& table, std::int32_t value) noexcept;
+XMLATTR_API std::wstring_view nameOf(const KeywordIndex& table, std::int32_t value) noexcept;
 // getValueAsString by the table's format rule.
-Core::String format(const KeywordIndex& table, std::int32_t value);
+XMLATTR_API Core::String format(const KeywordIndex& table, std::int32_t value);
 
 }  // namespace keyword_detail
 

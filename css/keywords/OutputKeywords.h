@@ -4,6 +4,8 @@
 // scripting language and the form controls.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 #include "css/keywords/Keyword.h"

@@ -3,6 +3,8 @@
 // restarts, marker retrieval, page and region constraints, repeat limits.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 #include "css/keywords/Keyword.h"

@@ -3,6 +3,8 @@
 // language tags that gives them.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <span>
 #include <string_view>
 
@@ -13,7 +15,7 @@
 
 namespace Xml {
 
-class Language : public Core::Object {
+class XMLATTR_API Language : public Core::Object {
   public:
     // One row of the tag table: a lower-case tag and the pair it gives.
     struct Tag {
@@ -61,7 +63,7 @@ class Language : public Core::Object {
 };
 
 template <>
-struct AttributeTraits<Language> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<Language> : NoTextFormat {
     static bool parse(Language& value, const Core::String& text) {
         return Language::parseLanguage(text, value);
     }

@@ -1,6 +1,8 @@
 // Background positions and sizes, tab stops, and the keyword-finding rule.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 #include "css/attributes/XmlAttribute.h"
@@ -15,7 +17,7 @@ namespace Xml {
 // One axis of a background position: a length, or a fraction of the free
 // space. The keywords are fractions: left and top 0, center 0.5, right and
 // bottom 1; those fractions are written back as the horizontal keywords.
-class BackgroundPosition : public LengthOrPercent {
+class XMLATTR_API BackgroundPosition : public LengthOrPercent {
   public:
     constexpr BackgroundPosition() = default;
     constexpr BackgroundPosition(
@@ -48,7 +50,7 @@ struct KeywordsOf<BackgroundSizeType> {
 // A background size: a keyword with the default measure, or an explicit
 // measure. Equality is the measure's (inherited): the type is not compared,
 // so any two keyword sizes are equal.
-class BackgroundSize : public LengthOrPercent {
+class XMLATTR_API BackgroundSize : public LengthOrPercent {
   public:
     constexpr BackgroundSize() = default;
     constexpr BackgroundSize(BackgroundSizeType type)  // NOLINT(google-explicit-constructor)
@@ -67,7 +69,7 @@ class BackgroundSize : public LengthOrPercent {
 
 // A tab stop: where it stands, how text aligns at it and the leader drawn up
 // to it. Stops are ordered by position in pixels only.
-class TabStop {
+class XMLATTR_API TabStop {
   public:
     constexpr TabStop(Length position, TabStopType type, TabPattern pattern)
         : position_(position), type_(type), pattern_(pattern) {}
@@ -88,7 +90,7 @@ class TabStop {
 enum class TPRuleType : std::int32_t { FindKeyword = 0, None = 1 };
 
 // A rule naming a keyword to find: FIND_KEYWORD(word), or no rule.
-class TPRule {
+class XMLATTR_API TPRule {
   public:
     TPRule() = default;
 
@@ -110,19 +112,19 @@ class TPRule {
 };
 
 template <>
-struct AttributeTraits<BackgroundPosition> {
+struct XMLATTR_API AttributeTraits<BackgroundPosition> {
     static bool parse(BackgroundPosition& value, const Core::String& text);
     static Core::String format(const BackgroundPosition& value);
 };
 
 template <>
-struct AttributeTraits<BackgroundSize> {
+struct XMLATTR_API AttributeTraits<BackgroundSize> {
     static bool parse(BackgroundSize& value, const Core::String& text);
     static Core::String format(const BackgroundSize& value);
 };
 
 template <>
-struct AttributeTraits<TPRule> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<TPRule> : NoTextFormat {
     static bool parse(TPRule& value, const Core::String& text) {
         return TPRule::parseRule(value, text);
     }

@@ -10,6 +10,8 @@
 // only in the mode that gives one.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <cstdint>
 
 #include "css/attributes/XmlAttribute.h"
@@ -106,7 +108,7 @@ struct KeywordsOf<InitialSheetNumberType> {
 
 // A font size: a relative keyword, or an absolute measure (the absolute
 // keywords are stored as the point sizes they stand for).
-class FontSize {
+class XMLATTR_API FontSize {
   public:
     enum Type : std::int32_t { None = 0, Relative = 1, Absolute = 2 };
 
@@ -146,7 +148,7 @@ class FontSize {
 };
 
 // start-indent and end-indent: a measure or one of the list functions.
-class Indent {
+class XMLATTR_API Indent {
   public:
     constexpr Indent() = default;
     constexpr Indent(IndentFunction function)  // NOLINT(google-explicit-constructor)
@@ -195,21 +197,21 @@ class ShiftOf {
 
 }  // namespace detail
 
-class BaselineShift : public detail::ShiftOf<LengthOrPercent> {
+class XMLATTR_API BaselineShift : public detail::ShiftOf<LengthOrPercent> {
   public:
     using ShiftOf::ShiftOf;
     constexpr const LengthOrPercent& getLengthOrPercent() const { return value_; }
 };
 
 // The SVG baseline shift: the same keywords with an SVG measure; no text form.
-class SBaselineShift : public detail::ShiftOf<SLengthOrPercent> {
+class XMLATTR_API SBaselineShift : public detail::ShiftOf<SLengthOrPercent> {
   public:
     using ShiftOf::ShiftOf;
     constexpr const SLengthOrPercent& getSLengthOrPercent() const { return value_; }
 };
 
 // alignment-adjust: a baseline keyword or a measure.
-class AlignmentAdjust {
+class XMLATTR_API AlignmentAdjust {
   public:
     constexpr AlignmentAdjust() = default;
     constexpr AlignmentAdjust(AlignmentBaseline baseline)  // NOLINT(google-explicit-constructor)
@@ -236,7 +238,7 @@ class AlignmentAdjust {
 
 // content-width and content-height. The null flag says that no usable text
 // was read: it starts set, a successful parse clears it and a failed one sets it.
-class ContentLength {
+class XMLATTR_API ContentLength {
   public:
     constexpr ContentLength(
         ContentScaleMode mode = ContentScaleMode::Auto)  // NOLINT(google-explicit-constructor)
@@ -267,7 +269,7 @@ class ContentLength {
 };
 
 // letter-spacing: "normal" in any letter case, or a length.
-class LetterSpacing {
+class XMLATTR_API LetterSpacing {
   public:
     constexpr LetterSpacing() = default;
     constexpr LetterSpacing(const Length& length)  // NOLINT(google-explicit-constructor)
@@ -292,7 +294,7 @@ class LetterSpacing {
 };
 
 // The SVG letter and word spacing: "normal" (exact case) or an SVG length.
-class SSpacing {
+class XMLATTR_API SSpacing {
   public:
     constexpr SSpacing() = default;
     constexpr SSpacing(const SLength& length)  // NOLINT(google-explicit-constructor)
@@ -312,7 +314,7 @@ class SSpacing {
 };
 
 // page-width and page-height.
-class PageDimension {
+class XMLATTR_API PageDimension {
   public:
     constexpr PageDimension(
         PageDimensionType type = PageDimensionType::Auto)  // NOLINT(google-explicit-constructor)
@@ -339,7 +341,7 @@ class PageDimension {
 
 // A border width: a length, read also from "thin", "medium" and "thick" and
 // written back as those keywords whenever it equals 1pt, 3pt or 5pt.
-class BorderWidth : public Length {
+class XMLATTR_API BorderWidth : public Length {
   public:
     constexpr BorderWidth() : Length(1.5f, Pt) {}
     constexpr BorderWidth(float size, Length::Unit unit) : Length(size, unit) {}
@@ -375,84 +377,84 @@ class NumberOf {
 
 }  // namespace detail
 
-class InitialPageNumber : public detail::NumberOf<InitialPageNumberType> {
+class XMLATTR_API InitialPageNumber : public detail::NumberOf<InitialPageNumberType> {
   public:
     using NumberOf::NumberOf;
     constexpr int getPageNumber() const { return number_; }
 };
 
-class InitialSheetNumber : public detail::NumberOf<InitialSheetNumberType> {
+class XMLATTR_API InitialSheetNumber : public detail::NumberOf<InitialSheetNumberType> {
   public:
     using NumberOf::NumberOf;
     constexpr int getSheetNumber() const { return number_; }
 };
 
 template <>
-struct AttributeTraits<FontSize> {
+struct XMLATTR_API AttributeTraits<FontSize> {
     static bool parse(FontSize& value, const Core::String& text);
     static Core::String format(const FontSize& value);
 };
 
 template <>
-struct AttributeTraits<Indent> {
+struct XMLATTR_API AttributeTraits<Indent> {
     static bool parse(Indent& value, const Core::String& text);
     static Core::String format(const Indent& value);  // empty for None
 };
 
 template <>
-struct AttributeTraits<BaselineShift> {
+struct XMLATTR_API AttributeTraits<BaselineShift> {
     static bool parse(BaselineShift& value, const Core::String& text);
     static Core::String format(const BaselineShift& value);
 };
 
 template <>
-struct AttributeTraits<SBaselineShift> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<SBaselineShift> : NoTextFormat {
     static bool parse(SBaselineShift& value, const Core::String& text);
 };
 
 template <>
-struct AttributeTraits<AlignmentAdjust> {
+struct XMLATTR_API AttributeTraits<AlignmentAdjust> {
     static bool parse(AlignmentAdjust& value, const Core::String& text);
     static Core::String format(const AlignmentAdjust& value);
 };
 
 template <>
-struct AttributeTraits<ContentLength> {
+struct XMLATTR_API AttributeTraits<ContentLength> {
     // A failed parse marks the value null and keeps its mode and measure.
     static bool parse(ContentLength& value, const Core::String& text);
     static Core::String format(const ContentLength& value);
 };
 
 template <>
-struct AttributeTraits<LetterSpacing> {
+struct XMLATTR_API AttributeTraits<LetterSpacing> {
     static bool parse(LetterSpacing& value, const Core::String& text);
     static Core::String format(const LetterSpacing& value);
 };
 
 template <>
-struct AttributeTraits<SSpacing> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<SSpacing> : NoTextFormat {
     static bool parse(SSpacing& value, const Core::String& text);
 };
 
 template <>
-struct AttributeTraits<PageDimension> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<PageDimension> : NoTextFormat {
     static bool parse(PageDimension& value, const Core::String& text);
 };
 
 template <>
-struct AttributeTraits<BorderWidth> {
+struct XMLATTR_API AttributeTraits<BorderWidth> {
     static bool parse(BorderWidth& value, const Core::String& text);
     static Core::String format(const BorderWidth& value);
 };
 
 template <>
-struct AttributeTraits<InitialPageNumber> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<InitialPageNumber> : NoTextFormat {
     // Always true: text that is no keyword is a number, at least 1.
     static bool parse(InitialPageNumber& value, const Core::String& text);
 };
 
 template <>
-struct AttributeTraits<InitialSheetNumber> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<InitialSheetNumber> : NoTextFormat {
     // Always true: text that is no keyword is a number, at least 1.
     static bool parse(InitialSheetNumber& value, const Core::String& text);
 };

@@ -6,6 +6,8 @@
 // inch.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <string_view>
 
 #include "css/attributes/XmlAttribute.h"
@@ -15,7 +17,7 @@ namespace Xml {
 
 class SLengthOrPercent;
 
-class Length {
+class XMLATTR_API Length {
   public:
     enum Unit : int { Px = 0, Pt = 1, Pc = 2, Cm = 3, Mm = 4, In = 5, Em = 6, Ex = 7 };
 
@@ -44,7 +46,7 @@ class Length {
     float size_;
 };
 
-class SLength {
+class XMLATTR_API SLength {
   public:
     // Pica is 8 here, not 2 as in Length; nothing produces the value 2.
     enum Unit : int { Px = 0, Pt = 1, Cm = 3, Mm = 4, In = 5, Em = 6, Ex = 7, Pc = 8, Percent = 9 };
@@ -80,21 +82,21 @@ class SLength {
 // The parsers above on a view of the text, for the compound parsers that work
 // on part of a text without copying it. Same rules, same results.
 namespace detail {
-bool parseLength(Length& target, std::wstring_view text);
-bool parseSLength(SLength& target, std::wstring_view text);
+XMLATTR_API bool parseLength(Length& target, std::wstring_view text);
+XMLATTR_API bool parseSLength(SLength& target, std::wstring_view text);
 
 // The first character a length or percentage text must begin with.
 inline bool startsNumber(wchar_t c) {
     return Core::String::isDigit(c) || c == L'+' || c == L'-' || c == L'.';
 }
 // The Length unit of a two-character suffix (exact case), or -1.
-int lengthUnitOfSuffix(wchar_t first, wchar_t second);
+XMLATTR_API int lengthUnitOfSuffix(wchar_t first, wchar_t second);
 // The SLength unit of a two-character suffix; any unknown suffix is Px.
-SLength::Unit sLengthUnitOfSuffix(wchar_t first, wchar_t second);
+XMLATTR_API SLength::Unit sLengthUnitOfSuffix(wchar_t first, wchar_t second);
 }  // namespace detail
 
 template <>
-struct AttributeTraits<Length> {
+struct XMLATTR_API AttributeTraits<Length> {
     static bool parse(Length& value, const Core::String& text) {
         return Length::parseLength(value, text);
     }
@@ -102,7 +104,7 @@ struct AttributeTraits<Length> {
 };
 
 template <>
-struct AttributeTraits<SLength> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<SLength> : NoTextFormat {
     static bool parse(SLength& value, const Core::String& text) {
         return SLength::parseSLength(value, text);
     }

@@ -5,6 +5,8 @@
 // Percentages are stored as fractions: fifty per cent holds 0.5.
 #pragma once
 
+#include "platform/Export.h"
+
 #include <string_view>
 
 #include "css/attributes/XmlAttribute.h"
@@ -14,7 +16,7 @@
 
 namespace Xml {
 
-class LengthOrPercent {
+class XMLATTR_API LengthOrPercent {
   public:
     constexpr LengthOrPercent() = default;
     constexpr LengthOrPercent(const Length& length)  // NOLINT(google-explicit-constructor)
@@ -65,7 +67,7 @@ class LengthOrPercent {
 };
 
 // The SVG twin of LengthOrPercent; parsed by SLength::parseSLengthOrPercent.
-class SLengthOrPercent {
+class XMLATTR_API SLengthOrPercent {
   public:
     constexpr SLengthOrPercent() = default;
     constexpr SLengthOrPercent(float size, SLength::Unit unit)
@@ -98,13 +100,13 @@ class SLengthOrPercent {
 
 namespace detail {
 
-bool parseLengthOrPercent(LengthOrPercent& target, std::wstring_view text);
-bool parseSLengthOrPercent(SLengthOrPercent& target, std::wstring_view text);
+XMLATTR_API bool parseLengthOrPercent(LengthOrPercent& target, std::wstring_view text);
+XMLATTR_API bool parseSLengthOrPercent(SLengthOrPercent& target, std::wstring_view text);
 
 // The shape the auto-capable measures share: a keyword flag, then the measure
 // used when the flag is false. Each measure is a class of its own so that
 // attributes of different roles do not mix.
-class AutoOrLengthOrPercent {
+class XMLATTR_API AutoOrLengthOrPercent {
   public:
     constexpr bool isAuto() const { return auto_; }
     constexpr const LengthOrPercent& getLengthOrPercent() const { return value_; }
@@ -125,7 +127,7 @@ class AutoOrLengthOrPercent {
 }  // namespace detail
 
 // A margin: a measure, or auto by default. Its parser does not accept "auto".
-class Margin : public detail::AutoOrLengthOrPercent {
+class XMLATTR_API Margin : public detail::AutoOrLengthOrPercent {
   public:
     constexpr Margin() = default;
     constexpr Margin(const LengthOrPercent& value)  // NOLINT(google-explicit-constructor)
@@ -142,7 +144,7 @@ class Margin : public detail::AutoOrLengthOrPercent {
 
 // A column width: a measure, a function with a parenthesised ratio such as
 // proportional-column-width(2), or auto by default.
-class ColumnWidth : public detail::AutoOrLengthOrPercent {
+class XMLATTR_API ColumnWidth : public detail::AutoOrLengthOrPercent {
   public:
     constexpr ColumnWidth() = default;
     constexpr ColumnWidth(const LengthOrPercent& value)  // NOLINT(google-explicit-constructor)
@@ -155,7 +157,7 @@ class ColumnWidth : public detail::AutoOrLengthOrPercent {
 };
 
 // A table width: read like a column width, written as no text.
-class TableWidth : public detail::AutoOrLengthOrPercent {
+class XMLATTR_API TableWidth : public detail::AutoOrLengthOrPercent {
   public:
     constexpr TableWidth() = default;
     constexpr TableWidth(const LengthOrPercent& value)  // NOLINT(google-explicit-constructor)
@@ -169,7 +171,7 @@ class TableWidth : public detail::AutoOrLengthOrPercent {
 
 // A leader pattern width: a measure, or the keyword use-font-metrics, which
 // the default value stands for.
-class LeaderPatternWidth : public detail::AutoOrLengthOrPercent {
+class XMLATTR_API LeaderPatternWidth : public detail::AutoOrLengthOrPercent {
   public:
     constexpr LeaderPatternWidth() = default;
     constexpr LeaderPatternWidth(
@@ -181,7 +183,7 @@ class LeaderPatternWidth : public detail::AutoOrLengthOrPercent {
 };
 
 // A measure or "auto" (any letter case); auto keeps the measure held before.
-class LengthOrPercentAuto : public detail::AutoOrLengthOrPercent {
+class XMLATTR_API LengthOrPercentAuto : public detail::AutoOrLengthOrPercent {
   public:
     constexpr LengthOrPercentAuto() = default;
     constexpr LengthOrPercentAuto(
@@ -201,7 +203,7 @@ class LengthOrPercentAuto : public detail::AutoOrLengthOrPercent {
 };
 
 // A plain ratio; a percentage text is stored divided by 100.
-class FloatOrPercent {
+class XMLATTR_API FloatOrPercent {
   public:
     constexpr FloatOrPercent(float value = 1.0f)  // NOLINT(google-explicit-constructor)
         : value_(value) {}
@@ -216,7 +218,7 @@ class FloatOrPercent {
 };
 
 // An SVG length that remembers whether it was ever read from text.
-class SNullableLength : public SLength {
+class XMLATTR_API SNullableLength : public SLength {
   public:
     constexpr SNullableLength() = default;
 
@@ -228,7 +230,7 @@ class SNullableLength : public SLength {
 };
 
 // Two lengths, such as a horizontal and a vertical spacing.
-class DLength {
+class XMLATTR_API DLength {
   public:
     constexpr DLength(const Length& first = Length(), const Length& second = Length())
         : first_(first), second_(second) {}
@@ -249,7 +251,7 @@ class DLength {
 };
 
 template <>
-struct AttributeTraits<LengthOrPercent> {
+struct XMLATTR_API AttributeTraits<LengthOrPercent> {
     static bool parse(LengthOrPercent& value, const Core::String& text) {
         return LengthOrPercent::parseLengthOrPercent(value, text);
     }
@@ -259,14 +261,14 @@ struct AttributeTraits<LengthOrPercent> {
 };
 
 template <>
-struct AttributeTraits<SLengthOrPercent> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<SLengthOrPercent> : NoTextFormat {
     static bool parse(SLengthOrPercent& value, const Core::String& text) {
         return SLength::parseSLengthOrPercent(value, text);
     }
 };
 
 template <>
-struct AttributeTraits<Margin> {
+struct XMLATTR_API AttributeTraits<Margin> {
     static bool parse(Margin& value, const Core::String& text) {
         return Margin::parseMargin(value, text);
     }
@@ -274,7 +276,7 @@ struct AttributeTraits<Margin> {
 };
 
 template <>
-struct AttributeTraits<ColumnWidth> {
+struct XMLATTR_API AttributeTraits<ColumnWidth> {
     static bool parse(ColumnWidth& value, const Core::String& text) {
         return ColumnWidth::parseColumnWidth(value, text);
     }
@@ -282,21 +284,21 @@ struct AttributeTraits<ColumnWidth> {
 };
 
 template <>
-struct AttributeTraits<TableWidth> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<TableWidth> : NoTextFormat {
     static bool parse(TableWidth& value, const Core::String& text) {
         return TableWidth::parseTableWidth(value, text);
     }
 };
 
 template <>
-struct AttributeTraits<LeaderPatternWidth> {
+struct XMLATTR_API AttributeTraits<LeaderPatternWidth> {
     // "use-font-metrics" (exact case) is accepted and changes nothing.
     static bool parse(LeaderPatternWidth& value, const Core::String& text);
     static Core::String format(const LeaderPatternWidth& value);  // empty when auto
 };
 
 template <>
-struct AttributeTraits<LengthOrPercentAuto> {
+struct XMLATTR_API AttributeTraits<LengthOrPercentAuto> {
     static bool parse(LengthOrPercentAuto& value, const Core::String& text) {
         return LengthOrPercentAuto::parseLengthOrPercentAuto(value, text);
     }
@@ -304,13 +306,13 @@ struct AttributeTraits<LengthOrPercentAuto> {
 };
 
 template <>
-struct AttributeTraits<FloatOrPercent> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<FloatOrPercent> : NoTextFormat {
     // Always true: a text that is no number stores the converter's value.
     static bool parse(FloatOrPercent& value, const Core::String& text);
 };
 
 template <>
-struct AttributeTraits<SNullableLength> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<SNullableLength> : NoTextFormat {
     // Parses into the length; success clears the null flag.
     static bool parse(SNullableLength& value, const Core::String& text);
     // The length only; the null flags are not compared.
@@ -320,7 +322,7 @@ struct AttributeTraits<SNullableLength> : NoTextFormat {
 };
 
 template <>
-struct AttributeTraits<DLength> {
+struct XMLATTR_API AttributeTraits<DLength> {
     // One length for both, or two separated by one white-space character. A
     // bad second length fails the parse but keeps the replaced first one.
     static bool parse(DLength& value, const Core::String& text);
@@ -328,7 +330,7 @@ struct AttributeTraits<DLength> {
 };
 
 template <>
-struct AttributeTraits<Core::Vector<SLength>> : NoTextFormat {
+struct XMLATTR_API AttributeTraits<Core::Vector<SLength>> : NoTextFormat {
     // "none" or empty for no dashes, else comma-separated SVG lengths; a bad
     // entry fails the whole list and keeps the list held before.
     static bool parse(Core::Vector<SLength>& value, const Core::String& text);
