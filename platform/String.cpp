@@ -30,7 +30,7 @@ String::String(const wchar_t* text) : String() {
 }
 
 String::String(const wchar_t* text, int count) : String() {
-    assign(text, count);
+    assign(text, count < 0 ? 0 : count);  // a negative count is an empty text
 }
 
 String::String(const std::string& narrow) : String() {

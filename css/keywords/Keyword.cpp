@@ -96,14 +96,11 @@ Core::String format(const KeywordIndex& table, std::int32_t value) {
     const std::wstring_view name = nameOf(table, value);
     if (!name.empty())
         return Core::String(name);
-    switch (rules.format) {
-        case KeywordFormat::Fallback:
-            return Core::String(rules.fallback);
-        case KeywordFormat::Strict:
-            Core::raise<Core::UnreacheableCodeException>(rules.raiseAt.file, rules.raiseAt.line);
-        default:
-            return Core::String();
-    }
+    // A value a strict table does not name is a programming error: it
+    // raises. Were raise ever to return, the value would write as nothing.
+    if (rules.format == KeywordFormat::Strict)
+        Core::raise<Core::UnreacheableCodeException>(rules.raiseAt.file, rules.raiseAt.line);
+    return rules.format == KeywordFormat::Fallback ? Core::String(rules.fallback) : Core::String();
 }
 
 }  // namespace Xml::keyword_detail

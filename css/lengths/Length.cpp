@@ -133,8 +133,9 @@ float Length::pxSize() const {
     switch (unit_) {
         case Pc:
             return picaPxSize(size_);
-        case Ex:
+        case Ex:  // no fixed size: a programming error
             Core::raise<Core::UnreacheableCodeException>("LengthAttribute", 158);
+            return 0;  // not reached: raise throws
         default:
             return sharedPxSize(size_, unit_);
     }
@@ -173,6 +174,7 @@ Core::String Length::getValueAsString(const Length& length) {
             break;
         default:
             Core::raise<Core::UnreacheableCodeException>("LengthAttribute", 130);
+            return Core::String();  // not reached: raise throws
     }
     return (Core::StringFormatStream(pattern) << length.size_).getString();
 }
@@ -183,8 +185,9 @@ float SLength::pxSize() const {
             return picaPxSize(size_);
         case Percent:
             return size_;
-        case Ex:
+        case Ex:  // no fixed size: a programming error
             Core::raise<Core::UnreacheableCodeException>("LengthAttribute", 302);
+            return 0;  // not reached: raise throws
         case Px:
         case Pt:
         case Cm:

@@ -163,3 +163,13 @@ TEST(StringUtf8, WritesLoneSurrogatesAsReplacement) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StringCount, NegativeCountGivesAnEmptyText) {
+    const Core::String text(L"abc", -5);
+    EXPECT_TRUE(text.empty());
+    EXPECT_EQ(text.c_str()[0], L'\0');
+}
+
+}  // namespace
