@@ -1,5 +1,6 @@
-// XMLATTR_API marks what the library exports. A shared build hides every
-// other symbol; a static build needs no marks, and gets none on Windows.
+/// @file
+/// XMLATTR_API marks what the library exports. A shared build hides every
+/// other symbol; a static build needs no marks, and gets none on Windows.
 #pragma once
 
 #if defined(_WIN32) && defined(XMLATTR_SHARED)

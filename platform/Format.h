@@ -1,13 +1,14 @@
-// Core::Format: the number services every parser reads numbers through.
-//
-// Grammar (after leading white space): an optional "+" or "-", then a decimal
-// number (integers: digits; floats: digits with an optional fraction and an
-// optional "e"/"E" exponent, where ".5" and "5." are numbers and "." is not).
-// The checking forms also accept one trailing "%" and trailing white space.
-//
-// Floats are read exactly: every float is the one std::from_chars gives for
-// the same digits (correctly rounded, ties to even), whichever route
-// scanFloat takes to it.
+/// @file
+/// Core::Format: the number services every parser reads numbers through.
+///
+/// Grammar (after leading white space): an optional "+" or "-", then a decimal
+/// number (integers: digits; floats: digits with an optional fraction and an
+/// optional "e"/"E" exponent, where ".5" and "5." are numbers and "." is not).
+/// The checking forms also accept one trailing "%" and trailing white space.
+///
+/// Floats are read exactly: every float is the one std::from_chars gives for
+/// the same digits (correctly rounded, ties to even), whichever route
+/// scanFloat takes to it.
 #pragma once
 
 #include "platform/Export.h"
@@ -21,39 +22,48 @@
 
 namespace Core {
 
+/// The number readers; every function is static.
 struct XMLATTR_API Format {
-    // Whole-text conversions: true with the number, or false with out untouched.
-    // Values beyond int or float range are false.
+    /// Whole-text conversions: true with the number, or false with out untouched.
+    /// Values beyond int or float range are false.
+    ///@{
     static bool parseInt(const String& text, int& out) { return parseInt(text.view(), out); }
     static bool parseFloat(const String& text, float& out) { return parseFloat(text.view(), out); }
     static bool parseInt(std::wstring_view text, int& out);
     static bool parseFloat(std::wstring_view text, float& out);
+    ///@}
 
-    // One or more hexadecimal digits of either case, bare or after "0x", and
-    // nothing else; up to 32 bits.
+    /// One or more hexadecimal digits of either case, bare or after "0x", and
+    /// nothing else; up to 32 bits.
+    ///@{
     static bool parseHexInt(const String& text, int& out) { return parseHexInt(text.view(), out); }
     static bool parseHexInt(std::wstring_view text, int& out);
+    ///@}
 
-    // The longest number at the start of the text (after white space); 0 where
-    // there is none. Magnitudes beyond range clamp to the largest finite value.
+    /// The longest number at the start of the text (after white space); 0 where
+    /// there is none. Magnitudes beyond range clamp to the largest finite value.
+    ///@{
     static int parseInt(const String& text) { return parseInt(text.view()); }
     static float parseFloat(const String& text) { return parseFloat(text.view()); }
     static int parseInt(std::wstring_view text);
     static float parseFloat(std::wstring_view text);
+    ///@}
 
-    // The float reader behind every form above, for scanners that walk a
-    // longer text: the longest float of the grammar starting exactly at first
-    // (no white space is skipped). Without a number, end is first and value 0.
-    // Beyond float range, value is the largest finite float of the sign and
-    // inRange is false; a magnitude too small for a float gives the nearest
-    // float, down to a zero of the sign. With signedExponent false an exponent
-    // is digits only, so "1e-5" reads as "1" (for grammars where a sign always
-    // starts the next number).
+    /// What scanFloat gives. scanFloat is the float reader behind every form
+    /// above, for scanners that walk a longer text: the longest float of the
+    /// grammar starting exactly at first (no white space is skipped). Without
+    /// a number, end is first and value 0.
+    /// Beyond float range, value is the largest finite float of the sign and
+    /// inRange is false; a magnitude too small for a float gives the nearest
+    /// float, down to a zero of the sign. With signedExponent false an exponent
+    /// is digits only, so "1e-5" reads as "1" (for grammars where a sign always
+    /// starts the next number).
     struct ScannedFloat {
-        const wchar_t* end;
-        float value;
-        bool inRange;
+        const wchar_t* end;  ///< just past the number; first when there is none
+        float value;         ///< the number read, 0 when there is none
+        bool inRange;        ///< false when the magnitude was beyond float range
     };
+    /// Reads the float starting at first, by the rules given with ScannedFloat.
     static ScannedFloat scanFloat(const wchar_t* first, const wchar_t* last,
                                   bool signedExponent = true);
 
