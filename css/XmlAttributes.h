@@ -1,4 +1,5 @@
-// The whole library: every public header of xmlattr and of its platform layer.
+/// @file
+/// The whole library: every public header of xmlattr and of its platform layer.
 #pragma once
 
 // Platform services

@@ -1,14 +1,15 @@
-// TextIndex: a compile-time hash index over a fixed set of short ASCII texts
-// (keywords, colour names), for lookups whose cost does not depend on the
-// text looked up or on its place in the table.
-//
-// Every text is packed into four 64-bit words, eight units to a word, ASCII
-// capitals folded where the table ignores case. A packed text hashes with one
-// multiply per word to one of at least four buckets per text, each holding up
-// to two texts; the multiplier is searched at compile time until no bucket
-// overflows, and a table for which none is found does not compile. A lookup packs the text (a unit
-// beyond ASCII or a length outside the table's range is a miss at once), reads its bucket and
-// compares at most two packed keys, word for word. Nothing allocates.
+/// @file
+/// TextIndex: a compile-time hash index over a fixed set of short ASCII texts
+/// (keywords, colour names), for lookups whose cost does not depend on the
+/// text looked up or on its place in the table.
+///
+/// Every text is packed into four 64-bit words, eight units to a word, ASCII
+/// capitals folded where the table ignores case. A packed text hashes with one
+/// multiply per word to one of at least four buckets per text, each holding up
+/// to two texts; the multiplier is searched at compile time until no bucket
+/// overflows, and a table for which none is found does not compile. A lookup packs the text (a unit
+/// beyond ASCII or a length outside the table's range is a miss at once), reads its bucket and
+/// compares at most two packed keys, word for word. Nothing allocates.
 #pragma once
 
 #include <array>
@@ -19,26 +20,26 @@
 
 namespace Xml {
 
-// A text of up to kMaxUnits ASCII units packed eight to a word, the unused
-// units zero, with its length.
+/// A text of up to kMaxUnits ASCII units packed eight to a word, the unused
+/// units zero, with its length.
 struct PackedText {
-    static constexpr int kWords = 4;
-    static constexpr std::size_t kMaxUnits = 8 * kWords;
+    static constexpr int kWords = 4;                      ///< words per text
+    static constexpr std::size_t kMaxUnits = 8 * kWords;  ///< the longest text packed
 
-    std::array<std::uint64_t, kWords> words{};
-    std::uint32_t length = 0;
+    std::array<std::uint64_t, kWords> words{};  ///< the units, eight to a word, first unit lowest
+    std::uint32_t length = 0;                   ///< the text's length in units
 
-    // Word by word without branches (a defaulted comparison of the array
-    // would call memcmp).
+    /// Word by word without branches (a defaulted comparison of the array
+    /// would call memcmp).
     constexpr bool operator==(const PackedText& other) const {
         return ((words[0] ^ other.words[0]) | (words[1] ^ other.words[1]) |
                 (words[2] ^ other.words[2]) | (words[3] ^ other.words[3]) |
                 (length ^ other.length)) == 0;
     }
 
-    // Packs text, folding "A"-"Z" to lower case when fold is set; false for a
-    // text longer than kMaxUnits or holding a unit beyond ASCII, which no key
-    // of an index can match.
+    /// Packs text, folding "A"-"Z" to lower case when fold is set; false for a
+    /// text longer than kMaxUnits or holding a unit beyond ASCII, which no key
+    /// of an index can match.
     static constexpr bool pack(std::wstring_view text, bool fold, PackedText& out) {
         const std::size_t n = text.size();
         if (n > kMaxUnits)
@@ -62,10 +63,10 @@ struct PackedText {
         return beyondAscii < 0x80u;
     }
 
-    // Adds 0x20 to every byte from "A" to "Z" of a word of ASCII bytes, all
-    // eight at once: adding 0x80 - "A" (or 0x80 - "Z" - 1) to a byte below
-    // 0x80 sets its top bit exactly when it is at least "A" (above "Z"), and
-    // no sum carries into the next byte.
+    /// Adds 0x20 to every byte from "A" to "Z" of a word of ASCII bytes, all
+    /// eight at once: adding 0x80 - "A" (or 0x80 - "Z" - 1) to a byte below
+    /// 0x80 sets its top bit exactly when it is at least "A" (above "Z"), and
+    /// no sum carries into the next byte.
     static constexpr std::uint64_t foldCapitals(std::uint64_t word) {
         constexpr std::uint64_t kOnes = 0x0101010101010101u;
         const std::uint64_t atLeastA = word + (0x80 - 'A') * kOnes;
@@ -92,17 +93,17 @@ inline constexpr int kPerBucket = 2;
 
 }  // namespace text_index_detail
 
-// A built index without its size in the type, for code shared by all tables.
+/// A built index without its size in the type, for code shared by all tables.
 struct TextIndexView {
-    const PackedText* keys;
-    const std::uint8_t* slots;  // kPerBucket per bucket: item + 1, or 0
-    std::uint64_t multiplier;
-    int bucketBits;
-    bool fold;
-    std::uint32_t minLength;
-    std::uint32_t maxLength;
+    const PackedText* keys;     ///< the packed texts, by item
+    const std::uint8_t* slots;  ///< kPerBucket per bucket: item + 1, or 0
+    std::uint64_t multiplier;   ///< the multiplier the build found
+    int bucketBits;             ///< log2 of the number of buckets
+    bool fold;                  ///< whether texts are compared with capitals folded
+    std::uint32_t minLength;    ///< the shortest text's length
+    std::uint32_t maxLength;    ///< the longest text's length
 
-    // The item whose text equals text (under the index's folding), or -1.
+    /// The item whose text equals text (under the index's folding), or -1.
     constexpr int find(std::wstring_view text) const {
         using namespace text_index_detail;
         if (text.size() < minLength || text.size() > maxLength)
@@ -120,18 +121,20 @@ struct TextIndexView {
     }
 };
 
-// The index of up to N texts, items 0 to N - 1, built at compile time.
+/// The index of up to N texts, items 0 to N - 1, built at compile time.
 template <std::size_t N>
 class TextIndex {
   public:
     static_assert(N > 0 && N < 256, "a text index holds 1 to 255 items");
-    static constexpr std::size_t kBuckets = std::bit_ceil(4 * N);
-    static constexpr int kBucketBits = std::countr_zero(kBuckets);
+    static constexpr std::size_t kBuckets = std::bit_ceil(4 * N);   ///< at least four per item
+    static constexpr int kBucketBits = std::countr_zero(kBuckets);  ///< log2 of kBuckets
 
+    /// An empty index comparing texts exactly.
     constexpr TextIndex() = default;
+    /// An empty index; fold compares texts with ASCII capitals folded.
     constexpr explicit TextIndex(bool fold) : fold_(fold) {}
 
-    // Adds text as item. False when it cannot be packed.
+    /// Adds text as item. False when it cannot be packed.
     constexpr bool add(std::size_t item, std::wstring_view text) {
         if (item >= N || !PackedText::pack(text, fold_, keys_[item]))
             return false;
@@ -143,9 +146,9 @@ class TextIndex {
         return true;
     }
 
-    // Finds a multiplier that leaves no bucket with more than two texts and
-    // fills the buckets. False when two added texts are the same (under the
-    // index's folding) or no multiplier was found.
+    /// Finds a multiplier that leaves no bucket with more than two texts and
+    /// fills the buckets. False when two added texts are the same (under the
+    /// index's folding) or no multiplier was found.
     constexpr bool build() {
         for (std::size_t a = 0; a < N; ++a) {
             for (std::size_t b = a + 1; b < N; ++b) {
@@ -162,13 +165,17 @@ class TextIndex {
         return false;
     }
 
+    /// Whether build() succeeded.
     constexpr bool built() const { return built_; }
+    /// The number of texts added.
     constexpr std::size_t size() const { return count_; }
 
+    /// The built index without its size in the type; valid while this index lives.
     constexpr TextIndexView view() const {
         return {keys_.data(), slots_.data(), multiplier_, kBucketBits,
                 fold_,        minLength_,    maxLength_};
     }
+    /// The item whose text equals text (under the index's folding), or -1.
     constexpr int find(std::wstring_view text) const { return view().find(text); }
 
   private:

@@ -1,9 +1,10 @@
-// The colour keywords: SVG 1.1's 147 named colours (the set CSS3 Color
-// adopted) in comparison order, then the two keywords that mean no colour.
-//
-// Lookups go through a hash index built at compile time (TextIndex.h), so a
-// name costs the same whatever its place in the table. Since no keyword
-// occurs twice, that gives the row a first-match scan would give.
+/// @file
+/// The colour keywords: SVG 1.1's 147 named colours (the set CSS3 Color
+/// adopted) in comparison order, then the two keywords that mean no colour.
+///
+/// Lookups go through a hash index built at compile time (TextIndex.h), so a
+/// name costs the same whatever its place in the table. Since no keyword
+/// occurs twice, that gives the row a first-match scan would give.
 #pragma once
 
 #include <array>
@@ -12,16 +13,19 @@
 
 #include "css/attributes/TextIndex.h"
 
+/// The colour keywords and their sRGB values.
 namespace Xml::NamedColors {
 
+/// One colour keyword.
 struct Entry {
-    std::wstring_view name;
-    std::uint8_t r;
-    std::uint8_t g;
-    std::uint8_t b;
-    bool hasColor;  // false for "transparent" and "none"
+    std::wstring_view name;  ///< the keyword, lower case
+    std::uint8_t r;          ///< red, 0 to 255
+    std::uint8_t g;          ///< green, 0 to 255
+    std::uint8_t b;          ///< blue, 0 to 255
+    bool hasColor;           ///< false for "transparent" and "none"
 };
 
+/// The keywords in comparison order, then "transparent" and "none".
 inline constexpr Entry kTable[] = {
     {L"aliceblue", 240, 248, 255, true},
     {L"antiquewhite", 250, 235, 215, true},
@@ -174,11 +178,12 @@ inline constexpr Entry kTable[] = {
     {L"none", 0, 0, 0, false},
 };
 
+/// The number of rows of kTable.
 inline constexpr int kCount = static_cast<int>(std::size(kTable));
 static_assert(kCount == 147 + 2, "147 colour keywords and the two without colour");
 
-// The names in a compile-time hash index (exact case); building it fails
-// when a name occurs twice.
+/// The names in a compile-time hash index (exact case); building it fails
+/// when a name occurs twice.
 inline constexpr TextIndex<kCount> kByName = [] {
     TextIndex<kCount> index(false);
     for (int i = 0; i < kCount; ++i)
@@ -189,14 +194,14 @@ inline constexpr TextIndex<kCount> kByName = [] {
 static_assert(kByName.built() && kByName.size() == kCount,
               "a colour keyword occurs twice, or is not an ASCII text the index takes");
 
-// The row whose keyword equals name exactly, or nullptr.
+/// The row whose keyword equals name exactly, or nullptr.
 constexpr const Entry* find(std::wstring_view name) {
     const int row = kByName.find(name);
     return row >= 0 ? &kTable[row] : nullptr;
 }
 
-// The same answer by comparing the rows in table order; the reference the
-// indexed lookup is checked against.
+/// The same answer by comparing the rows in table order; the reference the
+/// indexed lookup is checked against.
 constexpr const Entry* findByScan(std::wstring_view name) {
     for (const Entry& entry : kTable) {
         if (entry.name == name)

@@ -1,7 +1,8 @@
-// The exported default values: one constant attribute per kind of attribute,
-// copied into new attributes by the engine and compared against by its
-// writers. Enumerations, numbers and the empty colours are constant data;
-// the rest are built when the library is loaded.
+/// @file
+/// The exported default values: one constant attribute per kind of attribute,
+/// copied into new attributes by the engine and compared against by its
+/// writers. Enumerations, numbers and the empty colours are constant data;
+/// the rest are built when the library is loaded.
 #pragma once
 
 #include "platform/Export.h"
@@ -30,7 +31,10 @@
 #include "platform/RectF.h"
 
 namespace Xml {
-// Keyword enumerations
+/// @name Keyword enumerations
+///@{
+
+/// The keyword an enumerated attribute of its kind starts from.
 extern XMLATTR_API const TXmlAttribute<AlignmentBaseline> DefaultAlignmentBaseline;
 extern XMLATTR_API const TXmlAttribute<DisplayAlign> DefaultDisplayAlign;
 extern XMLATTR_API const TXmlAttribute<Visibility> DefaultFOVisibilityAttribute;
@@ -114,8 +118,12 @@ extern XMLATTR_API const TXmlAttribute<RelativePosition> DefaultRelativePosition
 extern XMLATTR_API const TXmlAttribute<Scaling> DefaultScaling;
 extern XMLATTR_API const TXmlAttribute<ScalingReference> DefaultScalingReferenceAttribute;
 extern XMLATTR_API const TXmlAttribute<TableLayout> DefaultTableLayout;
+///@}
 
-// Numbers and text
+/// @name Numbers and text
+///@{
+
+/// The number or text a scalar attribute of its kind starts from.
 extern XMLATTR_API const TXmlAttribute<int> DefaultDotSize;
 extern XMLATTR_API const TXmlAttribute<int> DefaultBarColumnCount;
 extern XMLATTR_API const TXmlAttribute<int> DefaultBarRowCount;
@@ -129,8 +137,12 @@ extern XMLATTR_API const TXmlAttribute<Core::String> DefaultHyphenationCharacter
 extern XMLATTR_API const TXmlAttribute<Core::String> DefaultNumberFormat;
 extern XMLATTR_API const TXmlAttribute<Url> DefaultUrl;
 extern XMLATTR_API const TXmlAttribute<Drawing::ImageFilter> DefaultImgFilter;
+///@}
 
-// Lengths
+/// @name Lengths
+///@{
+
+/// The measure a length attribute of its kind starts from.
 extern XMLATTR_API const TXmlAttribute<Length> DefaultLength;
 extern XMLATTR_API const TXmlAttribute<Length> DefaultBorderLength;
 extern XMLATTR_API const TXmlAttribute<Length> DefaultRuleThickness;
@@ -165,8 +177,12 @@ extern XMLATTR_API const TXmlAttribute<TableWidth> DefaultTableWidth;
 extern XMLATTR_API const TXmlAttribute<Margin> DefaultMargin;
 extern XMLATTR_API const TXmlAttribute<LengthOrPercentAuto> DefaultLengthOrPercentAuto;
 extern XMLATTR_API const TXmlAttribute<LeaderPatternWidth> DefaultLeaderPatternWidth;
+///@}
 
-// Keyword-or-length values, backgrounds and rules
+/// @name Keyword-or-length values, backgrounds and rules
+///@{
+
+/// The value an attribute of its kind starts from.
 extern XMLATTR_API const TXmlAttribute<FontSize> DefaultFontSize;
 extern XMLATTR_API const TXmlAttribute<Indent> DefaultIndent;
 extern XMLATTR_API const TXmlAttribute<BaselineShift> DefaultBaselineShift;
@@ -182,8 +198,12 @@ extern XMLATTR_API const TXmlAttribute<BorderWidth> DefaultBorderWidth;
 extern XMLATTR_API const TXmlAttribute<BackgroundPosition> DefaultBackgroundPosition;
 extern XMLATTR_API const TXmlAttribute<BackgroundSize> DefaultBackgroundSize;
 extern XMLATTR_API const TXmlAttribute<TPRule> DefaultTPRuleAttribute;
+///@}
 
-// Colours
+/// @name Colours
+///@{
+
+/// The colour or paint an attribute of its kind starts from; an empty colour is none.
 extern XMLATTR_API const TXmlAttribute<SmartPtr<Drawing::Color>> DefaultBackgroundColor;
 extern XMLATTR_API const TXmlAttribute<SmartPtr<Drawing::Color>> DefaultStrokeColor;
 extern XMLATTR_API const TXmlAttribute<SmartPtr<Drawing::Color>> DefaultGradientStopColor;
@@ -195,8 +215,12 @@ extern XMLATTR_API const TXmlAttribute<SColor> DefaultSFillColor;
 extern XMLATTR_API const TXmlAttribute<SNullableColor> DefaultSNullableStrokeColor;
 extern XMLATTR_API const TXmlAttribute<SNullableColor> DefaultSNullableFillColor;
 extern XMLATTR_API const TXmlAttribute<BoxShadow> DefaultBoxShadow;
+///@}
 
-// Text decoration, language, geometry and chart values
+/// @name Text decoration, language, geometry and chart values
+///@{
+
+/// The value an attribute of its kind starts from.
 extern XMLATTR_API const TXmlAttribute<STextDecoration> DefaultSTextDecoration;
 extern XMLATTR_API const TXmlAttribute<Language> DefaultLanguage;
 extern XMLATTR_API const TXmlAttribute<Core::Vector<Transform>> DefaultTransformList;
@@ -209,5 +233,6 @@ extern XMLATTR_API const TXmlAttribute<Value> DefaultMinValue;
 extern XMLATTR_API const TXmlAttribute<Value> DefaultMaxValue;
 extern XMLATTR_API const TXmlAttribute<Value> DefaultValue;
 extern XMLATTR_API const TXmlAttribute<AxisUnits> DefaultAxisUnits;
+///@}
 
 }  // namespace Xml

@@ -1,8 +1,9 @@
-// PathDataCommand: one command of SVG path data, and the path data attribute
-// whose scanner turns a text such as "M 10 20 L 30 40 z" into a list of them.
-//
-// Coordinates stay as written (SVG lengths, with a relative flag); resolving
-// relative coordinates and reflected control points is the renderer's work.
+/// @file
+/// PathDataCommand: one command of SVG path data, and the path data attribute
+/// whose scanner turns a text such as "M 10 20 L 30 40 z" into a list of them.
+///
+/// Coordinates stay as written (SVG lengths, with a relative flag); resolving
+/// relative coordinates and reflected control points is the renderer's work.
 #pragma once
 
 #include "platform/Export.h"
@@ -17,47 +18,58 @@
 
 namespace Xml {
 
-// The kind of a path command. The value 1 is reserved and never produced.
+/// The kind of a path command. The value 1 is reserved and never produced.
 enum class PathDataCommandType : std::int32_t {
-    MoveTo = 2,                   // M m: x y
-    ClosePath = 3,                // Z z
-    LineTo = 4,                   // L l: x y
-    HorizontalLineTo = 5,         // H h: x
-    VerticalLineTo = 6,           // V v: y
-    CurveTo = 7,                  // C c: x1 y1 x2 y2 x y
-    SmoothCurveTo = 8,            // S s: x2 y2 x y
-    QuadraticCurveTo = 9,         // Q q: x1 y1 x y
-    SmoothQuadraticCurveTo = 10,  // T t: x y
-    Arc = 11,                     // A a: rx ry angle large-arc sweep x y
+    MoveTo = 2,                   ///< M m: x y
+    ClosePath = 3,                ///< Z z
+    LineTo = 4,                   ///< L l: x y
+    HorizontalLineTo = 5,         ///< H h: x
+    VerticalLineTo = 6,           ///< V v: y
+    CurveTo = 7,                  ///< C c: x1 y1 x2 y2 x y
+    SmoothCurveTo = 8,            ///< S s: x2 y2 x y
+    QuadraticCurveTo = 9,         ///< Q q: x1 y1 x y
+    SmoothQuadraticCurveTo = 10,  ///< T t: x y
+    Arc = 11,                     ///< A a: rx ry angle large-arc sweep x y
 };
 
-// Fields a command's type does not use keep their starting values: zero
-// lengths, a zero angle and false flags.
+/// One command of path data: its kind, whether it is relative, and its arguments.
+/// Fields a command's type does not use keep their starting values: zero
+/// lengths, a zero angle and false flags.
 struct XMLATTR_API PathDataCommand {
-    PathDataCommandType type = PathDataCommandType::MoveTo;
-    bool relative = false;  // a lower-case letter (never for "z")
-    SLength x1, y1;         // first control point
-    SLength x2, y2;         // second control point
-    SLength x, y;           // end point
-    SLength rx, ry;         // arc radii
-    float angle = 0;        // arc x-axis rotation, as written
-    bool largeArc = false;
-    bool sweep = false;
+    PathDataCommandType type = PathDataCommandType::MoveTo;  ///< the command letter's kind
+    bool relative = false;  ///< a lower-case letter (never for "z")
+    ///@{
+    SLength x1, y1;  ///< first control point
+    ///@}
+    ///@{
+    SLength x2, y2;  ///< second control point
+    ///@}
+    ///@{
+    SLength x, y;  ///< end point
+    ///@}
+    ///@{
+    SLength rx, ry;  ///< arc radii
+    ///@}
+    float angle = 0;        ///< arc x-axis rotation, as written
+    bool largeArc = false;  ///< the arc's large-arc flag
+    bool sweep = false;     ///< the arc's sweep flag
 
-    // Same type (2 to 11, or the reserved 1) and equal fields of that type;
-    // a NaN angle is unequal.
+    /// Same type (2 to 11, or the reserved 1) and equal fields of that type;
+    /// a NaN angle is unequal.
     bool operator==(const PathDataCommand& other) const;
+    /// The negation of operator==.
     bool operator!=(const PathDataCommand& other) const { return !(*this == other); }
 
-    // Scans path data into a new list (one command per command letter; no
-    // implicit repetition). Never fails and never reads outside the text.
+    /// Scans path data into a new list (one command per command letter; no
+    /// implicit repetition). Never fails and never reads outside the text.
     static Core::Vector<PathDataCommand> parsePathData(std::wstring_view text);
 };
 
-// The path data attribute: parsing replaces the held list and always
-// succeeds; the list has no text form.
+/// The path data attribute: parsing replaces the held list and always
+/// succeeds; the list has no text form.
 template <>
 struct XMLATTR_API AttributeTraits<Core::Vector<PathDataCommand>> : NoTextFormat {
+    /// PathDataCommand::parsePathData of the text; always true.
     static bool parse(Core::Vector<PathDataCommand>& value, const Core::String& text);
 };
 
