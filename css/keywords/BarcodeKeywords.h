@@ -1,7 +1,8 @@
-// Keyword settings of barcodes: the symbology, the Data Matrix encodation and
-// symbol size, and the Code 128 code set. Keywords are compared without
-// regard to case (listed in their stored case) and no value is written back
-// as text.
+/// @file
+/// Keyword settings of barcodes: the symbology, the Data Matrix encodation and
+/// symbol size, and the Code 128 code set. Keywords are compared without
+/// regard to case (listed in their stored case) and no value is written back
+/// as text.
 #pragma once
 
 #include "platform/Export.h"
@@ -12,6 +13,7 @@
 
 namespace Xml {
 
+/// The barcode symbology.
 enum class BarcodeType : std::int32_t {
     Auto = 0,
     UpcE = 1,
@@ -30,8 +32,10 @@ enum class BarcodeType : std::int32_t {
     Pdf417 = 14,
 };
 
+/// Keywords of BarcodeType: any letter case, not written back.
 template <>
 struct KeywordsOf<BarcodeType> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<BarcodeType>(
         {.match = KeywordMatch::CaseInsensitive, .format = KeywordFormat::None},
         {keyword(L"UPC-E", BarcodeType::UpcE), keyword(L"EAN-8", BarcodeType::Ean8),
@@ -44,7 +48,7 @@ struct KeywordsOf<BarcodeType> {
          keyword(L"Pdf417", BarcodeType::Pdf417)});
 };
 
-// The Data Matrix encodation.
+/// The Data Matrix encodation.
 enum class DMEncoding : std::int32_t {
     Ascii = 0,
     C40 = 1,
@@ -54,8 +58,10 @@ enum class DMEncoding : std::int32_t {
     Auto = 5
 };
 
+/// Keywords of DMEncoding: any letter case, not written back.
 template <>
 struct KeywordsOf<DMEncoding> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<DMEncoding>(
         {.match = KeywordMatch::CaseInsensitive, .format = KeywordFormat::None},
         {keyword(L"ASCII", DMEncoding::Ascii), keyword(L"C40", DMEncoding::C40),
@@ -63,8 +69,8 @@ struct KeywordsOf<DMEncoding> {
          keyword(L"NONE", DMEncoding::None), keyword(L"AUTO", DMEncoding::Auto)});
 };
 
-// The Data Matrix symbol size, rows by columns: the 24 square sizes in
-// increasing order, then the 6 rectangular ones; Auto lets the encoder choose.
+/// The Data Matrix symbol size, rows by columns: the 24 square sizes in
+/// increasing order, then the 6 rectangular ones; Auto lets the encoder choose.
 enum class DMFormat : std::int32_t {
     Auto = -1,
     C10x10 = 0,
@@ -99,8 +105,10 @@ enum class DMFormat : std::int32_t {
     C16x48 = 29,
 };
 
+/// Keywords of DMFormat: any letter case, not written back.
 template <>
 struct KeywordsOf<DMFormat> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<DMFormat>(
         {.match = KeywordMatch::CaseInsensitive, .format = KeywordFormat::None},
         {keyword(L"AUTO", DMFormat::Auto),         keyword(L"C10X10", DMFormat::C10x10),
@@ -121,10 +129,13 @@ struct KeywordsOf<DMFormat> {
          keyword(L"C16X48", DMFormat::C16x48)});
 };
 
+/// The Code 128 code set.
 enum class Code128CodeSet : std::int32_t { CodeSetA = 0, CodeSetB = 1, CodeSetC = 2 };
 
+/// Keywords of Code128CodeSet: any letter case, not written back.
 template <>
 struct KeywordsOf<Code128CodeSet> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<Code128CodeSet>(
         {.match = KeywordMatch::CaseInsensitive, .format = KeywordFormat::None},
         {keyword(L"CodeSetA", Code128CodeSet::CodeSetA),

@@ -1,7 +1,8 @@
-// Keyword enumerations of text, fonts and inline formatting.
-//
-// Each enum's numbers are part of the interface (defaults and callers hold
-// them). Rows are listed in the order keywords are tried.
+/// @file
+/// Keyword enumerations of text, fonts and inline formatting.
+///
+/// Each enum's numbers are part of the interface (defaults and callers hold
+/// them). Rows are listed in the order keywords are tried.
 #pragma once
 
 #include "platform/Export.h"
@@ -12,11 +13,14 @@
 
 namespace Xml {
 
+/// The slant of a font.
 enum class FontStyle : std::int32_t { Normal = 0, Italic = 1, Oblique = 2, Backslant = 3 };
 
-// "oblique" reads as Italic; Oblique is only set directly and still writes "oblique".
+/// Keywords of FontStyle: exact case, written back by name; a value without one raises.
+/// "oblique" reads as Italic; Oblique is only set directly and still writes "oblique".
 template <>
 struct KeywordsOf<FontStyle> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<FontStyle>(
         {.format = KeywordFormat::Strict, .raiseAt = {"FontAttributes", __LINE__}},
         {keyword(L"italic", FontStyle::Italic), keywordAlias(L"oblique", FontStyle::Italic),
@@ -24,11 +28,14 @@ struct KeywordsOf<FontStyle> {
          writtenAs(L"oblique", FontStyle::Oblique)});
 };
 
+/// The weight of a font.
 enum class FontWeight : std::int32_t { Normal = 0, Bold = 1 };
 
-// After the keywords, an integer weight: above 400 is bold.
+/// Keywords of FontWeight: exact case, written back by name, "normal" for a value without one.
+/// After the keywords, an integer weight: above 400 is bold.
 template <>
 struct KeywordsOf<FontWeight> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<FontWeight>(
         {.format = KeywordFormat::Fallback,
          .fallback = L"normal",
@@ -38,16 +45,19 @@ struct KeywordsOf<FontWeight> {
          keywordAlias(L"lighter", FontWeight::Normal)});
 };
 
+/// Whether lower-case letters are set as small capitals.
 enum class FontVariant : std::int32_t { Normal = 0, SmallCaps = 1 };
 
+/// Keywords of FontVariant: exact case, not written back.
 template <>
 struct KeywordsOf<FontVariant> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<FontVariant>(
         {.format = KeywordFormat::None},
         {keyword(L"small-caps", FontVariant::SmallCaps), keyword(L"normal", FontVariant::Normal)});
 };
 
-// The style of underline, overline and line-through rules.
+/// The style of underline, overline and line-through rules.
 enum class TextLineStyle : std::int32_t {
     None = 0,
     Solid = 1,
@@ -58,8 +68,10 @@ enum class TextLineStyle : std::int32_t {
     DotDotDash = 6,
 };
 
+/// Keywords of TextLineStyle: exact case, written back by name; a value without one raises.
 template <>
 struct KeywordsOf<TextLineStyle> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<TextLineStyle>(
         {.format = KeywordFormat::Strict, .raiseAt = {"FontAttributes", __LINE__}},
         {keyword(L"solid", TextLineStyle::Solid), keyword(L"double", TextLineStyle::Double),
@@ -69,11 +81,12 @@ struct KeywordsOf<TextLineStyle> {
          keyword(L"none", TextLineStyle::None)});
 };
 
-// "left" and "right" read as Start and End; Left, LeftAlternate and Right are
-// only set directly (the default holds Left).
+/// The alignment of the lines of a block.
+/// "left" and "right" read as Start and End; Left, LeftAlternate and Right are
+/// only set directly (the default holds Left).
 enum class TextAlign : std::int32_t {
     Left = 0,
-    LeftAlternate = 1,  // no keyword of its own; written as "left"
+    LeftAlternate = 1,  ///< no keyword of its own; written as "left"
     Right = 2,
     Center = 3,
     Justify = 4,
@@ -83,8 +96,10 @@ enum class TextAlign : std::int32_t {
     Outside = 8,
 };
 
+/// Keywords of TextAlign: the text lower-cased, written back by name; a value without one raises.
 template <>
 struct KeywordsOf<TextAlign> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<TextAlign>(
         {.match = KeywordMatch::LowerCased,
          .format = KeywordFormat::Strict,
@@ -97,15 +112,19 @@ struct KeywordsOf<TextAlign> {
          writtenAs(L"right", TextAlign::Right)});
 };
 
+/// The writing direction: left to right or right to left.
 enum class TextDirection : std::int32_t { Ltr = 0, Rtl = 1 };
 
+/// Keywords of TextDirection: exact case, not written back.
 template <>
 struct KeywordsOf<TextDirection> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<TextDirection>(
         {.format = KeywordFormat::None},
         {keyword(L"ltr", TextDirection::Ltr), keyword(L"rtl", TextDirection::Rtl)});
 };
 
+/// What happens to white space around line feeds.
 enum class WhiteSpaceTreatment : std::int32_t {
     Ignore = 0,
     Preserve = 1,
@@ -114,8 +133,10 @@ enum class WhiteSpaceTreatment : std::int32_t {
     IgnoreIfSurroundingLinefeed = 4,
 };
 
+/// Keywords of WhiteSpaceTreatment: any letter case, written back by name.
 template <>
 struct KeywordsOf<WhiteSpaceTreatment> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<WhiteSpaceTreatment>(
         {.match = KeywordMatch::CaseInsensitive},
         {keyword(L"ignore", WhiteSpaceTreatment::Ignore),
@@ -126,6 +147,7 @@ struct KeywordsOf<WhiteSpaceTreatment> {
                  WhiteSpaceTreatment::IgnoreIfSurroundingLinefeed)});
 };
 
+/// What happens to line feeds in text.
 enum class LinefeedTreatment : std::int32_t {
     Ignore = 0,
     Preserve = 1,
@@ -133,8 +155,10 @@ enum class LinefeedTreatment : std::int32_t {
     TreatAsZeroWidthSpace = 3,
 };
 
+/// Keywords of LinefeedTreatment: any letter case, written back by name.
 template <>
 struct KeywordsOf<LinefeedTreatment> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<LinefeedTreatment>(
         {.match = KeywordMatch::CaseInsensitive},
         {keyword(L"ignore", LinefeedTreatment::Ignore),
@@ -143,20 +167,26 @@ struct KeywordsOf<LinefeedTreatment> {
          keyword(L"treat-as-zero-width-space", LinefeedTreatment::TreatAsZeroWidthSpace)});
 };
 
+/// Whether lines wrap at the area's edge.
 enum class WrapOption : std::int32_t { Wrap = 0, NoWrap = 1 };
 
+/// Keywords of WrapOption: any letter case, written back by name.
 template <>
 struct KeywordsOf<WrapOption> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<WrapOption>(
         {.match = KeywordMatch::CaseInsensitive},
         {keyword(L"wrap", WrapOption::Wrap), keyword(L"no-wrap", WrapOption::NoWrap)});
 };
 
-// The numbers do not follow the order keywords are tried in.
+/// How the height of a line is found.
+/// The numbers do not follow the order keywords are tried in.
 enum class LineStackingStrategy : std::int32_t { LineHeight = 0, FontHeight = 1, MaxHeight = 2 };
 
+/// Keywords of LineStackingStrategy: any letter case, written back by name.
 template <>
 struct KeywordsOf<LineStackingStrategy> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<LineStackingStrategy>(
         {.match = KeywordMatch::CaseInsensitive},
         {keyword(L"font-height", LineStackingStrategy::FontHeight),
@@ -164,17 +194,21 @@ struct KeywordsOf<LineStackingStrategy> {
          keyword(L"max-height", LineStackingStrategy::MaxHeight)});
 };
 
+/// Whether baseline shifts count in a line's height.
 enum class LineHeightShiftAdjustment : std::int32_t { ConsiderShifts = 0, DisregardShifts = 1 };
 
+/// Keywords of LineHeightShiftAdjustment: any letter case, written back by name.
 template <>
 struct KeywordsOf<LineHeightShiftAdjustment> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<LineHeightShiftAdjustment>(
         {.match = KeywordMatch::CaseInsensitive},
         {keyword(L"consider-shifts", LineHeightShiftAdjustment::ConsiderShifts),
          keyword(L"disregard-shifts", LineHeightShiftAdjustment::DisregardShifts)});
 };
 
-// Also the keyword form of AlignmentAdjust, read and written by this table.
+/// The baseline an inline object aligns with.
+/// Also the keyword form of AlignmentAdjust, read and written by this table.
 enum class AlignmentBaseline : std::int32_t {
     Auto = 0,
     Baseline = 1,
@@ -194,8 +228,10 @@ enum class AlignmentBaseline : std::int32_t {
     TextBottom = 15,
 };
 
+/// Keywords of AlignmentBaseline: exact case, written back by name.
 template <>
 struct KeywordsOf<AlignmentBaseline> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<AlignmentBaseline>(
         {},
         {keyword(L"auto", AlignmentBaseline::Auto),
@@ -215,62 +251,77 @@ struct KeywordsOf<AlignmentBaseline> {
          keyword(L"text-bottom", AlignmentBaseline::TextBottom)});
 };
 
+/// The alignment of content in the block-progression direction.
 enum class DisplayAlign : std::int32_t { Before = 0, After = 1, Center = 2 };
 
+/// Keywords of DisplayAlign: exact case, written back by name.
 template <>
 struct KeywordsOf<DisplayAlign> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<DisplayAlign>(
         {}, {keyword(L"before", DisplayAlign::Before), keyword(L"after", DisplayAlign::After),
              keyword(L"center", DisplayAlign::Center)});
 };
 
-// The formatting-object visibility (SVG has its own).
+/// The formatting-object visibility (SVG has its own).
 enum class Visibility : std::int32_t { Visible = 0, Hidden = 1, Collapse = 2 };
 
+/// Keywords of Visibility: any letter case, written back by name.
 template <>
 struct KeywordsOf<Visibility> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<Visibility>(
         {.match = KeywordMatch::CaseInsensitive},
         {keyword(L"visible", Visibility::Visible), keyword(L"hidden", Visibility::Hidden),
          keyword(L"collapse", Visibility::Collapse)});
 };
 
+/// What a leader is drawn with.
 enum class LeaderPattern : std::int32_t { Space = 0, Rule = 1, Dots = 2, UseContent = 3 };
 
+/// Keywords of LeaderPattern: exact case, written back by name.
 template <>
 struct KeywordsOf<LeaderPattern> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<LeaderPattern>(
         {}, {keyword(L"space", LeaderPattern::Space), keyword(L"rule", LeaderPattern::Rule),
              keyword(L"dots", LeaderPattern::Dots),
              keyword(L"use-content", LeaderPattern::UseContent)});
 };
 
+/// What leader patterns align with.
 enum class LeaderAlignment : std::int32_t { None = 0, ReferenceArea = 1, Page = 2 };
 
+/// Keywords of LeaderAlignment: exact case, written back by name.
 template <>
 struct KeywordsOf<LeaderAlignment> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<LeaderAlignment>(
         {}, {keyword(L"none", LeaderAlignment::None),
              keyword(L"reference-area", LeaderAlignment::ReferenceArea),
              keyword(L"page", LeaderAlignment::Page)});
 };
 
-// The alignment at one tab stop.
+/// The alignment at one tab stop.
 enum class TabStopType : std::int32_t { Left = 0, Center = 1, Right = 2 };
 
+/// Keywords of TabStopType: any letter case, written back by name.
 template <>
 struct KeywordsOf<TabStopType> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<TabStopType>(
         {.match = KeywordMatch::CaseInsensitive},
         {keyword(L"left", TabStopType::Left), keyword(L"center", TabStopType::Center),
          keyword(L"right", TabStopType::Right)});
 };
 
-// The leader drawn up to a tab stop.
+/// The leader drawn up to a tab stop.
 enum class TabPattern : std::int32_t { None = 0, Dot = 1, Hyphen = 2, Underscore = 3 };
 
+/// Keywords of TabPattern: any letter case, written back by name.
 template <>
 struct KeywordsOf<TabPattern> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<TabPattern>(
         {.match = KeywordMatch::CaseInsensitive},
         {keyword(L"none", TabPattern::None), keyword(L"dot", TabPattern::Dot),

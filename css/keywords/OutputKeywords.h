@@ -1,7 +1,8 @@
-// Keyword settings of the output writers and of the interactive features of
-// produced documents: duplex printing, PDF conformance, TrueType embedding,
-// AFP text encoding, media playback, 3D lighting, JavaScript targets, the
-// scripting language and the form controls.
+/// @file
+/// Keyword settings of the output writers and of the interactive features of
+/// produced documents: duplex printing, PDF conformance, TrueType embedding,
+/// AFP text encoding, media playback, 3D lighting, JavaScript targets, the
+/// scripting language and the form controls.
 #pragma once
 
 #include "platform/Export.h"
@@ -12,16 +13,20 @@
 
 namespace Xml {
 
-// Unspecified has no keyword.
+/// Whether to print on both sides of the sheet.
+/// Unspecified has no keyword.
 enum class Duplex : std::int32_t { True = 0, False = 1, Unspecified = 2 };
 
+/// Keywords of Duplex: exact case, not written back.
 template <>
 struct KeywordsOf<Duplex> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table =
         keywordTable<Duplex>({.format = KeywordFormat::None},
                              {keyword(L"true", Duplex::True), keyword(L"false", Duplex::False)});
 };
 
+/// The PDF standard a written file conforms to.
 enum class PDFConformance : std::int32_t {
     Default = 0,
     PdfX1a2003 = 1,
@@ -29,8 +34,10 @@ enum class PDFConformance : std::int32_t {
     PdfA1b2005 = 3,
 };
 
+/// Keywords of PDFConformance: exact case, not written back.
 template <>
 struct KeywordsOf<PDFConformance> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<PDFConformance>(
         {.format = KeywordFormat::None}, {keyword(L"Default", PDFConformance::Default),
                                           keyword(L"PDF/X-1a:2003", PDFConformance::PdfX1a2003),
@@ -38,32 +45,40 @@ struct KeywordsOf<PDFConformance> {
                                           keyword(L"PDF/A-1b:2005", PDFConformance::PdfA1b2005)});
 };
 
-// True is 1 here, unlike Duplex::True.
+/// How TrueType fonts are embedded: not at all, whole, or the used glyphs only.
+/// True is 1 here, unlike Duplex::True.
 enum class TTFEmbedMode : std::int32_t { False = 0, True = 1, Subset = 2 };
 
+/// Keywords of TTFEmbedMode: exact case, not written back.
 template <>
 struct KeywordsOf<TTFEmbedMode> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<TTFEmbedMode>(
         {.format = KeywordFormat::None},
         {keyword(L"true", TTFEmbedMode::True), keyword(L"false", TTFEmbedMode::False),
          keyword(L"subset", TTFEmbedMode::Subset)});
 };
 
+/// The text encoding of AFP output.
 enum class AFPEncoding : std::int32_t { Ascii = 0, Ebcdic = 1, Utf16 = 2 };
 
+/// Keywords of AFPEncoding: any letter case, not written back.
 template <>
 struct KeywordsOf<AFPEncoding> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<AFPEncoding>(
         {.match = KeywordMatch::CaseInsensitive, .format = KeywordFormat::None},
         {keyword(L"ASCII", AFPEncoding::Ascii), keyword(L"EBCDIC", AFPEncoding::Ebcdic),
          keyword(L"UTF-16", AFPEncoding::Utf16)});
 };
 
-// When embedded media start playing.
+/// When embedded media start playing.
 enum class PlayMediaObject : std::int32_t { OnClick = 0, OnPageVisible = 1, OnPageFocus = 2 };
 
+/// Keywords of PlayMediaObject: any letter case, written back by name.
 template <>
 struct KeywordsOf<PlayMediaObject> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table =
         keywordTable<PlayMediaObject>({.match = KeywordMatch::CaseInsensitive},
                                       {keyword(L"on-click", PlayMediaObject::OnClick),
@@ -71,11 +86,14 @@ struct KeywordsOf<PlayMediaObject> {
                                        keyword(L"on-page-focus", PlayMediaObject::OnPageFocus)});
 };
 
-// Which output formats receive JavaScript.
+/// Which output formats receive JavaScript.
 enum class JavaScriptType : std::int32_t { All = 0, Pdf = 1, Html = 2 };
 
+/// Keywords of JavaScriptType: any letter case, written back by name, "all" for a value without
+/// one.
 template <>
 struct KeywordsOf<JavaScriptType> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<JavaScriptType>(
         {.match = KeywordMatch::CaseInsensitive,
          .format = KeywordFormat::Fallback,
@@ -84,11 +102,14 @@ struct KeywordsOf<JavaScriptType> {
          keyword(L"html", JavaScriptType::Html)});
 };
 
-// A text that is no keyword stores Unspecified and is rejected.
+/// The scripting language of a script.
+/// A text that is no keyword stores Unspecified and is rejected.
 enum class ScriptType : std::int32_t { Js = 0, Vb = 1, Unspecified = 2 };
 
+/// Keywords of ScriptType: any letter case, not written back.
 template <>
 struct KeywordsOf<ScriptType> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table =
         keywordTable<ScriptType>({.match = KeywordMatch::CaseInsensitive,
                                   .format = KeywordFormat::None,
@@ -96,7 +117,8 @@ struct KeywordsOf<ScriptType> {
                                  {keyword(L"js", ScriptType::Js), keyword(L"vb", ScriptType::Vb)});
 };
 
-// Unspecified has no keyword and is written as the empty text.
+/// The kind of a form control.
+/// Unspecified has no keyword and is written as the empty text.
 enum class FormControlType : std::int32_t {
     Checkbox = 0,
     Text = 1,
@@ -107,8 +129,10 @@ enum class FormControlType : std::int32_t {
     Signature = 6,
 };
 
+/// Keywords of FormControlType: any letter case, written back by name.
 template <>
 struct KeywordsOf<FormControlType> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<FormControlType>(
         {.match = KeywordMatch::CaseInsensitive},
         {keyword(L"checkbox", FormControlType::Checkbox), keyword(L"text", FormControlType::Text),
@@ -118,15 +142,19 @@ struct KeywordsOf<FormControlType> {
          keyword(L"submit", FormControlType::Submit)});
 };
 
+/// What a form action does: open an address or run JavaScript.
 enum class FormActionType : std::int32_t { Unspecified = 0, Url = 1, Javascript = 2 };
 
+/// Keywords of FormActionType: any letter case, not written back.
 template <>
 struct KeywordsOf<FormActionType> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<FormActionType>(
         {.match = KeywordMatch::CaseInsensitive, .format = KeywordFormat::None},
         {keyword(L"url", FormActionType::Url), keyword(L"javascript", FormActionType::Javascript)});
 };
 
+/// The event that triggers a form action.
 enum class FormTriggerAction : std::int32_t {
     Unspecified = 0,
     OnMouseUp = 1,
@@ -137,8 +165,10 @@ enum class FormTriggerAction : std::int32_t {
     OnBlur = 6,
 };
 
+/// Keywords of FormTriggerAction: any letter case, not written back.
 template <>
 struct KeywordsOf<FormTriggerAction> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<FormTriggerAction>(
         {.match = KeywordMatch::CaseInsensitive, .format = KeywordFormat::None},
         {keyword(L"OnMouseUp", FormTriggerAction::OnMouseUp),
@@ -149,7 +179,7 @@ struct KeywordsOf<FormTriggerAction> {
          keyword(L"OnBlur", FormTriggerAction::OnBlur)});
 };
 
-// The lighting of 3D content, by the scheme names of PDF 3D annotations.
+/// The lighting of 3D content, by the scheme names of PDF 3D annotations.
 enum class LightingScheme : std::int32_t {
     Artwork = 0,
     None = 1,
@@ -165,8 +195,10 @@ enum class LightingScheme : std::int32_t {
     Headlamp = 11,
 };
 
+/// Keywords of LightingScheme: any letter case, not written back.
 template <>
 struct KeywordsOf<LightingScheme> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<LightingScheme>(
         {.match = KeywordMatch::CaseInsensitive, .format = KeywordFormat::None},
         {keyword(L"artwork", LightingScheme::Artwork), keyword(L"none", LightingScheme::None),

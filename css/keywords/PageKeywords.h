@@ -1,6 +1,7 @@
-// Keyword enumerations of pagination and flow: breaks and keeps, page
-// counts and page-master conditions, reference orientation, spans, footnote
-// restarts, marker retrieval, page and region constraints, repeat limits.
+/// @file
+/// Keyword enumerations of pagination and flow: breaks and keeps, page
+/// counts and page-master conditions, reference orientation, spans, footnote
+/// restarts, marker retrieval, page and region constraints, repeat limits.
 #pragma once
 
 #include "platform/Export.h"
@@ -11,28 +12,35 @@
 
 namespace Xml {
 
-// The numbers combine the bits 1, 2, 4 and 8; numbers in between are no value.
+/// Where a break sends the content after it: the next column, page, even page or odd page.
+/// The numbers combine the bits 1, 2, 4 and 8; numbers in between are no value.
 enum class Break : std::int32_t { Auto = 0, Column = 1, Page = 3, EvenPage = 7, OddPage = 11 };
 
+/// Keywords of Break: exact case, written back by name.
 template <>
 struct KeywordsOf<Break> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<Break>(
         {}, {keyword(L"auto", Break::Auto), keyword(L"column", Break::Column),
              keyword(L"page", Break::Page), keyword(L"even-page", Break::EvenPage),
              keyword(L"odd-page", Break::OddPage)});
 };
 
-// After the keywords, an integer strength: above 0 keeps always; the integer
-// itself is not kept.
+/// Whether content is kept together.
+/// After the keywords, an integer strength: above 0 keeps always; the integer
+/// itself is not kept.
 enum class Keep : std::int32_t { Auto = 0, Always = 1 };
 
+/// Keywords of Keep: exact case, written back by name.
 template <>
 struct KeywordsOf<Keep> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table =
         keywordTable<Keep>({.noMatch = integerThreshold(0, Keep::Always, Keep::Auto)},
                            {keyword(L"auto", Keep::Auto), keyword(L"always", Keep::Always)});
 };
 
+/// What a page sequence's page count is forced to.
 enum class ForcePageCount : std::int32_t {
     Auto = 0,
     Even = 1,
@@ -42,8 +50,10 @@ enum class ForcePageCount : std::int32_t {
     NoForce = 5,
 };
 
+/// Keywords of ForcePageCount: exact case, not written back.
 template <>
 struct KeywordsOf<ForcePageCount> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<ForcePageCount>(
         {.format = KeywordFormat::None},
         {keyword(L"auto", ForcePageCount::Auto), keyword(L"even", ForcePageCount::Even),
@@ -52,41 +62,53 @@ struct KeywordsOf<ForcePageCount> {
          keyword(L"no-force", ForcePageCount::NoForce)});
 };
 
+/// The page position a page master applies to.
 enum class PagePosition : std::int32_t { First = 0, Last = 1, Rest = 2, Any = 3 };
 
+/// Keywords of PagePosition: exact case, not written back.
 template <>
 struct KeywordsOf<PagePosition> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<PagePosition>(
         {.format = KeywordFormat::None},
         {keyword(L"first", PagePosition::First), keyword(L"last", PagePosition::Last),
          keyword(L"rest", PagePosition::Rest), keyword(L"any", PagePosition::Any)});
 };
 
+/// The page parity a page master applies to.
 enum class Parity : std::int32_t { Odd = 0, Even = 1, Any = 2 };
 
+/// Keywords of Parity: exact case, not written back.
 template <>
 struct KeywordsOf<Parity> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table =
         keywordTable<Parity>({.format = KeywordFormat::None},
                              {keyword(L"odd", Parity::Odd), keyword(L"even", Parity::Even),
                               keyword(L"any", Parity::Any)});
 };
 
+/// Whether a page master applies to blank pages, other pages or both.
 enum class BlankOrNotBlank : std::int32_t { Blank = 0, NotBlank = 1, Any = 2 };
 
+/// Keywords of BlankOrNotBlank: exact case, not written back.
 template <>
 struct KeywordsOf<BlankOrNotBlank> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<BlankOrNotBlank>(
         {.format = KeywordFormat::None},
         {keyword(L"blank", BlankOrNotBlank::Blank),
          keyword(L"not-blank", BlankOrNotBlank::NotBlank), keyword(L"any", BlankOrNotBlank::Any)});
 };
 
-// Read from an integer angle in degrees; written as the angle's text.
+/// The rotation of an area's reference frame, in steps of 90 degrees.
+/// Read from an integer angle in degrees; written as the angle's text.
 enum class ReferenceOrientation : std::int32_t { Deg0 = 0, Deg90 = 1, Deg180 = 2, Deg270 = 3 };
 
+/// Keywords of ReferenceOrientation: exact case, written back by name; a value without one raises.
 template <>
 struct KeywordsOf<ReferenceOrientation> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<ReferenceOrientation>(
         {.format = KeywordFormat::Strict, .raiseAt = {"MiscAttributes", __LINE__}},
         {fromInteger(0, ReferenceOrientation::Deg0), fromInteger(90, ReferenceOrientation::Deg90),
@@ -100,34 +122,44 @@ struct KeywordsOf<ReferenceOrientation> {
          writtenAs(L"270", ReferenceOrientation::Deg270)});
 };
 
+/// Whether a block spans all columns.
 enum class Span : std::int32_t { None = 0, All = 1 };
 
+/// Keywords of Span: any letter case, written back by name.
 template <>
 struct KeywordsOf<Span> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table =
         keywordTable<Span>({.match = KeywordMatch::CaseInsensitive},
                            {keyword(L"none", Span::None), keyword(L"all", Span::All)});
 };
 
+/// When footnote numbering restarts.
 enum class FootnoteRestartRule : std::int32_t { Auto = 0, Page = 1 };
 
+/// Keywords of FootnoteRestartRule: any letter case, not written back.
 template <>
 struct KeywordsOf<FootnoteRestartRule> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<FootnoteRestartRule>(
         {.match = KeywordMatch::CaseInsensitive, .format = KeywordFormat::None},
         {keyword(L"auto", FootnoteRestartRule::Auto), keyword(L"page", FootnoteRestartRule::Page)});
 };
 
+/// How far back a marker is looked for.
 enum class RetrieveBoundary : std::int32_t { Page = 0, PageSequence = 1, Document = 2 };
 
+/// Keywords of RetrieveBoundary: exact case, written back by name.
 template <>
 struct KeywordsOf<RetrieveBoundary> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<RetrieveBoundary>(
         {}, {keyword(L"page", RetrieveBoundary::Page),
              keyword(L"page-sequence", RetrieveBoundary::PageSequence),
              keyword(L"document", RetrieveBoundary::Document)});
 };
 
+/// Which marker is retrieved from the page.
 enum class RetrievePosition : std::int32_t {
     FirstStartingWithinPage = 0,
     FirstIncludingCarryover = 1,
@@ -135,8 +167,10 @@ enum class RetrievePosition : std::int32_t {
     LastEndingWithinPage = 3,
 };
 
+/// Keywords of RetrievePosition: exact case, written back by name.
 template <>
 struct KeywordsOf<RetrievePosition> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<RetrievePosition>(
         {}, {keyword(L"first-starting-within-page", RetrievePosition::FirstStartingWithinPage),
              keyword(L"first-including-carryover", RetrievePosition::FirstIncludingCarryover),
@@ -144,10 +178,13 @@ struct KeywordsOf<RetrievePosition> {
              keyword(L"last-ending-within-page", RetrievePosition::LastEndingWithinPage)});
 };
 
+/// How far back a table marker is looked for.
 enum class RetrieveBoundaryWithinTable : std::int32_t { Table = 0, TableFragment = 1, Page = 2 };
 
+/// Keywords of RetrieveBoundaryWithinTable: exact case, not written back.
 template <>
 struct KeywordsOf<RetrieveBoundaryWithinTable> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<RetrieveBoundaryWithinTable>(
         {.format = KeywordFormat::None},
         {keyword(L"table", RetrieveBoundaryWithinTable::Table),
@@ -155,6 +192,7 @@ struct KeywordsOf<RetrieveBoundaryWithinTable> {
          keyword(L"page", RetrieveBoundaryWithinTable::Page)});
 };
 
+/// Which marker is retrieved within a table.
 enum class RetrievePositionWithinTable : std::int32_t {
     FirstStarting = 0,
     FirstIncludingCarryover = 1,
@@ -162,8 +200,10 @@ enum class RetrievePositionWithinTable : std::int32_t {
     LastEnding = 3,
 };
 
+/// Keywords of RetrievePositionWithinTable: exact case, written back by name.
 template <>
 struct KeywordsOf<RetrievePositionWithinTable> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<RetrievePositionWithinTable>(
         {}, {keyword(L"first-starting", RetrievePositionWithinTable::FirstStarting),
              keyword(L"first-including-carryover",
@@ -172,10 +212,13 @@ struct KeywordsOf<RetrievePositionWithinTable> {
              keyword(L"last-ending", RetrievePositionWithinTable::LastEnding)});
 };
 
+/// The pages a constraint names.
 enum class PageConstraint : std::int32_t { Any = 0, Odd = 1, Even = 2, Last = 3, First = 4 };
 
+/// Keywords of PageConstraint: any letter case, written back by name.
 template <>
 struct KeywordsOf<PageConstraint> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<PageConstraint>(
         {.match = KeywordMatch::CaseInsensitive},
         {keyword(L"any", PageConstraint::Any), keyword(L"odd", PageConstraint::Odd),
@@ -183,6 +226,7 @@ struct KeywordsOf<PageConstraint> {
          keyword(L"first", PageConstraint::First)});
 };
 
+/// The page region a constraint names.
 enum class PageRegionConstraint : std::int32_t {
     None = 0,
     Body = 1,
@@ -192,8 +236,11 @@ enum class PageRegionConstraint : std::int32_t {
     Right = 5,
 };
 
+/// Keywords of PageRegionConstraint: any letter case, written back by name, "none" for a value
+/// without one.
 template <>
 struct KeywordsOf<PageRegionConstraint> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table =
         keywordTable<PageRegionConstraint>({.match = KeywordMatch::CaseInsensitive,
                                             .format = KeywordFormat::Fallback,
@@ -206,6 +253,7 @@ struct KeywordsOf<PageRegionConstraint> {
                                             keyword(L"none", PageRegionConstraint::None)});
 };
 
+/// The alignment a constraint names.
 enum class AlignmentConstraint : std::int32_t {
     None = 0,
     Top = 1,
@@ -215,8 +263,11 @@ enum class AlignmentConstraint : std::int32_t {
     Right = 5,
 };
 
+/// Keywords of AlignmentConstraint: any letter case, written back by name, "none" for a value
+/// without one.
 template <>
 struct KeywordsOf<AlignmentConstraint> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table = keywordTable<AlignmentConstraint>(
         {.match = KeywordMatch::CaseInsensitive,
          .format = KeywordFormat::Fallback,
@@ -227,12 +278,14 @@ struct KeywordsOf<AlignmentConstraint> {
          keyword(L"none", AlignmentConstraint::None)});
 };
 
-// A repeat count of 0 and up, or NoLimit. Never fails: any other text is read
-// with the integer-returning parseInt, negative results raised to 0.
+/// A repeat count of 0 and up, or NoLimit. Never fails: any other text is read
+/// with the integer-returning parseInt, negative results raised to 0.
 enum class MaxRepeats : std::int32_t { NoLimit = -1 };
 
+/// Keywords of MaxRepeats: exact case, not written back.
 template <>
 struct KeywordsOf<MaxRepeats> {
+    /// The rows in the order they are tried, and the rules.
     static constexpr auto table =
         keywordTable<MaxRepeats>({.format = KeywordFormat::None, .noMatch = clampedCount(0)},
                                  {keyword(L"no-limit", MaxRepeats::NoLimit)});

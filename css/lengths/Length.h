@@ -1,9 +1,10 @@
-// Length and SLength: the common measures of the library.
-//
-// Length is the XSL-FO/CSS length (a number with one of eight units); SLength
-// is the SVG length, where a bare number is a user-space (pixel) value and a
-// percentage is a unit of its own. Both convert to device pixels at 96 per
-// inch.
+/// @file
+/// Length and SLength: the common measures of the library.
+///
+/// Length is the XSL-FO/CSS length (a number with one of eight units); SLength
+/// is the SVG length, where a bare number is a user-space (pixel) value and a
+/// percentage is a unit of its own. Both convert to device pixels at 96 per
+/// inch.
 #pragma once
 
 #include "platform/Export.h"
@@ -17,28 +18,34 @@ namespace Xml {
 
 class SLengthOrPercent;
 
+/// A length: a size and its unit.
 class XMLATTR_API Length {
   public:
+    /// The units, by their suffixes "px", "pt", "pc", "cm", "mm", "in", "em", "ex".
     enum Unit : int { Px = 0, Pt = 1, Pc = 2, Cm = 3, Mm = 4, In = 5, Em = 6, Ex = 7 };
 
+    /// The length of size units; the default is 0px.
     constexpr Length(float size = 0, Unit unit = Px) : unit_(unit), size_(size) {}
 
+    /// The size, in the length's unit.
     constexpr float getSize() const { return size_; }
+    /// The unit.
     constexpr Unit getUnit() const { return unit_; }
 
-    // Same unit and equal sizes; a NaN size never compares equal.
+    /// Same unit and equal sizes; a NaN size never compares equal.
     constexpr bool operator==(const Length& other) const {
         return unit_ == other.unit_ && size_ == other.size_;
     }
+    /// The negation of operator==.
     constexpr bool operator!=(const Length& other) const { return !(*this == other); }
 
-    // The size in device pixels. Raises for Ex, which has no fixed size.
+    /// The size in device pixels. Raises for Ex, which has no fixed size.
     float pxSize() const;
 
-    // A number with a two-letter unit suffix (exact case), or "0" alone, which
-    // gives 0pt. The target is written only on success.
+    /// A number with a two-letter unit suffix (exact case), or "0" alone, which
+    /// gives 0pt. The target is written only on success.
     static bool parseLength(Length& target, const Core::String& text);
-    // The size followed by its unit suffix. Raises for a unit outside Px..Ex.
+    /// The size followed by its unit suffix. Raises for a unit outside Px..Ex.
     static Core::String getValueAsString(const Length& length);
 
   private:
@@ -46,32 +53,39 @@ class XMLATTR_API Length {
     float size_;
 };
 
+/// An SVG length: a size and its unit, where a percentage is a unit too.
 class XMLATTR_API SLength {
   public:
-    // Pica is 8 here, not 2 as in Length; nothing produces the value 2.
+    /// The units. Pica is 8 here, not 2 as in Length; nothing produces the value 2.
     enum Unit : int { Px = 0, Pt = 1, Cm = 3, Mm = 4, In = 5, Em = 6, Ex = 7, Pc = 8, Percent = 9 };
 
+    /// The length of size units; the default is 0 user units (pixels).
     constexpr SLength(float size = 0, Unit unit = Px) : unit_(unit), size_(size) {}
 
+    /// The size, in the length's unit; a fraction for Percent.
     constexpr float getSize() const { return size_; }
+    /// The unit.
     constexpr Unit getUnit() const { return unit_; }
 
+    /// Same unit and equal sizes; a NaN size never compares equal.
+    ///@{
     constexpr bool operator==(const SLength& other) const {
         return unit_ == other.unit_ && size_ == other.size_;
     }
     constexpr bool operator!=(const SLength& other) const { return !(*this == other); }
-    // True for a zero size, whatever the unit.
+    ///@}
+    /// True for a zero size, whatever the unit.
     constexpr bool operator!() const { return size_ == 0; }
 
-    // The size in device pixels; a percentage gives its fraction unchanged.
-    // Raises for Ex.
+    /// The size in device pixels; a percentage gives its fraction unchanged.
+    /// Raises for Ex.
     float pxSize() const;
 
-    // A bare number (pixels), a number with a unit suffix (an unknown suffix
-    // means pixels) or a percentage (stored as a fraction). The target is
-    // written only on success.
+    /// A bare number (pixels), a number with a unit suffix (an unknown suffix
+    /// means pixels) or a percentage (stored as a fraction). The target is
+    /// written only on success.
     static bool parseSLength(SLength& target, const Core::String& text);
-    // Defined with SLengthOrPercent (LengthOrPercent.h).
+    /// Defined with SLengthOrPercent (LengthOrPercent.h).
     static bool parseSLengthOrPercent(SLengthOrPercent& target, const Core::String& text);
 
   private:
@@ -79,8 +93,8 @@ class XMLATTR_API SLength {
     float size_;
 };
 
-// The parsers above on a view of the text, for the compound parsers that work
-// on part of a text without copying it. Same rules, same results.
+/// The parsers above on a view of the text, for the compound parsers that work
+/// on part of a text without copying it. Same rules, same results.
 namespace detail {
 XMLATTR_API bool parseLength(Length& target, std::wstring_view text);
 XMLATTR_API bool parseSLength(SLength& target, std::wstring_view text);
@@ -95,16 +109,21 @@ XMLATTR_API int lengthUnitOfSuffix(wchar_t first, wchar_t second);
 XMLATTR_API SLength::Unit sLengthUnitOfSuffix(wchar_t first, wchar_t second);
 }  // namespace detail
 
+/// Length attributes.
 template <>
 struct XMLATTR_API AttributeTraits<Length> {
+    /// Length::parseLength.
     static bool parse(Length& value, const Core::String& text) {
         return Length::parseLength(value, text);
     }
+    /// Length::getValueAsString.
     static Core::String format(const Length& value) { return Length::getValueAsString(value); }
 };
 
+/// SVG length attributes; no text form.
 template <>
 struct XMLATTR_API AttributeTraits<SLength> : NoTextFormat {
+    /// SLength::parseSLength.
     static bool parse(SLength& value, const Core::String& text) {
         return SLength::parseSLength(value, text);
     }
