@@ -425,6 +425,10 @@ bool parseKeyword(E& value, const Core::String& text) {
 template <KeywordEnum E, class Value, class Measure>
 bool parseKeywordOrMeasure(Value& value, const Core::String& text,
                            bool (*parseMeasure)(Measure&, std::wstring_view)) {
+    // Only plain rejection tells "no keyword" from a keyword: a table that
+    // accepts or stores on a miss would never let the measure be read.
+    static_assert(KeywordsOf<E>::table.rules.noMatch.kind == NoMatch::Reject,
+                  "a keyword-or-measure table must reject texts that are no keyword");
     E keyword{};
     if (parseKeyword(keyword, text.view())) {
         value = Value(keyword);
