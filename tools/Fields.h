@@ -7,18 +7,20 @@
 #include <vector>
 
 #include "platform/StringFormatStream.h"
-#include "tools/Text.h"
+#include "tools/TypeRegistry.h"
 
 namespace xmlattr_tool {
 
 class Fields {
   public:
     Fields& add(std::string name, std::string value) {
-        list_.emplace_back(std::move(name), std::move(value));
+        list_.push_back(Field{std::move(name), std::move(value), false});
         return *this;
     }
+    // A text field: shown quoted in the plain report.
     Fields& add(std::string name, const Core::String& value) {
-        return add(std::move(name), quoted(value));
+        list_.push_back(Field{std::move(name), value.toUtf8(), true});
+        return *this;
     }
     Fields& add(std::string name, int value) {
         return add(std::move(name), Core::formatNumber(value).toUtf8());
@@ -33,10 +35,10 @@ class Fields {
         return add(std::move(name), std::string(value ? "true" : "false"));
     }
 
-    std::vector<std::pair<std::string, std::string>> take() { return std::move(list_); }
+    std::vector<Field> take() { return std::move(list_); }
 
   private:
-    std::vector<std::pair<std::string, std::string>> list_;
+    std::vector<Field> list_;
 };
 
 // "[index]." before the fields of a list's item. Appended in place: g++ 12

@@ -5,8 +5,12 @@
 namespace xmlattr_tool {
 
 std::string quoted(const Core::String& text) {
+    return quoted(std::string_view(text.toUtf8()));
+}
+
+std::string quoted(std::string_view utf8) {
     std::string out = "\"";
-    for (const char c : text.toUtf8()) {
+    for (const char c : utf8) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
@@ -19,6 +23,18 @@ std::string quoted(const Core::String& text) {
         }
     }
     return out + "\"";
+}
+
+std::string quotedShort(std::string_view utf8, std::size_t limit) {
+    if (utf8.size() <= limit)
+        return quoted(utf8);
+    std::size_t cut = limit;
+    // Back up to the first byte of a sequence: continuation bytes are 10xxxxxx.
+    while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80)
+        --cut;
+    std::string out = quoted(utf8.substr(0, cut));
+    out.insert(out.size() - 1, "...");
+    return out + " (" + std::to_string(utf8.size()) + " bytes)";
 }
 
 }  // namespace xmlattr_tool

@@ -1,0 +1,44 @@
+// The modes of the xmlattr tool. Each takes the arguments that follow its
+// name and the streams to read and write, and returns the exit status, so
+// that tests can run them without a process.
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+namespace xmlattr_tool {
+
+using Args = std::span<const std::string_view>;
+
+struct Streams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// Exit status of every mode.
+inline constexpr int kSuccess = 0;     // accepted; every line as expected; help shown
+inline constexpr int kFailure = 1;     // rejected; some line not as expected
+inline constexpr int kUsageError = 2;  // bad arguments, unknown type, unreadable or bad input
+
+// The whole command line after the program name (main.cpp's only call).
+int runTool(Args args, Streams streams);
+
+// xmlattr [--json] TYPE TEXT
+int parseMode(Args args, Streams streams);
+// xmlattr check [--json] [--fields] [--quiet] [FILE|-]
+int checkMode(Args args, Streams streams);
+// xmlattr describe [--markdown] TYPE | --all
+int describeMode(Args args, Streams streams);
+// xmlattr --list [--json]
+int listMode(Args args, Streams streams);
+
+// The help text of the tool and of each mode.
+extern const std::string_view kToolHelp;
+extern const std::string_view kParseHelp;
+extern const std::string_view kCheckHelp;
+extern const std::string_view kDescribeHelp;
+extern const std::string_view kListHelp;
+
+}  // namespace xmlattr_tool
