@@ -8,6 +8,7 @@
 #include "css/XmlAttributes.h"
 #include "platform/Exception.h"
 #include "tools/Fields.h"
+#include "tools/PropertyCheck.h"
 #include "tools/fields/Chart.h"
 #include "tools/fields/Colours.h"
 #include "tools/fields/Geometry.h"
@@ -47,9 +48,9 @@ Report run(const Core::String& text, bool withFields) {
 template <class T>
 constexpr TypeEntry entry(std::string_view name, Family family) {
     if constexpr (Xml::KeywordEnum<T>) {
-        return TypeEntry{name, &run<T>, family, &keywordTableOf<T>};
+        return TypeEntry{name, &run<T>, family, &keywordTableOf<T>, &checkProperties<T>};
     } else {
-        return TypeEntry{name, &run<T>, family, nullptr};
+        return TypeEntry{name, &run<T>, family, nullptr, &checkProperties<T>};
     }
 }
 

@@ -71,6 +71,9 @@ struct TypeEntry {
     Report (*runner)(const Core::String& text, bool withFields);
     Family family;
     KeywordTableView (*keywords)();  // keyword enumerations only, else null
+    // The promises of tools/PropertyCheck.h on first, then second: empty when
+    // they hold, else what broke.
+    std::string (*check)(const Core::String& first, const Core::String& second);
 
     // Parses text with a fresh attribute. Fields are gathered only when asked
     // for: on long lists they cost far more than the parse.
