@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/String.h"
 #include "tools/Modes.h"
 
 namespace tool_test {
@@ -161,23 +162,6 @@ class JsonReader {
         pos_ += 4;
         return value;
     }
-    static void appendUtf8(std::string& out, std::uint32_t cp) {
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
     std::string string() {
         if (pos_ >= text_.size() || text_[pos_] != '"')
             fail("expected a string");
@@ -220,10 +204,12 @@ class JsonReader {
                     out += '\t';
                     break;
                 case 'u': {
-                    std::uint32_t cp = hex4();
-                    if (cp >= 0xD800 && cp < 0xDC00 && word("\\u"))
-                        cp = 0x10000 + ((cp - 0xD800) << 10) + (hex4() - 0xDC00);
-                    appendUtf8(out, cp);
+                    // UTF-16 units; a surrogate pair is two escapes in a row.
+                    wchar_t units[2] = {static_cast<wchar_t>(hex4()), 0};
+                    int count = 1;
+                    if (units[0] >= 0xD800 && units[0] < 0xDC00 && word("\\u"))
+                        units[count++] = static_cast<wchar_t>(hex4());
+                    out += Core::String(units, count).toUtf8();
                     break;
                 }
                 default:
