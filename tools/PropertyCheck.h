@@ -28,8 +28,10 @@ constexpr bool storesOnRejection() {
         return Xml::KeywordsOf<T>::table.rules.noMatch.kind == Xml::NoMatch::StoreAndReject;
     } else {
         // ContentLength marks itself null on a bad measure; DLength keeps a
-        // first length it replaced when its second piece is bad.
-        return std::is_same_v<T, Xml::ContentLength> || std::is_same_v<T, Xml::DLength>;
+        // first length it replaced when its second piece is bad; TPRule
+        // becomes "no rule" (keeping its keyword) on a text it cannot read.
+        return std::is_same_v<T, Xml::ContentLength> || std::is_same_v<T, Xml::DLength> ||
+               std::is_same_v<T, Xml::TPRule>;
     }
 }
 
