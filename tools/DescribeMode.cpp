@@ -61,8 +61,11 @@ void writeWrapped(std::string_view text, std::size_t indent, std::ostream& out) 
             out << std::string(indent, ' ') << line << '\n';
             line.clear();
         }
-        if (!word.empty())
-            line += (line.empty() ? "" : " ") + std::string(word);
+        if (!word.empty()) {
+            if (!line.empty())
+                line += ' ';
+            line += word;
+        }
         start = end + 1;
     }
     if (!line.empty())

@@ -21,7 +21,7 @@ TEST(JsonString, EveryTextReadsBackUnchanged) {
         "",     "plain",       "\"quoted\"",   "back\\slash",      "/",
         "\x7f", "caf\xc3\xa9", "\xe4\xb8\xad", "\xf0\x9f\x98\x80", "\xe2\x80\xa8"};
     for (int c = 1; c < 0x20; ++c)
-        texts.push_back("a" + std::string(1, static_cast<char>(c)) + "b");
+        texts.push_back(std::string{'a', static_cast<char>(c), 'b'});
     texts.push_back(std::string("nul\0inside", 10));
     for (const std::string& text : texts) {
         const std::string json = xmlattr_tool::jsonString(text);
