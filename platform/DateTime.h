@@ -16,7 +16,7 @@
 namespace Core {
 
 /// How toDateString writes a date.
-enum class DateFormat : std::int32_t {
+enum class XMLATTR_API DateFormat : std::int32_t {
     MonthDayYear = 1,  ///< "03/07/2026": two-digit month and day, four-digit year
 };
 

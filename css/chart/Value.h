@@ -18,7 +18,7 @@
 namespace Xml {
 
 /// What a chart value holds.
-enum class ValueType : std::int32_t {
+enum class XMLATTR_API ValueType : std::int32_t {
     NoValue = 0,  ///< a default-constructed value
     FloatValue = 1,
     DateTimeValue = 2,

@@ -19,7 +19,7 @@
 namespace Xml {
 
 /// The kind of a path command. The value 1 is reserved and never produced.
-enum class PathDataCommandType : std::int32_t {
+enum class XMLATTR_API PathDataCommandType : std::int32_t {
     MoveTo = 2,                   ///< M m: x y
     ClosePath = 3,                ///< Z z
     LineTo = 4,                   ///< L l: x y

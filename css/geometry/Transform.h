@@ -19,7 +19,7 @@
 namespace Xml {
 
 /// The kind of a transform; the values are fixed and none is 0.
-enum class TransformType : std::int32_t {
+enum class XMLATTR_API TransformType : std::int32_t {
     Matrix = 1,
     Translate = 2,
     Scale = 3,

@@ -15,7 +15,7 @@ namespace Xml {
 
 /// How an area is positioned: in the normal flow, against its containing area, or fixed on the
 /// page.
-enum class AbsolutePosition : std::int32_t { Auto = 0, Absolute = 1, Fixed = 2 };
+enum class XMLATTR_API AbsolutePosition : std::int32_t { Auto = 0, Absolute = 1, Fixed = 2 };
 
 /// Keywords of AbsolutePosition: exact case, written back by name; a value without one raises.
 template <>
@@ -28,7 +28,7 @@ struct KeywordsOf<AbsolutePosition> {
 };
 
 /// Whether an area is shifted from its place in the normal flow.
-enum class RelativePosition : std::int32_t { Static = 0, Relative = 1 };
+enum class XMLATTR_API RelativePosition : std::int32_t { Static = 0, Relative = 1 };
 
 /// Keywords of RelativePosition: exact case, written back by name; a value without one raises.
 template <>
@@ -43,7 +43,7 @@ struct KeywordsOf<RelativePosition> {
 /// What happens to content that overflows its area.
 /// "repeat" and "auto" read as Visible and "scroll" as Hidden; each is written
 /// back as its value's own keyword.
-enum class Overflow : std::int32_t { Visible = 0, Hidden = 1, ErrorIfOverflow = 2 };
+enum class XMLATTR_API Overflow : std::int32_t { Visible = 0, Hidden = 1, ErrorIfOverflow = 2 };
 
 /// Keywords of Overflow: exact case, written back by name.
 template <>
@@ -57,7 +57,7 @@ struct KeywordsOf<Overflow> {
 };
 
 /// The side a float goes to.
-enum class FloatPosition : std::int32_t { Left = 0, Right = 1 };
+enum class XMLATTR_API FloatPosition : std::int32_t { Left = 0, Right = 1 };
 
 /// Keywords of FloatPosition: any letter case, written back by name.
 template <>
@@ -69,7 +69,7 @@ struct KeywordsOf<FloatPosition> {
 };
 
 /// How a table's column widths are found: from the content, or from the given widths.
-enum class TableLayout : std::int32_t { Auto = 0, Fixed = 1 };
+enum class XMLATTR_API TableLayout : std::int32_t { Auto = 0, Fixed = 1 };
 
 /// Keywords of TableLayout: exact case, written back by name.
 template <>
@@ -80,7 +80,7 @@ struct KeywordsOf<TableLayout> {
 };
 
 /// Whether the borders of adjacent table cells are merged or kept apart.
-enum class BorderCollapse : std::int32_t {
+enum class XMLATTR_API BorderCollapse : std::int32_t {
     Collapse = 0,
     CollapseWithPrecedence = 1,
     Separate = 2,
@@ -98,7 +98,7 @@ struct KeywordsOf<BorderCollapse> {
 
 /// Border styles and the style of leader rules. The numbers are not those of
 /// TextLineStyle: Solid is 7 here.
-enum class BorderStyle : std::int32_t {
+enum class XMLATTR_API BorderStyle : std::int32_t {
     None = 0,
     Inset = 1,
     Groove = 2,
@@ -124,7 +124,12 @@ struct KeywordsOf<BorderStyle> {
 };
 
 /// How a background image repeats: in both directions, along one axis, or not at all.
-enum class BackgroundRepeat : std::int32_t { Repeat = 0, RepeatX = 1, RepeatY = 2, NoRepeat = 3 };
+enum class XMLATTR_API BackgroundRepeat : std::int32_t {
+    Repeat = 0,
+    RepeatX = 1,
+    RepeatY = 2,
+    NoRepeat = 3
+};
 
 /// Keywords of BackgroundRepeat: exact case, written back by name.
 template <>
@@ -138,7 +143,7 @@ struct KeywordsOf<BackgroundRepeat> {
 };
 
 /// Whether an image keeps its aspect ratio when scaled.
-enum class Scaling : std::int32_t { Uniform = 0, NonUniform = 1 };
+enum class XMLATTR_API Scaling : std::int32_t { Uniform = 0, NonUniform = 1 };
 
 /// Keywords of Scaling: exact case, written back by name.
 template <>
@@ -149,7 +154,7 @@ struct KeywordsOf<Scaling> {
 };
 
 /// What an object's scaling refers to: the line or the block.
-enum class ScalingReference : std::int32_t { Line = 0, Block = 1 };
+enum class XMLATTR_API ScalingReference : std::int32_t { Line = 0, Block = 1 };
 
 /// Keywords of ScalingReference: any letter case, written back by name.
 template <>
@@ -161,7 +166,7 @@ struct KeywordsOf<ScalingReference> {
 };
 
 /// What a placed object's horizontal position is measured from.
-enum class AnchorX : std::int32_t { Auto = 0, Body = 1, Page = 2, Character = 3 };
+enum class XMLATTR_API AnchorX : std::int32_t { Auto = 0, Body = 1, Page = 2, Character = 3 };
 
 /// Keywords of AnchorX: any letter case, not written back.
 template <>
@@ -174,7 +179,7 @@ struct KeywordsOf<AnchorX> {
 };
 
 /// What a placed object's vertical position is measured from.
-enum class AnchorY : std::int32_t { Auto = 0, Body = 1, Page = 2, Block = 3, Line = 4 };
+enum class XMLATTR_API AnchorY : std::int32_t { Auto = 0, Body = 1, Page = 2, Block = 3, Line = 4 };
 
 /// Keywords of AnchorY: any letter case, not written back.
 template <>
@@ -188,7 +193,7 @@ struct KeywordsOf<AnchorY> {
 };
 
 /// Where a placed object stands horizontally against its anchor.
-enum class PositionX : std::int32_t { Auto = 0, Left = 1, Center = 2, Right = 3 };
+enum class XMLATTR_API PositionX : std::int32_t { Auto = 0, Left = 1, Center = 2, Right = 3 };
 
 /// Keywords of PositionX: any letter case, not written back.
 template <>
@@ -201,7 +206,7 @@ struct KeywordsOf<PositionX> {
 };
 
 /// Where a placed object stands vertically against its anchor.
-enum class PositionY : std::int32_t { Auto = 0, Top = 1, Middle = 2, Bottom = 3 };
+enum class XMLATTR_API PositionY : std::int32_t { Auto = 0, Top = 1, Middle = 2, Bottom = 3 };
 
 /// Keywords of PositionY: any letter case, not written back.
 template <>

@@ -14,7 +14,7 @@
 namespace Xml {
 
 /// The barcode symbology.
-enum class BarcodeType : std::int32_t {
+enum class XMLATTR_API BarcodeType : std::int32_t {
     Auto = 0,
     UpcE = 1,
     Ean8 = 2,
@@ -49,7 +49,7 @@ struct KeywordsOf<BarcodeType> {
 };
 
 /// The Data Matrix encodation.
-enum class DMEncoding : std::int32_t {
+enum class XMLATTR_API DMEncoding : std::int32_t {
     Ascii = 0,
     C40 = 1,
     Text = 2,
@@ -71,7 +71,7 @@ struct KeywordsOf<DMEncoding> {
 
 /// The Data Matrix symbol size, rows by columns: the 24 square sizes in
 /// increasing order, then the 6 rectangular ones; Auto lets the encoder choose.
-enum class DMFormat : std::int32_t {
+enum class XMLATTR_API DMFormat : std::int32_t {
     Auto = -1,
     C10x10 = 0,
     C12x12 = 1,
@@ -130,7 +130,7 @@ struct KeywordsOf<DMFormat> {
 };
 
 /// The Code 128 code set.
-enum class Code128CodeSet : std::int32_t { CodeSetA = 0, CodeSetB = 1, CodeSetC = 2 };
+enum class XMLATTR_API Code128CodeSet : std::int32_t { CodeSetA = 0, CodeSetB = 1, CodeSetC = 2 };
 
 /// Keywords of Code128CodeSet: any letter case, not written back.
 template <>

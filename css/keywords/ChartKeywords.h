@@ -14,7 +14,13 @@ namespace Xml {
 
 /// The kind of chart.
 /// 3 is no chart type: no keyword gives it.
-enum class ChartType : std::int32_t { Line = 0, Bar = 1, Area = 2, Pie = 4, Spider = 5 };
+enum class XMLATTR_API ChartType : std::int32_t {
+    Line = 0,
+    Bar = 1,
+    Area = 2,
+    Pie = 4,
+    Spider = 5
+};
 
 /// Keywords of ChartType: exact case, not written back.
 template <>
@@ -28,7 +34,7 @@ struct KeywordsOf<ChartType> {
 };
 
 /// The side of the chart an axis is drawn on.
-enum class AxisPosition : std::int32_t { Top = 0, Left = 1, Bottom = 2, Right = 3 };
+enum class XMLATTR_API AxisPosition : std::int32_t { Top = 0, Left = 1, Bottom = 2, Right = 3 };
 
 /// Keywords of AxisPosition: exact case, not written back.
 template <>
@@ -41,7 +47,7 @@ struct KeywordsOf<AxisPosition> {
 };
 
 /// The marker shape of a legend label.
-enum class LabelType : std::int32_t { Line = 0, Square = 1, Circle = 2, Triangle = 3 };
+enum class XMLATTR_API LabelType : std::int32_t { Line = 0, Square = 1, Circle = 2, Triangle = 3 };
 
 /// Keywords of LabelType: exact case, not written back.
 template <>
@@ -54,7 +60,7 @@ struct KeywordsOf<LabelType> {
 };
 
 /// The direction pie slices follow.
-enum class SliceOrientation : std::int32_t { Clockwise = 0, Counterclockwise = 1 };
+enum class XMLATTR_API SliceOrientation : std::int32_t { Clockwise = 0, Counterclockwise = 1 };
 
 /// Keywords of SliceOrientation: exact case, not written back.
 template <>
@@ -67,7 +73,7 @@ struct KeywordsOf<SliceOrientation> {
 };
 
 /// Where tick marks are drawn against the axis line.
-enum class TickStyle : std::int32_t { Inside = 0, Cross = 1, Outside = 2 };
+enum class XMLATTR_API TickStyle : std::int32_t { Inside = 0, Cross = 1, Outside = 2 };
 
 /// Keywords of TickStyle: exact case, not written back.
 template <>
@@ -80,7 +86,7 @@ struct KeywordsOf<TickStyle> {
 };
 
 /// How the series of a chart share a category: overlapped, side by side or stacked.
-enum class SerieGrouping : std::int32_t { Overlapped = 0, Clustered = 1, Stacked = 2 };
+enum class XMLATTR_API SerieGrouping : std::int32_t { Overlapped = 0, Clustered = 1, Stacked = 2 };
 
 /// Keywords of SerieGrouping: exact case, not written back.
 template <>
@@ -93,7 +99,7 @@ struct KeywordsOf<SerieGrouping> {
 };
 
 /// The direction of an axis.
-enum class AxisOrientation : std::int32_t { Auto = 0, Vertical = 1, Horizontal = 2 };
+enum class XMLATTR_API AxisOrientation : std::int32_t { Auto = 0, Vertical = 1, Horizontal = 2 };
 
 /// Keywords of AxisOrientation: exact case, not written back.
 template <>
@@ -107,7 +113,7 @@ struct KeywordsOf<AxisOrientation> {
 
 /// Where the other axis crosses this one.
 /// Numbered in the reverse of the keyword order.
-enum class AxisIntersection : std::int32_t { Max = 0, Min = 1, Auto = 2 };
+enum class XMLATTR_API AxisIntersection : std::int32_t { Max = 0, Min = 1, Auto = 2 };
 
 /// Keywords of AxisIntersection: exact case, not written back.
 template <>
@@ -120,7 +126,7 @@ struct KeywordsOf<AxisIntersection> {
 };
 
 /// The kind of data along an axis.
-enum class AxisDataType : std::int32_t { Auto = 0, Number = 1, Date = 2, String = 3 };
+enum class XMLATTR_API AxisDataType : std::int32_t { Auto = 0, Number = 1, Date = 2, String = 3 };
 
 /// Keywords of AxisDataType: exact case, not written back.
 template <>
@@ -134,7 +140,7 @@ struct KeywordsOf<AxisDataType> {
 
 /// Where a data value's label is drawn. Numbered in the reverse of the
 /// keyword order.
-enum class DisplayValPlacement : std::int32_t { Center = 0, Between = 1, Auto = 2 };
+enum class XMLATTR_API DisplayValPlacement : std::int32_t { Center = 0, Between = 1, Auto = 2 };
 
 /// Keywords of DisplayValPlacement: exact case, not written back.
 template <>

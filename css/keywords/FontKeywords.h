@@ -14,7 +14,12 @@
 namespace Xml {
 
 /// The slant of a font.
-enum class FontStyle : std::int32_t { Normal = 0, Italic = 1, Oblique = 2, Backslant = 3 };
+enum class XMLATTR_API FontStyle : std::int32_t {
+    Normal = 0,
+    Italic = 1,
+    Oblique = 2,
+    Backslant = 3
+};
 
 /// Keywords of FontStyle: exact case, written back by name; a value without one raises.
 /// "oblique" reads as Italic; Oblique is only set directly and still writes "oblique".
@@ -29,7 +34,7 @@ struct KeywordsOf<FontStyle> {
 };
 
 /// The weight of a font.
-enum class FontWeight : std::int32_t { Normal = 0, Bold = 1 };
+enum class XMLATTR_API FontWeight : std::int32_t { Normal = 0, Bold = 1 };
 
 /// Keywords of FontWeight: exact case, written back by name, "normal" for a value without one.
 /// After the keywords, an integer weight: above 400 is bold.
@@ -46,7 +51,7 @@ struct KeywordsOf<FontWeight> {
 };
 
 /// Whether lower-case letters are set as small capitals.
-enum class FontVariant : std::int32_t { Normal = 0, SmallCaps = 1 };
+enum class XMLATTR_API FontVariant : std::int32_t { Normal = 0, SmallCaps = 1 };
 
 /// Keywords of FontVariant: exact case, not written back.
 template <>
@@ -58,7 +63,7 @@ struct KeywordsOf<FontVariant> {
 };
 
 /// The style of underline, overline and line-through rules.
-enum class TextLineStyle : std::int32_t {
+enum class XMLATTR_API TextLineStyle : std::int32_t {
     None = 0,
     Solid = 1,
     Double = 2,
@@ -84,7 +89,7 @@ struct KeywordsOf<TextLineStyle> {
 /// The alignment of the lines of a block.
 /// "left" and "right" read as Start and End; Left, LeftAlternate and Right are
 /// only set directly (the default holds Left).
-enum class TextAlign : std::int32_t {
+enum class XMLATTR_API TextAlign : std::int32_t {
     Left = 0,
     LeftAlternate = 1,  ///< no keyword of its own; written as "left"
     Right = 2,
@@ -113,7 +118,7 @@ struct KeywordsOf<TextAlign> {
 };
 
 /// The writing direction: left to right or right to left.
-enum class TextDirection : std::int32_t { Ltr = 0, Rtl = 1 };
+enum class XMLATTR_API TextDirection : std::int32_t { Ltr = 0, Rtl = 1 };
 
 /// Keywords of TextDirection: exact case, not written back.
 template <>
@@ -125,7 +130,7 @@ struct KeywordsOf<TextDirection> {
 };
 
 /// What happens to white space around line feeds.
-enum class WhiteSpaceTreatment : std::int32_t {
+enum class XMLATTR_API WhiteSpaceTreatment : std::int32_t {
     Ignore = 0,
     Preserve = 1,
     IgnoreIfBeforeLinefeed = 2,
@@ -148,7 +153,7 @@ struct KeywordsOf<WhiteSpaceTreatment> {
 };
 
 /// What happens to line feeds in text.
-enum class LinefeedTreatment : std::int32_t {
+enum class XMLATTR_API LinefeedTreatment : std::int32_t {
     Ignore = 0,
     Preserve = 1,
     TreatAsSpace = 2,
@@ -168,7 +173,7 @@ struct KeywordsOf<LinefeedTreatment> {
 };
 
 /// Whether lines wrap at the area's edge.
-enum class WrapOption : std::int32_t { Wrap = 0, NoWrap = 1 };
+enum class XMLATTR_API WrapOption : std::int32_t { Wrap = 0, NoWrap = 1 };
 
 /// Keywords of WrapOption: any letter case, written back by name.
 template <>
@@ -181,7 +186,11 @@ struct KeywordsOf<WrapOption> {
 
 /// How the height of a line is found.
 /// The numbers do not follow the order keywords are tried in.
-enum class LineStackingStrategy : std::int32_t { LineHeight = 0, FontHeight = 1, MaxHeight = 2 };
+enum class XMLATTR_API LineStackingStrategy : std::int32_t {
+    LineHeight = 0,
+    FontHeight = 1,
+    MaxHeight = 2
+};
 
 /// Keywords of LineStackingStrategy: any letter case, written back by name.
 template <>
@@ -195,7 +204,10 @@ struct KeywordsOf<LineStackingStrategy> {
 };
 
 /// Whether baseline shifts count in a line's height.
-enum class LineHeightShiftAdjustment : std::int32_t { ConsiderShifts = 0, DisregardShifts = 1 };
+enum class XMLATTR_API LineHeightShiftAdjustment : std::int32_t {
+    ConsiderShifts = 0,
+    DisregardShifts = 1
+};
 
 /// Keywords of LineHeightShiftAdjustment: any letter case, written back by name.
 template <>
@@ -209,7 +221,7 @@ struct KeywordsOf<LineHeightShiftAdjustment> {
 
 /// The baseline an inline object aligns with.
 /// Also the keyword form of AlignmentAdjust, read and written by this table.
-enum class AlignmentBaseline : std::int32_t {
+enum class XMLATTR_API AlignmentBaseline : std::int32_t {
     Auto = 0,
     Baseline = 1,
     BeforeEdge = 2,
@@ -252,7 +264,7 @@ struct KeywordsOf<AlignmentBaseline> {
 };
 
 /// The alignment of content in the block-progression direction.
-enum class DisplayAlign : std::int32_t { Before = 0, After = 1, Center = 2 };
+enum class XMLATTR_API DisplayAlign : std::int32_t { Before = 0, After = 1, Center = 2 };
 
 /// Keywords of DisplayAlign: exact case, written back by name.
 template <>
@@ -264,7 +276,7 @@ struct KeywordsOf<DisplayAlign> {
 };
 
 /// The formatting-object visibility (SVG has its own).
-enum class Visibility : std::int32_t { Visible = 0, Hidden = 1, Collapse = 2 };
+enum class XMLATTR_API Visibility : std::int32_t { Visible = 0, Hidden = 1, Collapse = 2 };
 
 /// Keywords of Visibility: any letter case, written back by name.
 template <>
@@ -277,7 +289,12 @@ struct KeywordsOf<Visibility> {
 };
 
 /// What a leader is drawn with.
-enum class LeaderPattern : std::int32_t { Space = 0, Rule = 1, Dots = 2, UseContent = 3 };
+enum class XMLATTR_API LeaderPattern : std::int32_t {
+    Space = 0,
+    Rule = 1,
+    Dots = 2,
+    UseContent = 3
+};
 
 /// Keywords of LeaderPattern: exact case, written back by name.
 template <>
@@ -290,7 +307,7 @@ struct KeywordsOf<LeaderPattern> {
 };
 
 /// What leader patterns align with.
-enum class LeaderAlignment : std::int32_t { None = 0, ReferenceArea = 1, Page = 2 };
+enum class XMLATTR_API LeaderAlignment : std::int32_t { None = 0, ReferenceArea = 1, Page = 2 };
 
 /// Keywords of LeaderAlignment: exact case, written back by name.
 template <>
@@ -303,7 +320,7 @@ struct KeywordsOf<LeaderAlignment> {
 };
 
 /// The alignment at one tab stop.
-enum class TabStopType : std::int32_t { Left = 0, Center = 1, Right = 2 };
+enum class XMLATTR_API TabStopType : std::int32_t { Left = 0, Center = 1, Right = 2 };
 
 /// Keywords of TabStopType: any letter case, written back by name.
 template <>
@@ -316,7 +333,7 @@ struct KeywordsOf<TabStopType> {
 };
 
 /// The leader drawn up to a tab stop.
-enum class TabPattern : std::int32_t { None = 0, Dot = 1, Hyphen = 2, Underscore = 3 };
+enum class XMLATTR_API TabPattern : std::int32_t { None = 0, Dot = 1, Hyphen = 2, Underscore = 3 };
 
 /// Keywords of TabPattern: any letter case, written back by name.
 template <>

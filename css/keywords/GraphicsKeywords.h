@@ -15,7 +15,7 @@
 namespace Xml {
 
 /// The shape at the ends of an open SVG stroke.
-enum class SLineCap : std::int32_t { Butt = 0, Round = 1, Square = 2 };
+enum class XMLATTR_API SLineCap : std::int32_t { Butt = 0, Round = 1, Square = 2 };
 
 /// Keywords of SLineCap: exact case, not written back.
 template <>
@@ -29,7 +29,7 @@ struct KeywordsOf<SLineCap> {
 
 /// The shape at the corners of an SVG stroke.
 /// "round" is 2 here but 1 as a line cap.
-enum class SLineJoin : std::int32_t { Miter = 0, Bevel = 1, Round = 2 };
+enum class XMLATTR_API SLineJoin : std::int32_t { Miter = 0, Bevel = 1, Round = 2 };
 
 /// Keywords of SLineJoin: exact case, not written back.
 template <>
@@ -43,7 +43,12 @@ struct KeywordsOf<SLineJoin> {
 
 /// Which point of SVG text its position gives.
 /// Unspecified is the zero an attribute starts from; parsing never gives it.
-enum class STextAnchor : std::int32_t { Unspecified = 0, Start = 1, Middle = 2, End = 3 };
+enum class XMLATTR_API STextAnchor : std::int32_t {
+    Unspecified = 0,
+    Start = 1,
+    Middle = 2,
+    End = 3
+};
 
 /// Keywords of STextAnchor: exact case, not written back.
 template <>
@@ -57,7 +62,12 @@ struct KeywordsOf<STextAnchor> {
 
 /// The visibility of an SVG element.
 /// Unspecified is the zero an attribute starts from; parsing never gives it.
-enum class SVisibility : std::int32_t { Unspecified = 0, Visible = 1, Hidden = 2, Collapse = 3 };
+enum class XMLATTR_API SVisibility : std::int32_t {
+    Unspecified = 0,
+    Visible = 1,
+    Hidden = 2,
+    Collapse = 3
+};
 
 /// Keywords of SVisibility: exact case, not written back.
 template <>
@@ -71,7 +81,7 @@ struct KeywordsOf<SVisibility> {
 
 /// How an SVG element is displayed; None hides it.
 /// Any text is accepted: one that is no keyword leaves the value as it was.
-enum class SDisplay : std::int32_t {
+enum class XMLATTR_API SDisplay : std::int32_t {
     Inline = 0,
     Block = 1,
     ListItem = 2,

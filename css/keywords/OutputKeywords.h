@@ -15,7 +15,7 @@ namespace Xml {
 
 /// Whether to print on both sides of the sheet.
 /// Unspecified has no keyword.
-enum class Duplex : std::int32_t { True = 0, False = 1, Unspecified = 2 };
+enum class XMLATTR_API Duplex : std::int32_t { True = 0, False = 1, Unspecified = 2 };
 
 /// Keywords of Duplex: exact case, not written back.
 template <>
@@ -27,7 +27,7 @@ struct KeywordsOf<Duplex> {
 };
 
 /// The PDF standard a written file conforms to.
-enum class PDFConformance : std::int32_t {
+enum class XMLATTR_API PDFConformance : std::int32_t {
     Default = 0,
     PdfX1a2003 = 1,
     PdfA1a2005 = 2,
@@ -47,7 +47,7 @@ struct KeywordsOf<PDFConformance> {
 
 /// How TrueType fonts are embedded: not at all, whole, or the used glyphs only.
 /// True is 1 here, unlike Duplex::True.
-enum class TTFEmbedMode : std::int32_t { False = 0, True = 1, Subset = 2 };
+enum class XMLATTR_API TTFEmbedMode : std::int32_t { False = 0, True = 1, Subset = 2 };
 
 /// Keywords of TTFEmbedMode: exact case, not written back.
 template <>
@@ -60,7 +60,7 @@ struct KeywordsOf<TTFEmbedMode> {
 };
 
 /// The text encoding of AFP output.
-enum class AFPEncoding : std::int32_t { Ascii = 0, Ebcdic = 1, Utf16 = 2 };
+enum class XMLATTR_API AFPEncoding : std::int32_t { Ascii = 0, Ebcdic = 1, Utf16 = 2 };
 
 /// Keywords of AFPEncoding: any letter case, not written back.
 template <>
@@ -73,7 +73,11 @@ struct KeywordsOf<AFPEncoding> {
 };
 
 /// When embedded media start playing.
-enum class PlayMediaObject : std::int32_t { OnClick = 0, OnPageVisible = 1, OnPageFocus = 2 };
+enum class XMLATTR_API PlayMediaObject : std::int32_t {
+    OnClick = 0,
+    OnPageVisible = 1,
+    OnPageFocus = 2
+};
 
 /// Keywords of PlayMediaObject: any letter case, written back by name.
 template <>
@@ -87,7 +91,7 @@ struct KeywordsOf<PlayMediaObject> {
 };
 
 /// Which output formats receive JavaScript.
-enum class JavaScriptType : std::int32_t { All = 0, Pdf = 1, Html = 2 };
+enum class XMLATTR_API JavaScriptType : std::int32_t { All = 0, Pdf = 1, Html = 2 };
 
 /// Keywords of JavaScriptType: any letter case, written back by name, "all" for a value without
 /// one.
@@ -104,7 +108,7 @@ struct KeywordsOf<JavaScriptType> {
 
 /// The scripting language of a script.
 /// A text that is no keyword stores Unspecified and is rejected.
-enum class ScriptType : std::int32_t { Js = 0, Vb = 1, Unspecified = 2 };
+enum class XMLATTR_API ScriptType : std::int32_t { Js = 0, Vb = 1, Unspecified = 2 };
 
 /// Keywords of ScriptType: any letter case, not written back.
 template <>
@@ -119,7 +123,7 @@ struct KeywordsOf<ScriptType> {
 
 /// The kind of a form control.
 /// Unspecified has no keyword and is written as the empty text.
-enum class FormControlType : std::int32_t {
+enum class XMLATTR_API FormControlType : std::int32_t {
     Checkbox = 0,
     Text = 1,
     Button = 2,
@@ -143,7 +147,7 @@ struct KeywordsOf<FormControlType> {
 };
 
 /// What a form action does: open an address or run JavaScript.
-enum class FormActionType : std::int32_t { Unspecified = 0, Url = 1, Javascript = 2 };
+enum class XMLATTR_API FormActionType : std::int32_t { Unspecified = 0, Url = 1, Javascript = 2 };
 
 /// Keywords of FormActionType: any letter case, not written back.
 template <>
@@ -155,7 +159,7 @@ struct KeywordsOf<FormActionType> {
 };
 
 /// The event that triggers a form action.
-enum class FormTriggerAction : std::int32_t {
+enum class XMLATTR_API FormTriggerAction : std::int32_t {
     Unspecified = 0,
     OnMouseUp = 1,
     OnMouseDown = 2,
@@ -180,7 +184,7 @@ struct KeywordsOf<FormTriggerAction> {
 };
 
 /// The lighting of 3D content, by the scheme names of PDF 3D annotations.
-enum class LightingScheme : std::int32_t {
+enum class XMLATTR_API LightingScheme : std::int32_t {
     Artwork = 0,
     None = 1,
     White = 2,

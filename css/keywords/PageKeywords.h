@@ -14,7 +14,13 @@ namespace Xml {
 
 /// Where a break sends the content after it: the next column, page, even page or odd page.
 /// The numbers combine the bits 1, 2, 4 and 8; numbers in between are no value.
-enum class Break : std::int32_t { Auto = 0, Column = 1, Page = 3, EvenPage = 7, OddPage = 11 };
+enum class XMLATTR_API Break : std::int32_t {
+    Auto = 0,
+    Column = 1,
+    Page = 3,
+    EvenPage = 7,
+    OddPage = 11
+};
 
 /// Keywords of Break: exact case, written back by name.
 template <>
@@ -29,7 +35,7 @@ struct KeywordsOf<Break> {
 /// Whether content is kept together.
 /// After the keywords, an integer strength: above 0 keeps always; the integer
 /// itself is not kept.
-enum class Keep : std::int32_t { Auto = 0, Always = 1 };
+enum class XMLATTR_API Keep : std::int32_t { Auto = 0, Always = 1 };
 
 /// Keywords of Keep: exact case, written back by name.
 template <>
@@ -41,7 +47,7 @@ struct KeywordsOf<Keep> {
 };
 
 /// What a page sequence's page count is forced to.
-enum class ForcePageCount : std::int32_t {
+enum class XMLATTR_API ForcePageCount : std::int32_t {
     Auto = 0,
     Even = 1,
     Odd = 2,
@@ -63,7 +69,7 @@ struct KeywordsOf<ForcePageCount> {
 };
 
 /// The page position a page master applies to.
-enum class PagePosition : std::int32_t { First = 0, Last = 1, Rest = 2, Any = 3 };
+enum class XMLATTR_API PagePosition : std::int32_t { First = 0, Last = 1, Rest = 2, Any = 3 };
 
 /// Keywords of PagePosition: exact case, not written back.
 template <>
@@ -76,7 +82,7 @@ struct KeywordsOf<PagePosition> {
 };
 
 /// The page parity a page master applies to.
-enum class Parity : std::int32_t { Odd = 0, Even = 1, Any = 2 };
+enum class XMLATTR_API Parity : std::int32_t { Odd = 0, Even = 1, Any = 2 };
 
 /// Keywords of Parity: exact case, not written back.
 template <>
@@ -89,7 +95,7 @@ struct KeywordsOf<Parity> {
 };
 
 /// Whether a page master applies to blank pages, other pages or both.
-enum class BlankOrNotBlank : std::int32_t { Blank = 0, NotBlank = 1, Any = 2 };
+enum class XMLATTR_API BlankOrNotBlank : std::int32_t { Blank = 0, NotBlank = 1, Any = 2 };
 
 /// Keywords of BlankOrNotBlank: exact case, not written back.
 template <>
@@ -103,7 +109,12 @@ struct KeywordsOf<BlankOrNotBlank> {
 
 /// The rotation of an area's reference frame, in steps of 90 degrees.
 /// Read from an integer angle in degrees; written as the angle's text.
-enum class ReferenceOrientation : std::int32_t { Deg0 = 0, Deg90 = 1, Deg180 = 2, Deg270 = 3 };
+enum class XMLATTR_API ReferenceOrientation : std::int32_t {
+    Deg0 = 0,
+    Deg90 = 1,
+    Deg180 = 2,
+    Deg270 = 3
+};
 
 /// Keywords of ReferenceOrientation: exact case, written back by name; a value without one raises.
 template <>
@@ -123,7 +134,7 @@ struct KeywordsOf<ReferenceOrientation> {
 };
 
 /// Whether a block spans all columns.
-enum class Span : std::int32_t { None = 0, All = 1 };
+enum class XMLATTR_API Span : std::int32_t { None = 0, All = 1 };
 
 /// Keywords of Span: any letter case, written back by name.
 template <>
@@ -135,7 +146,7 @@ struct KeywordsOf<Span> {
 };
 
 /// When footnote numbering restarts.
-enum class FootnoteRestartRule : std::int32_t { Auto = 0, Page = 1 };
+enum class XMLATTR_API FootnoteRestartRule : std::int32_t { Auto = 0, Page = 1 };
 
 /// Keywords of FootnoteRestartRule: any letter case, not written back.
 template <>
@@ -147,7 +158,7 @@ struct KeywordsOf<FootnoteRestartRule> {
 };
 
 /// How far back a marker is looked for.
-enum class RetrieveBoundary : std::int32_t { Page = 0, PageSequence = 1, Document = 2 };
+enum class XMLATTR_API RetrieveBoundary : std::int32_t { Page = 0, PageSequence = 1, Document = 2 };
 
 /// Keywords of RetrieveBoundary: exact case, written back by name.
 template <>
@@ -160,7 +171,7 @@ struct KeywordsOf<RetrieveBoundary> {
 };
 
 /// Which marker is retrieved from the page.
-enum class RetrievePosition : std::int32_t {
+enum class XMLATTR_API RetrievePosition : std::int32_t {
     FirstStartingWithinPage = 0,
     FirstIncludingCarryover = 1,
     LastStartingWithinPage = 2,
@@ -179,7 +190,11 @@ struct KeywordsOf<RetrievePosition> {
 };
 
 /// How far back a table marker is looked for.
-enum class RetrieveBoundaryWithinTable : std::int32_t { Table = 0, TableFragment = 1, Page = 2 };
+enum class XMLATTR_API RetrieveBoundaryWithinTable : std::int32_t {
+    Table = 0,
+    TableFragment = 1,
+    Page = 2
+};
 
 /// Keywords of RetrieveBoundaryWithinTable: exact case, not written back.
 template <>
@@ -193,7 +208,7 @@ struct KeywordsOf<RetrieveBoundaryWithinTable> {
 };
 
 /// Which marker is retrieved within a table.
-enum class RetrievePositionWithinTable : std::int32_t {
+enum class XMLATTR_API RetrievePositionWithinTable : std::int32_t {
     FirstStarting = 0,
     FirstIncludingCarryover = 1,
     LastStarting = 2,
@@ -213,7 +228,13 @@ struct KeywordsOf<RetrievePositionWithinTable> {
 };
 
 /// The pages a constraint names.
-enum class PageConstraint : std::int32_t { Any = 0, Odd = 1, Even = 2, Last = 3, First = 4 };
+enum class XMLATTR_API PageConstraint : std::int32_t {
+    Any = 0,
+    Odd = 1,
+    Even = 2,
+    Last = 3,
+    First = 4
+};
 
 /// Keywords of PageConstraint: any letter case, written back by name.
 template <>
@@ -227,7 +248,7 @@ struct KeywordsOf<PageConstraint> {
 };
 
 /// The page region a constraint names.
-enum class PageRegionConstraint : std::int32_t {
+enum class XMLATTR_API PageRegionConstraint : std::int32_t {
     None = 0,
     Body = 1,
     Footer = 2,
@@ -254,7 +275,7 @@ struct KeywordsOf<PageRegionConstraint> {
 };
 
 /// The alignment a constraint names.
-enum class AlignmentConstraint : std::int32_t {
+enum class XMLATTR_API AlignmentConstraint : std::int32_t {
     None = 0,
     Top = 1,
     Bottom = 2,
@@ -280,7 +301,7 @@ struct KeywordsOf<AlignmentConstraint> {
 
 /// A repeat count of 0 and up, or NoLimit. Never fails: any other text is read
 /// with the integer-returning parseInt, negative results raised to 0.
-enum class MaxRepeats : std::int32_t { NoLimit = -1 };
+enum class XMLATTR_API MaxRepeats : std::int32_t { NoLimit = -1 };
 
 /// Keywords of MaxRepeats: exact case, not written back.
 template <>

@@ -32,7 +32,7 @@ class XMLATTR_API BackgroundPosition : public LengthOrPercent {
 };
 
 /// The kind of a background size: a keyword, or an explicit measure.
-enum class BackgroundSizeType : std::int32_t {
+enum class XMLATTR_API BackgroundSizeType : std::int32_t {
     Cover = 0,
     Contain = 1,
     Stretch = 2,
@@ -102,7 +102,7 @@ class XMLATTR_API TabStop {
 };
 
 /// The kind of a TPRule.
-enum class TPRuleType : std::int32_t { FindKeyword = 0, None = 1 };
+enum class XMLATTR_API TPRuleType : std::int32_t { FindKeyword = 0, None = 1 };
 
 /// A rule naming a keyword to find: FIND_KEYWORD(word), or no rule.
 class XMLATTR_API TPRule {

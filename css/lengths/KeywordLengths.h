@@ -28,7 +28,7 @@ namespace Xml {
 // modes) are handled by the value types before the table is consulted.
 
 /// A font size relative to the inherited one.
-enum class RelativeFontSize : std::int32_t { Larger = 0, Smaller = 1 };
+enum class XMLATTR_API RelativeFontSize : std::int32_t { Larger = 0, Smaller = 1 };
 
 /// Keywords of RelativeFontSize: exact case, written back by name; a value without one raises.
 template <>
@@ -41,7 +41,12 @@ struct KeywordsOf<RelativeFontSize> {
 };
 
 /// How an indent is given: none, a measure, or a list function.
-enum class IndentFunction : std::int32_t { None = 0, Explicit = 1, LabelEnd = 2, BodyStart = 3 };
+enum class XMLATTR_API IndentFunction : std::int32_t {
+    None = 0,
+    Explicit = 1,
+    LabelEnd = 2,
+    BodyStart = 3
+};
 
 /// Keywords of IndentFunction: exact case, written back by name; a value without one raises.
 template <>
@@ -54,7 +59,12 @@ struct KeywordsOf<IndentFunction> {
 };
 
 /// How a baseline shift is given: a keyword or a measure.
-enum class BaselineShiftMode : std::int32_t { Baseline = 0, Sub = 1, Super = 2, Explicit = 3 };
+enum class XMLATTR_API BaselineShiftMode : std::int32_t {
+    Baseline = 0,
+    Sub = 1,
+    Super = 2,
+    Explicit = 3
+};
 
 /// Keywords of BaselineShiftMode: exact case, written back by name; a value without one raises.
 template <>
@@ -67,7 +77,7 @@ struct KeywordsOf<BaselineShiftMode> {
 };
 
 /// How content is sized: automatically, scaled to fit, or by a measure.
-enum class ContentScaleMode : std::int32_t { Auto = 0, ScaleToFit = 1, Explicit = 2 };
+enum class XMLATTR_API ContentScaleMode : std::int32_t { Auto = 0, ScaleToFit = 1, Explicit = 2 };
 
 /// Keywords of ContentScaleMode: exact case, written back by name.
 template <>
@@ -80,7 +90,7 @@ struct KeywordsOf<ContentScaleMode> {
 
 /// How a spacing is given: normal or a measure.
 /// Exact case; letter spacing compares its keyword without case itself.
-enum class SpacingType : std::int32_t { Normal = 0, Explicit = 1 };
+enum class XMLATTR_API SpacingType : std::int32_t { Normal = 0, Explicit = 1 };
 
 /// Keywords of SpacingType: exact case, written back by name.
 template <>
@@ -91,7 +101,7 @@ struct KeywordsOf<SpacingType> {
 };
 
 /// How a page dimension is given: auto, indefinite, or a measure.
-enum class PageDimensionType : std::int32_t { Auto = 0, Indefinite = 1, Explicit = 2 };
+enum class XMLATTR_API PageDimensionType : std::int32_t { Auto = 0, Indefinite = 1, Explicit = 2 };
 
 /// Keywords of PageDimensionType: exact case, written back by name.
 template <>
@@ -103,7 +113,7 @@ struct KeywordsOf<PageDimensionType> {
 };
 
 /// How a page sequence's first page number is found.
-enum class InitialPageNumberType : std::int32_t {
+enum class XMLATTR_API InitialPageNumberType : std::int32_t {
     Auto = 0,
     AutoOdd = 1,
     AutoEven = 2,
@@ -121,7 +131,7 @@ struct KeywordsOf<InitialPageNumberType> {
 };
 
 /// How the first sheet number is found: auto, or a number.
-enum class InitialSheetNumberType : std::int32_t { Auto = 0, Explicit = 1 };
+enum class XMLATTR_API InitialSheetNumberType : std::int32_t { Auto = 0, Explicit = 1 };
 
 /// Keywords of InitialSheetNumberType: exact case, written back by name.
 template <>
