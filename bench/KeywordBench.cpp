@@ -34,15 +34,12 @@ BENCHMARK_CAPTURE(parseDMFormat, miss, kMiss)->Name("dm_format/miss");
 
 // The baseline: std::unordered_map over the same 31 keys, found as written.
 void hashMapDMFormat(benchmark::State& state, const wchar_t* keyword) {
-    const wchar_t* keys[] = {
-        L"AUTO",     L"C10X10",   L"C12X12",   L"C14X14",   L"C16X16", L"C18X18", L"C20X20",
-        L"C22X22",   L"C24X24",   L"C26X26",   L"C32X32",   L"C36X36", L"C40X40", L"C44X44",
-        L"C48X48",   L"C52X52",   L"C64X64",   L"C72X72",   L"C80X80", L"C88X88", L"C96X96",
-        L"C104X104", L"C120X120", L"C132X132", L"C144X144", L"C8X18",  L"C8X32",  L"C12X26",
-        L"C12X36",   L"C16X36",   L"C16X48"};
+    // The same keys as the table, read from its rows.
     std::unordered_map<std::wstring_view, int> map;
-    for (int i = 0; i < static_cast<int>(std::size(keys)); ++i)
-        map.emplace(keys[i], i);
+    for (const Xml::KeywordRow& row : Xml::KeywordsOf<Xml::DMFormat>::table.rows) {
+        if (row.parses())
+            map.emplace(row.text, row.value);
+    }
     const Core::String text(keyword);
     for (auto _ : state) {
         const auto found = map.find(text.view());
