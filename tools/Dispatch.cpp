@@ -12,8 +12,10 @@ const std::string_view kToolHelp =
        xmlattr describe [--markdown] TYPE  what TYPE accepts and how it is written
        xmlattr describe --all [--markdown] every type (docs/attributes.md)
        xmlattr --list [--json]             the types known, by family
+       xmlattr lint [--json] FILE...       check the attributes of XSL-FO and
+                                           SVG documents
        xmlattr MODE --help                 help on one mode (MODE: parse, check,
-                                           describe, list)
+                                           describe, list, lint)
 
 TYPE is the C++ name of an attribute type (int, Url, Length, Vector<Point>
 ...). Texts are UTF-8. --json writes JSON Lines: one object per line.
@@ -35,10 +37,11 @@ int help(Args args, Streams streams) {
                                   : mode == "check" || mode == "--check" ? kCheckHelp
                                   : mode == "describe"                   ? kDescribeHelp
                                   : mode == "list" || mode == "--list"   ? kListHelp
+                                  : mode == "lint"                       ? kLintHelp
                                                                          : std::string_view();
     if (text.empty()) {
         streams.err << "xmlattr: error: no mode '" << mode
-                    << "'; the modes are parse, check, describe and list\n";
+                    << "'; the modes are parse, check, describe, list and lint\n";
         return kUsageError;
     }
     streams.out << text;
@@ -62,6 +65,8 @@ int dispatch(Args args, Streams streams) {
         return listMode(rest, streams);
     if (first == "parse")
         return parseMode(rest, streams);
+    if (first == "lint")
+        return lintMode(rest, streams);
     return parseMode(args, streams);
 }
 

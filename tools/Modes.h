@@ -33,6 +33,8 @@ int checkMode(Args args, Streams streams);
 int describeMode(Args args, Streams streams);
 // xmlattr --list [--json]
 int listMode(Args args, Streams streams);
+// xmlattr lint [--json] FILE...
+int lintMode(Args args, Streams streams);
 
 // The help text of the tool and of each mode.
 extern const std::string_view kToolHelp;
@@ -40,5 +42,6 @@ extern const std::string_view kParseHelp;
 extern const std::string_view kCheckHelp;
 extern const std::string_view kDescribeHelp;
 extern const std::string_view kListHelp;
+extern const std::string_view kLintHelp;
 
 }  // namespace xmlattr_tool

@@ -48,9 +48,11 @@ Report run(const Core::String& text, bool withFields) {
 template <class T>
 constexpr TypeEntry entry(std::string_view name, Family family) {
     if constexpr (Xml::KeywordEnum<T>) {
-        return TypeEntry{name, &run<T>, family, &keywordTableOf<T>, &checkProperties<T>};
+        return TypeEntry{name, &run<T>, family, &keywordTableOf<T>, &checkProperties<T>,
+                         storesOnRejection<T>()};
     } else {
-        return TypeEntry{name, &run<T>, family, nullptr, &checkProperties<T>};
+        return TypeEntry{name, &run<T>, family, nullptr, &checkProperties<T>,
+                         storesOnRejection<T>()};
     }
 }
 

@@ -74,6 +74,8 @@ struct TypeEntry {
     // The promises of tools/PropertyCheck.h on first, then second: empty when
     // they hold, else what broke.
     std::string (*check)(const Core::String& first, const Core::String& second);
+    // Whether a rejected text still stores something (tools/PropertyCheck.h).
+    bool storesOnRejection;
 
     // Parses text with a fresh attribute. Fields are gathered only when asked
     // for: on long lists they cost far more than the parse.
