@@ -263,8 +263,8 @@ std::optional<DocumentError> readDocument(
             const Place place{
                 static_cast<unsigned long>(XML_GetCurrentLineNumber(parser.get())),
                 static_cast<unsigned long>(XML_GetCurrentColumnNumber(parser.get())) + 1};
-            return DocumentError{place, std::string("XML: ") +
-                                            XML_ErrorString(XML_GetErrorCode(parser.get()))};
+            return DocumentError{
+                place, std::string("XML: ") + XML_ErrorString(XML_GetErrorCode(parser.get()))};
         }
         if (last)
             return std::nullopt;

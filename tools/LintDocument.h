@@ -41,7 +41,7 @@ bool xmlReaderAvailable();
 // Reads the document from in and calls onAttribute for each attribute and
 // style declaration in document order. Returns what stopped the reading: an
 // XML error (with its place), a read error, or an empty input.
-std::optional<DocumentError> readDocument(std::istream& in,
-                                          const std::function<void(const AttributeEvent&)>& onAttribute);
+std::optional<DocumentError> readDocument(
+    std::istream& in, const std::function<void(const AttributeEvent&)>& onAttribute);
 
 }  // namespace xmlattr_tool

@@ -107,10 +107,10 @@ class Linter {
             streams_.out << JsonObject().addRaw("summary", summary.str()).str() << '\n';
         } else {
             streams_.out << totals_.files << (totals_.files == 1 ? " file, " : " files, ")
-                         << totals_.attributes << " attributes: " << totals_.checked
-                         << " checked, " << totals_.skipped << " without a type; "
-                         << totals_.errors << (totals_.errors == 1 ? " error, " : " errors, ")
-                         << totals_.warnings << (totals_.warnings == 1 ? " warning" : " warnings");
+                         << totals_.attributes << " attributes: " << totals_.checked << " checked, "
+                         << totals_.skipped << " without a type; " << totals_.errors
+                         << (totals_.errors == 1 ? " error, " : " errors, ") << totals_.warnings
+                         << (totals_.warnings == 1 ? " warning" : " warnings");
             if (totals_.unreadable > 0)
                 streams_.out << "; " << totals_.unreadable << " not read";
             streams_.out << '\n';

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/StringFormatStream.h"
+#include "tools/Output.h"
 
 namespace xmlattr_tool {
 
@@ -29,6 +30,7 @@ constexpr ShapeRow kShapes[] = {
     {"Vector<PathDataCommand>", Shape::Path},
     {"Vector<Point>", Shape::Points},
     {"Vector<Transform>", Shape::Transforms},
+    {"DLength", Shape::Plain},  // a pair of lengths, each read whole
 };
 
 Shape shapeOf(const TypeEntry& type) {
@@ -40,9 +42,9 @@ Shape shapeOf(const TypeEntry& type) {
 }
 
 constexpr std::string_view kKindNames[] = {
-    "rejected",      "expression",        "blank-changed-unit", "unknown-unit",
-    "not-a-number",  "rgb-percent",       "rgb-out-of-range",   "list-read-as-one",
-    "implicit-commands", "number-split",  "transform-default",  "reads-differently",
+    "rejected",          "expression",   "blank-changed-unit", "unknown-unit",
+    "not-a-number",      "rgb-percent",  "rgb-out-of-range",   "list-read-as-one",
+    "implicit-commands", "number-split", "transform-default",  "reads-differently",
 };
 static_assert(std::size(kKindNames) == static_cast<std::size_t>(FindingKind::ReadsDifferently) + 1);
 
@@ -118,15 +120,30 @@ bool knownUnit(std::string_view unit) {
     return std::find(std::begin(kUnits), std::end(kUnits), unit) != std::end(kUnits);
 }
 
+// Skips a unit written after a coordinate ("2mm"): path and point lists
+// take SVG lengths.
+void skipUnit(std::string_view text, std::size_t& pos) {
+    if (pos < text.size() && text[pos] == '%') {
+        ++pos;
+        return;
+    }
+    if (pos + 2 <= text.size() && knownUnit(text.substr(pos, 2)) &&
+        (pos + 2 == text.size() || !isLetter(text[pos + 2]))) {
+        pos += 2;
+    }
+}
+
 // One measure as written: a number and what follows it.
 struct WrittenMeasure {
-    bool blankAround = false;   // blanks before or after the text
-    bool word = false;          // the whole text is one word ("auto", "medium")
-    bool function = false;      // it opens with "(" or "name("
+    bool blankAround = false;  // blanks before or after the text
+    bool word = false;         // the whole text is one word ("auto", "medium")
+    bool function = false;     // it opens with "name("
+    std::string_view functionName;
+    std::optional<double> argument;  // "name(number)": the number
     bool number = false;
     double value = 0;
-    std::string unit;           // the letters or "%" after the number
-    std::string_view rest;      // what follows the number and unit, trimmed
+    std::string unit;       // the letters or "%" after the number
+    std::string_view rest;  // what follows the number and unit, trimmed
 };
 
 WrittenMeasure readMeasure(std::string_view text) {
@@ -136,14 +153,22 @@ WrittenMeasure readMeasure(std::string_view text) {
     std::size_t letters = 0;
     while (letters < core.size() && (isLetter(core[letters]) || core[letters] == '-'))
         ++letters;
-    out.function = (letters < core.size() && core[letters] == '(' && letters > 0) ||
-                   (!core.empty() && core[0] == '(');
-    out.word = letters > 0 && isLetter(core[0]) &&
-               std::all_of(core.begin(), core.end(), [](char c) {
-                   return isLetter(c) || isDigit(c) || c == '-' || c == '_';
-               });
+    out.function = letters > 0 && letters < core.size() && core[letters] == '(';
+    if (out.function) {
+        out.functionName = core.substr(0, letters);
+        std::size_t inside = letters + 1;
+        const auto argument = readNumber(core, inside);
+        if (argument && core.substr(inside) == ")")
+            out.argument = argument;
+    }
+    out.word =
+        letters > 0 && isLetter(core[0]) && std::all_of(core.begin(), core.end(), [](char c) {
+            return isLetter(c) || isDigit(c) || c == '-' || c == '_';
+        });
     std::size_t pos = 0;
-    if (const auto value = readNumber(core, pos)) {
+    if (!core.empty() && core[0] == '(') {
+        out.rest = core;  // an expression in parentheses
+    } else if (const auto value = readNumber(core, pos)) {
         out.number = true;
         out.value = *value;
         std::size_t unitStart = pos;
@@ -202,6 +227,7 @@ NumberList readNumbers(std::string_view text) {
         const std::string_view number = text.substr(start, pos - start);
         out.exponent = out.exponent || number.find_first_of("eE") != std::string_view::npos;
         out.values.push_back(*value);
+        skipUnit(text, pos);
     }
     return out;
 }
@@ -211,7 +237,7 @@ NumberList readNumbers(std::string_view text) {
 // flags a single digit each.
 struct WrittenPath {
     int commands = 0;
-    bool implicit = false;      // a letter followed by more than one group
+    bool implicit = false;  // a letter followed by more than one group
     bool exponent = false;
     bool compactFlags = false;  // an arc flag run into the next number
     std::vector<double> numbers;
@@ -219,13 +245,24 @@ struct WrittenPath {
 
 int arity(char command) {
     switch (lower(std::string_view(&command, 1))[0]) {
-        case 'm': case 'l': case 't': return 2;
-        case 'h': case 'v': return 1;
-        case 'c': return 6;
-        case 's': case 'q': return 4;
-        case 'a': return 7;
-        case 'z': return 0;
-        default: return -1;
+        case 'm':
+        case 'l':
+        case 't':
+            return 2;
+        case 'h':
+        case 'v':
+            return 1;
+        case 'c':
+            return 6;
+        case 's':
+        case 'q':
+            return 4;
+        case 'a':
+            return 7;
+        case 'z':
+            return 0;
+        default:
+            return -1;
     }
 }
 
@@ -265,9 +302,9 @@ WrittenPath readPath(std::string_view text) {
                 if (!value)
                     break;
                 const std::string_view number = text.substr(start, pos - start);
-                out.exponent =
-                    out.exponent || number.find_first_of("eE") != std::string_view::npos;
+                out.exponent = out.exponent || number.find_first_of("eE") != std::string_view::npos;
                 group.push_back(*value);
+                skipUnit(text, pos);
             }
             if (static_cast<int>(group.size()) < count)
                 break;
@@ -458,29 +495,35 @@ std::string numbersShown(const std::vector<double>& numbers, char separator) {
 
 std::string pathShown(const Report& report) {
     constexpr std::pair<std::string_view, char> kLetters[] = {
-        {"MoveTo", 'M'},          {"LineTo", 'L'},        {"HorizontalLineTo", 'H'},
-        {"VerticalLineTo", 'V'},  {"CurveTo", 'C'},       {"SmoothCurveTo", 'S'},
-        {"QuadraticCurveTo", 'Q'}, {"SmoothQuadraticCurveTo", 'T'}, {"Arc", 'A'},
+        {"MoveTo", 'M'},
+        {"LineTo", 'L'},
+        {"HorizontalLineTo", 'H'},
+        {"VerticalLineTo", 'V'},
+        {"CurveTo", 'C'},
+        {"SmoothCurveTo", 'S'},
+        {"QuadraticCurveTo", 'Q'},
+        {"SmoothQuadraticCurveTo", 'T'},
+        {"Arc", 'A'},
         {"ClosePath", 'Z'},
     };
-    return listShown(heldItems(report, [&](std::string_view type, bool relative,
-                                            const std::vector<double>& numbers) {
-        char letter = '?';
-        for (const auto& [name, symbol] : kLetters) {
-            if (name == type)
-                letter = symbol;
-        }
-        if (relative)
-            letter = lower(std::string_view(&letter, 1))[0];
-        std::string out(1, letter);
-        out += numbersShown(numbers, ' ');
-        return out;
-    }));
+    return listShown(heldItems(
+        report, [&](std::string_view type, bool relative, const std::vector<double>& numbers) {
+            char letter = '?';
+            for (const auto& [name, symbol] : kLetters) {
+                if (name == type)
+                    letter = symbol;
+            }
+            if (relative)
+                letter = lower(std::string_view(&letter, 1))[0];
+            std::string out(1, letter);
+            out += numbersShown(numbers, ' ');
+            return out;
+        }));
 }
 
 std::string transformsShown(const Report& report) {
-    return listShown(heldItems(
-        report, [](std::string_view type, bool, const std::vector<double>& numbers) {
+    return listShown(
+        heldItems(report, [](std::string_view type, bool, const std::vector<double>& numbers) {
             std::string name = lower(type.substr(0, 1)) + std::string(type.substr(1));
             return name + "(" + numbersShown(numbers, ',') + ")";
         }));
@@ -514,12 +557,18 @@ std::string shown(Shape shape, const Report& report) {
             if (const auto measure = heldMeasure(report))
                 return show(*measure);
             return "its default";
-        case Shape::LengthList: return lengthListShown(report);
-        case Shape::Colour: return colourShown(report);
-        case Shape::Path: return pathShown(report);
-        case Shape::Points: return numbersShown(heldNumbers(report), ' ');
-        case Shape::Transforms: return transformsShown(report);
-        case Shape::Plain: break;
+        case Shape::LengthList:
+            return lengthListShown(report);
+        case Shape::Colour:
+            return colourShown(report);
+        case Shape::Path:
+            return pathShown(report);
+        case Shape::Points:
+            return numbersShown(heldNumbers(report), ' ');
+        case Shape::Transforms:
+            return transformsShown(report);
+        case Shape::Plain:
+            break;
     }
     return "its default";
 }
@@ -535,8 +584,11 @@ bool sameNumber(double a, double b) {
 }
 
 // Whether a measure written as number and unit holds that number in that
-// unit: a bare number is pixels, and zero is zero in any unit.
+// unit: a bare number is pixels, or a ratio where the type holds percentages
+// (line-height="1.2" is 120%), and zero is zero in any unit.
 bool matches(const WrittenMeasure& written, const HeldMeasure& held) {
+    if (written.unit.empty() && held.unit == "%")
+        return sameNumber(written.value * 100, held.number);
     if (!sameNumber(written.value, held.number))
         return false;
     if (written.value == 0 || written.unit == held.unit)
@@ -558,7 +610,16 @@ bool readsLikeNonsense(const TypeEntry& type, const Report& report) {
 
 std::optional<Verdict> judgeMeasure(const WrittenMeasure& written,
                                     const std::optional<HeldMeasure>& held) {
-    if (written.function || (!written.rest.empty() && isExpression(written.rest)))
+    // Column widths read the proportion of proportional-column-width(N) as
+    // the ratio N, which is what the function means to the engine.
+    if (written.functionName == "proportional-column-width" && written.argument && held &&
+        held->unit == "%" && sameNumber(*written.argument * 100, held->number)) {
+        return std::nullopt;
+    }
+    if (written.function)
+        return finding(FindingKind::Expression,
+                       "a function is not evaluated: only its first number is read");
+    if (!written.rest.empty() && isExpression(written.rest))
         return finding(FindingKind::Expression,
                        "an expression is not computed: only its first number is read");
     if (!written.rest.empty())
@@ -616,9 +677,9 @@ std::optional<Verdict> judgeColour(std::string_view text) {
         const std::string_view component = trim(inside.substr(pos, end - pos));
         std::size_t at = 0;
         if (const auto value = readNumber(component, at); value && (*value < 0 || *value > 255))
-            return finding(FindingKind::RgbOutOfRange,
-                           "rgb() components run from 0 to 255; " + std::string(component) +
-                               " wraps around");
+            return finding(
+                FindingKind::RgbOutOfRange,
+                "rgb() components run from 0 to 255; " + std::string(component) + " wraps around");
         pos = end + 1;
     }
     return std::nullopt;
@@ -674,14 +735,16 @@ std::optional<Verdict> judgeTransforms(std::string_view text, const Report& repo
                            names[i] + "() cannot be read and falls back to translate(0,0)");
     }
     if (static_cast<std::size_t>(count) != names.size())
-        return finding(FindingKind::ReadsDifferently,
-                       std::to_string(names.size()) + " transforms written, " +
-                           std::to_string(count) + " read");
+        return finding(FindingKind::ReadsDifferently, std::to_string(names.size()) +
+                                                          " transforms written, " +
+                                                          std::to_string(count) + " read");
     return std::nullopt;
 }
 
 std::optional<Verdict> judgeAccepted(Shape shape, const TypeEntry& type, std::string_view text,
                                      const Report& report) {
+    if (!report.text.empty() && report.text.toUtf8() == text)
+        return std::nullopt;  // written back as written ("body-start()", "bold")
     switch (shape) {
         case Shape::Measure: {
             const WrittenMeasure written = readMeasure(text);
@@ -693,12 +756,18 @@ std::optional<Verdict> judgeAccepted(Shape shape, const TypeEntry& type, std::st
             }
             return judgeMeasure(written, heldMeasure(report));
         }
-        case Shape::LengthList: return judgeLengthList(text, report);
-        case Shape::Colour: return judgeColour(text);
-        case Shape::Path: return judgePath(text, report);
-        case Shape::Points: return judgePoints(text, report);
-        case Shape::Transforms: return judgeTransforms(text, report);
-        case Shape::Plain: break;
+        case Shape::LengthList:
+            return judgeLengthList(text, report);
+        case Shape::Colour:
+            return judgeColour(text);
+        case Shape::Path:
+            return judgePath(text, report);
+        case Shape::Points:
+            return judgePoints(text, report);
+        case Shape::Transforms:
+            return judgeTransforms(text, report);
+        case Shape::Plain:
+            break;
     }
     return std::nullopt;
 }
@@ -710,14 +779,17 @@ std::string_view findingKindName(FindingKind kind) {
 }
 
 std::optional<Verdict> judge(const TypeEntry& type, std::string_view text) {
+    // A held value with no text form (a point in ex units) makes the library
+    // log as it raises; the finding says all there is to say.
+    const LogCapture quiet;
     const Shape shape = shapeOf(type);
     const Report report = type.run(Core::String::fromUtf8(text), shape != Shape::Plain);
     if (!report.accepted) {
         if (type.storesOnRejection)
             return Verdict{FindingKind::Rejected, shown(shape, report),
                            "the engine stores " + shown(shape, report) + " instead"};
-        return Verdict{FindingKind::Rejected, {},
-                       "the engine keeps the value it had (inherited or initial)"};
+        return Verdict{
+            FindingKind::Rejected, {}, "the engine keeps the value it had (inherited or initial)"};
     }
     auto verdict = judgeAccepted(shape, type, text, report);
     if (verdict)
