@@ -2,15 +2,15 @@
 """Writes the seed corpora of the fuzz targets from texts the project already
 uses: examples/sample.tsv (type and text per line), the hostile texts of
 tests/tools/HostileTextTest.cpp and the number rows of
-tests/platform/FloatReaderTest.cpp. Run from anywhere; rewrites fuzz/corpus/.
+tests/platform/FloatReaderTest.cpp. Run from anywhere; rewrites the generated files of fuzz/corpus/.
 
   property/      "TYPE\\nTEXT" (see tools/PropertyInput.h)
   float_reader/  a number text, one byte per unit
+  lint/          an XML document: the bundled ones and the small ones below
 """
 import hashlib
 import pathlib
 import re
-import shutil
 
 root = pathlib.Path(__file__).resolve().parent.parent
 corpus = root / "fuzz" / "corpus"
@@ -46,8 +46,25 @@ def write(directory, data):
     (directory / name).write_bytes(data)
 
 
+# Documents with the corners of XML that placing attributes must survive:
+# CR LF and tabs, entities and references in values, single quotes, empty
+# and odd style declarations, foreign prefixes, an unclosed element, nothing.
+LINT_SEEDS = [
+    b'<svg xmlns="http://www.w3.org/2000/svg" style="fill:red;;stroke-width : 1e-1 ;x" a:b="1">'
+    b'<path d="M 1 1 5 3" transform="skew(5"/><rect x="1&#x20;" width=\' 2em\'/></svg>',
+    b'<fo:root xmlns:fo="http://www.w3.org/1999/XSL/Format">\r\n<fo:block\tfont-size="12ptt"'
+    b'\r\n margin="2em " xml:lang="en-US"></fo:root>',
+    b'<!DOCTYPE svg [<!ENTITY w "10qq">]><svg xmlns="http://www.w3.org/2000/svg" width="&w;"/>',
+    b"",
+]
+
+
 def main():
-    shutil.rmtree(corpus, ignore_errors=True)
+    # Rewrites the generated files (named by hash); files with names, such
+    # as the inputs of past findings, stay.
+    for old in corpus.glob("*/*"):
+        if re.fullmatch(r"[0-9a-f]{16}", old.name):
+            old.unlink()
     types = []
     for line in (root / "examples" / "sample.tsv").read_text(encoding="utf-8").splitlines():
         if not line or line.startswith("#") or "\t" not in line:
@@ -61,6 +78,10 @@ def main():
         write(corpus / "property", (distinct[i % len(distinct)] + "\n" + text).encode("utf-8"))
     for text in c_literals(root / "tests" / "platform" / "FloatReaderTest.cpp", '{"'):
         write(corpus / "float_reader", text.encode("utf-8"))
+    for document in sorted((root / "examples" / "documents").iterdir()):
+        write(corpus / "lint", document.read_bytes())
+    for document in LINT_SEEDS:
+        write(corpus / "lint", document)
 
 
 if __name__ == "__main__":
