@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "tools/Json.h"
 #include "tools/LintDocument.h"
@@ -73,7 +74,11 @@ struct Totals {
 
 class Linter {
   public:
-    Linter(Streams streams, bool json) : streams_(streams), json_(json) {}
+    Linter(Streams streams, bool json) : streams_(streams), json_(json) {
+        // Each row's type, found once rather than by name per attribute.
+        for (const AttributeRow& row : attributeRows())
+            types_.push_back(findType(row.type));
+    }
 
     void lint(std::string_view path) {
         ++totals_.files;
@@ -126,7 +131,9 @@ class Linter {
         const AttributeRow* row =
             event.vocabulary ? findAttribute(*event.vocabulary, event.elementName, event.name)
                              : nullptr;
-        const TypeEntry* type = row != nullptr ? findType(row->type) : nullptr;
+        const TypeEntry* type = row != nullptr
+                                    ? types_[static_cast<std::size_t>(row - attributeRows().data())]
+                                    : nullptr;
         if (type == nullptr) {
             ++totals_.skipped;
             return;
@@ -194,6 +201,7 @@ class Linter {
 
     Streams streams_;
     bool json_;
+    std::vector<const TypeEntry*> types_;  // by row, as attributeRows() lists them
     std::string file_;
     Totals totals_;
 };

@@ -203,8 +203,9 @@ std::vector<std::tuple<int, int, std::string>> places(const std::string& out) {
 TEST_F(LintFiles, EachFindingIsPlacedAtItsAttribute) {
     if (!xmlReaderAvailable())
         GTEST_SKIP() << "built without libexpat";
-    // CR LF line ends, a tab, a name with non-ASCII letters (columns count
-    // characters), attributes over several lines and a style declaration.
+    // CR LF line ends, a tab, non-ASCII letters in a value and before a tag
+    // (columns count characters), attributes over several lines and style
+    // declarations.
     const std::string document =
         "<?xml version=\"1.0\"?>\r\n"
         "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">\r\n"
@@ -213,7 +214,8 @@ TEST_F(LintFiles, EachFindingIsPlacedAtItsAttribute) {
         "<svg xmlns=\"http://www.w3.org/2000/svg\"><g>\r\n"
         "<path d=\"M 1 1 5 3\" transform=\"skew(5)\" style=\"fill:red; stroke-width : thick\"/>\r\n"
         "<path d=\"M0 0 l1,-4.5e-1\" stroke-dasharray=\"1 2\" fill='rgb(256,0,0)'/>\r\n"
-        "<polyline points=\"1,2 3\"/><rect x=\"5qq\"/></g></svg>\r\n"
+        "<text>\xc3\xa9\xe2\x82\xac</text><polyline points=\"1,2 3\"/><rect "
+        "x=\"5qq\"/></g></svg>\r\n"
         "</fo:block></fo:root>\r\n";
     const ToolRun run = runXmlattr({"lint", "--json", write("doc.fo", document)});
     EXPECT_EQ(run.status, 1) << run.err;
@@ -221,8 +223,8 @@ TEST_F(LintFiles, EachFindingIsPlacedAtItsAttribute) {
         {3, 11, "unknown-unit"},      {3, 38, "blank-changed-unit"}, {4, 4, "rejected"},
         {4, 25, "rgb-percent"},       {4, 46, "expression"},         {6, 7, "implicit-commands"},
         {6, 21, "transform-default"}, {6, 58, "not-a-number"},       {7, 7, "number-split"},
-        {7, 27, "list-read-as-one"},  {7, 50, "rgb-out-of-range"},   {8, 11, "reads-differently"},
-        {8, 33, "unknown-unit"},
+        {7, 27, "list-read-as-one"},  {7, 50, "rgb-out-of-range"},   {8, 26, "reads-differently"},
+        {8, 48, "unknown-unit"},
     };
     EXPECT_EQ(places(run.out), expected) << run.out;
 }
