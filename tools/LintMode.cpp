@@ -20,6 +20,7 @@ namespace xmlattr_tool {
 
 const std::string_view kLintHelp =
     R"(usage: xmlattr lint [--json] FILE...
+       xmlattr lint --attributes
 
 Reads XSL-FO documents (with embedded SVG) and SVG documents ('-' for
 standard input) and reads every attribute that the engine holds in a typed
@@ -49,6 +50,8 @@ well-formed XML is reported on standard error as
   FILE:LINE:COLUMN: error: ...
 and the other files are still linted.
 
+  --attributes  list the attributes read, one per line: vocabulary (fo,
+          svg, xml), element (* for any), name, type; then exit
   --json  JSON Lines on standard output instead: per finding {file, line,
           column, severity, kind, element, attribute, style, text, type,
           readsAs, message}; per file that cannot be read {file, line,
@@ -206,16 +209,29 @@ class Linter {
     Totals totals_;
 };
 
+void listAttributes(std::ostream& out) {
+    constexpr std::string_view kVocabularies[] = {"fo", "svg", "xml"};
+    for (const AttributeRow& row : attributeRows()) {
+        out << kVocabularies[static_cast<int>(row.vocabulary)] << '\t'
+            << (row.element.empty() ? "*" : row.element) << '\t' << row.name << '\t' << row.type
+            << '\n';
+    }
+}
+
 }  // namespace
 
 int lintMode(Args args, Streams streams) {
-    const Options options = splitOptions(args, {"--json"});
+    const Options options = splitOptions(args, {"--json", "--attributes"});
     if (options.help) {
         streams.out << kLintHelp;
         return kSuccess;
     }
     if (!options.error.empty())
         return usageError(streams.err, options.error, "lint");
+    if (options.has("--attributes")) {
+        listAttributes(streams.out);
+        return kSuccess;
+    }
     if (options.operands.empty())
         return usageError(streams.err, "no file to lint", "lint");
     if (!xmlReaderAvailable()) {

@@ -300,6 +300,15 @@ TEST_F(LintFiles, JsonLinesCarryEachFindingAndTheSummary) {
     EXPECT_EQ(summary["unreadable"].number, 1);
 }
 
+TEST(LintMode, ListsTheAttributesItReads) {
+    const ToolRun run = runXmlattr({"lint", "--attributes"});
+    EXPECT_EQ(run.status, 0);
+    const std::vector<std::string> out = lines(run.out);
+    EXPECT_EQ(out.size(), attributeRows().size());
+    EXPECT_NE(run.out.find("fo\ttable\twidth\tTableWidth\n"), std::string::npos);
+    EXPECT_NE(run.out.find("svg\t*\tfill\tSColor\n"), std::string::npos);
+}
+
 TEST(LintMode, NeedsAFile) {
     const ToolRun run = runXmlattr({"lint"});
     EXPECT_EQ(run.status, 2);
