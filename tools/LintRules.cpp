@@ -714,7 +714,7 @@ std::optional<Verdict> judgePoints(std::string_view text, const Report& report) 
         std::equal(held.begin(), held.end(), written.values.begin(), sameNumber)) {
         return std::nullopt;
     }
-    if (written.exponent && text.find_first_of("-") != std::string_view::npos)
+    if (written.exponent && text.find('-') != std::string_view::npos)
         return finding(FindingKind::NumberSplit,
                        "the point grammar splits a number at the '-' of its exponent");
     return finding(FindingKind::ReadsDifferently, "the points read are not the ones written");
