@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "tools/LintWritten.h"
+
 #if XMLATTR_HAVE_EXPAT
 #include <expat.h>
 #endif
@@ -59,14 +61,6 @@ std::optional<Vocabulary> vocabularyOf(std::string_view uri) {
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-std::string_view trim(std::string_view text) {
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // Moves place over one character of raw text starting at text[i]; returns
@@ -206,8 +200,8 @@ class Reader {
             const std::size_t colon = declaration.find(':');
             if (colon == std::string_view::npos)
                 continue;
-            event.name = trim(declaration.substr(0, colon));
-            event.text = trim(declaration.substr(colon + 1));
+            event.name = lint::trim(declaration.substr(0, colon));
+            event.text = lint::trim(declaration.substr(colon + 1));
             if (event.name.empty())
                 continue;
             if (raw != nullptr) {
