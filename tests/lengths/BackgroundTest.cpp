@@ -64,7 +64,7 @@ TEST(TabStopOrder, ByPositionInPixelsOnly) {
         EXPECT_EQ(first < second, less)
             << describe(first.getPosition()) << " against " << describe(second.getPosition());
     }
-    expectUnreacheable([&] { (void)(stop(1, Ex) < stop(1, Px)); }, "LengthAttribute", 158);
+    expectRaisedAt([&] { (void)(stop(1, Ex) < stop(1, Px)); }, "LengthAttribute", 158);
 }
 
 TEST(TPRuleAttribute, FindKeywordUpToTheFirstClosingParenthesis) {
