@@ -38,7 +38,8 @@ long parseAllocations(const std::wstring& piece, int times = 1) {
 
 TEST(GeometryAllocation, UniformListsAllocateOnce) {
     EXPECT_EQ(parseAllocations<Commands>(L"M 1 2 z"), 1);
-    EXPECT_EQ(parseAllocations<Commands>(L"M 10.5 -20 C1,2 3,4 5,6 a25 26 -30 0 1 50-25 ", 2000), 1);
+    EXPECT_EQ(parseAllocations<Commands>(L"M 10.5 -20 C1,2 3,4 5,6 a25 26 -30 0 1 50-25 ", 2000),
+              1);
     EXPECT_EQ(parseAllocations<Commands>(L"l1000.000001 2000.000002 ", 900), 1);
     EXPECT_EQ(parseAllocations<Points>(L"1,2"), 1);
     EXPECT_EQ(parseAllocations<Points>(L"10.25,-20 30-40 ", 5000), 1);
@@ -50,9 +51,9 @@ TEST(GeometryAllocation, MixedListsAllocateAtMostTwiceTheRestNothing) {
     EXPECT_LE(parseAllocations<Commands>(
                   L"M 10.5 -20 C1,2 3,4 5,6 a25 26 -30 0 1 50-25 l1e2 3mm h4 z ", 500),
               2);
-    EXPECT_LE(parseAllocations<Commands>(L"M 1000.000001 2000.000002 L 30000.00003 40000.00004 ",
-                                         500),
-              2);
+    EXPECT_LE(
+        parseAllocations<Commands>(L"M 1000.000001 2000.000002 L 30000.00003 40000.00004 ", 500),
+        2);
     EXPECT_LE(parseAllocations<Commands>(L"zZ", 2), 2);
     const Core::String pointText(repeated(L"10.25,-20 30-40 1in,50% ", 1000).c_str());
     Xml::TXmlAttribute<Points> points;
