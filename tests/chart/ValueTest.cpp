@@ -87,17 +87,20 @@ TEST(ChartValue, AssignmentCopiesOrdinalAndOnlyTheMeaningfulField) {
 
 TEST(ChartValue, Equality) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_TRUE(Value(1.5f) == Value(1.5f));
-    EXPECT_FALSE(Value(1.5f) == Value(String(L"1.5")));
-    EXPECT_TRUE(Value() != Value());
-    EXPECT_FALSE(Value() == Value());
-    EXPECT_TRUE(Value(nan) != Value(nan));
-    EXPECT_FALSE(Value(nan) == Value(nan));
-    EXPECT_TRUE(Value(0.0f) == Value(-0.0f));
-    EXPECT_TRUE(Value(String(L"ab")) == Value(String(L"ab")));
-    EXPECT_FALSE(Value(String(L"ab")) == Value(String(L"AB")));
-    EXPECT_TRUE(Value(DateTime(2026, 3, 7)) == Value(DateTime(2026, 3, 7)));
-    EXPECT_FALSE(Value(DateTime(2026, 3, 7)) == Value(DateTime(2026, 3, 8)));
+    const DateTime march(2026, 3, 7);
+    // clang-format off
+    const struct { Value a, b; bool equal; } cases[] = {
+        {Value(1.5f), Value(1.5f), true},  {Value(1.5f), Value(String(L"1.5")), false},
+        {Value(), Value(), false},         {Value(nan), Value(nan), false},
+        {Value(0.0f), Value(-0.0f), true}, {Value(String(L"ab")), Value(String(L"ab")), true},
+        {Value(String(L"ab")), Value(String(L"AB")), false},
+        {Value(march), Value(march), true}, {Value(march), Value(DateTime(2026, 3, 8)), false},
+    };
+    // clang-format on
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(cases[i].a == cases[i].b, cases[i].equal) << "case " << i;
+        EXPECT_EQ(cases[i].a != cases[i].b, !cases[i].equal) << "case " << i;
+    }
 
     // The string a number was read from takes no part.
     Value a;

@@ -260,15 +260,8 @@ TEST(ColorParse, WritesColoursMadeInCode) {
 TEST(ColorParse, IccColourWithoutColourSpaceRaisesAtSmartPtr118) {
     const float components[4] = {0.5f, 0, 0, 0};
     const SmartPtr<Drawing::Color> icc = new Drawing::ICCColor(1, components, nullptr);
-    LogCapture log;
-    try {
-        ColorParse::getColorAsString(icc);
-        ADD_FAILURE() << "no exception";
-    } catch (const Core::NullPointerException& error) {
-        EXPECT_STREQ(error.getFile(), "SmartPtr");
-        EXPECT_EQ(error.getLine(), 118);
-    }
-    EXPECT_EQ(log.errors.size(), 1u);  // logged before it was thrown
+    test_support::expectRaisedAt<Core::NullPointerException>(
+        [&] { ColorParse::getColorAsString(icc); }, "SmartPtr", 118);
     EXPECT_EQ(icc->getRefCount(), 1);
 }
 

@@ -1,31 +1,17 @@
-// Helpers shared by the colour tests: log capture and colour inspection.
+// Helpers shared by the colour tests: warnings and colour inspection.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "css/colours/ColorParse.h"
-#include "platform/Log.h"
 #include "platform/StringFormatStream.h"
+#include "tests/support/LogCapture.h"
 
 namespace colour_test {
 
-// Collects the log lines written while it lives; restores the previous handler.
-class LogCapture {
-  public:
-    LogCapture()
-        : previous_(Core::Log::setHandler([this](Core::Log::Level level, const Core::String& text) {
-              (level == Core::Log::Level::Warning ? warnings : errors).push_back(text);
-          })) {}
-    ~LogCapture() { Core::Log::setHandler(std::move(previous_)); }
-    std::vector<Core::String> warnings, errors;
-
-  private:
-    Core::Log::Handler previous_;
-};
+using test_support::LogCapture;
 
 // The text warning id with argument must have produced.
 inline Core::String expectedWarning(int id, const Core::String& argument) {

@@ -16,32 +16,27 @@ std::int32_t number(const TXmlAttribute<E>& attribute) {
 
 // The numbers the enumeration defaults hold are part of the interface.
 TEST(Defaults, EnumerationsHoldTheirNumbers) {
-    struct Case {
+    const struct {
         const char* name;
-        std::int32_t held;
-        std::int32_t expected;
-    };
-    const Case cases[] = {
+        std::int32_t held, expected;
+    } cases[] = {
+        // clang-format off
         {"LineStackingStrategy", number(DefaultLineStackingStrategy), 2},
         {"LinefeedTreatment", number(DefaultLinefeedTreatmentAttribute), 2},
         {"WhiteSpaceTreatment", number(DefaultWhiteSpaceTreatmentAttribute), 4},
         {"BlankOrNotBlank", number(DefaultBlankOrNotBlank), 2},
-        {"PagePosition", number(DefaultPagePosition), 3},
-        {"Parity", number(DefaultParity), 2},
+        {"PagePosition", number(DefaultPagePosition), 3}, {"Parity", number(DefaultParity), 2},
         {"RetrieveBoundary", number(DefaultRetrieveBoundary), 1},
         {"AxisIntersection", number(DefaultAxisIntersection), 2},
         {"AxisPosition", number(DefaultAxisPosition), 1},
         {"ChartType", number(DefaultChartType), 1},
         {"Code128CodeSet", number(DefaultCode128CodeSet), 1},
-        {"DMEncoding", number(DefaultDMEncoding), 5},
-        {"DMFormat", number(DefaultDMFormat), -1},
+        {"DMEncoding", number(DefaultDMEncoding), 5}, {"DMFormat", number(DefaultDMFormat), -1},
         {"DisplayValPlacement", number(DefaultDisplayValPlacement), 2},
-        {"LabelType", number(DefaultLabelType), 1},
-        {"STextAnchor", number(DefaultSTextAnchor), 1},
+        {"LabelType", number(DefaultLabelType), 1}, {"STextAnchor", number(DefaultSTextAnchor), 1},
         {"SVisibility", number(DefaultSVisibility), 1},
         {"SliceOrientation", number(DefaultSliceOrientation), 1},
-        {"TickStyle", number(DefaultTickStyle), 2},
-        {"Duplex", number(DefaultDuplexAttribute), 2},
+        {"TickStyle", number(DefaultTickStyle), 2}, {"Duplex", number(DefaultDuplexAttribute), 2},
         {"FormControlType", number(DefaultFormControlTypeAttribute), 5},
         {"ScriptType", number(DefaultScriptTypeAttribute), 2},
         {"TTFEmbedMode", number(DefaultTTFEmbedMode), 2},
@@ -50,8 +45,9 @@ TEST(Defaults, EnumerationsHoldTheirNumbers) {
         {"SGradientSpreadMethod", number(DefaultSGradientSpreadMethod), 0},
         {"TextAlign", number(DefaultTextAlign), 0},
         {"ReferenceOrientation", number(DefaultReferenceOrientation), 0},
+        // clang-format on
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(c.held, c.expected) << c.name;
     EXPECT_TRUE(DefaultSGradientSpreadMethod == Drawing::GradientSpreadMethod::Repeat);
     EXPECT_TRUE(DefaultLeaderRuleStyle == BorderStyle::Solid);

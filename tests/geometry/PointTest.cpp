@@ -72,8 +72,8 @@ TEST(PointList, WritesPixelsSeparatedByCommas) {
                           Point(SLength(1, SLength::Pc), SLength(0.5f, SLength::Percent))};
     EXPECT_EQ(Point::getPointListValueAsString(units), L"96 96,16 0.5");
     const PointList ex{Point(SLength(1, SLength::Ex), SLength(2))};
-    measure_test::expectUnreacheable([&] { Point::getPointListValueAsString(ex); },
-                                     "LengthAttribute", 302);
+    test_support::expectRaisedAt([&] { Point::getPointListValueAsString(ex); }, "LengthAttribute",
+                                 302);
     EXPECT_NE(attribute, (PointList{pt(10, 20), pt(30, 40)}));
 }
 

@@ -31,7 +31,7 @@ TEST(LengthOrPercentParse, ReadsPercentagesRatiosAndLengths) {
     });
     // clang-format on
     const LengthOrPercent bad(Length(1, static_cast<Length::Unit>(11)));
-    expectUnreacheable([&] { LengthOrPercent::getValueAsString(bad); }, "LengthAttribute", 130);
+    expectRaisedAt([&] { LengthOrPercent::getValueAsString(bad); }, "LengthAttribute", 130);
 }
 
 TEST(LengthOrPercentValue, ResolvesAndComparesByKind) {

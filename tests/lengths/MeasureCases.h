@@ -1,12 +1,11 @@
 // Shared checks of the lengths tests: what an attribute holds and writes after
-// parsing a text, which values compare equal, and raising at a code location.
+// parsing a text, and which values compare equal.
 // Values are compared through describe(), which lists every field, so a check
 // also sees the fields that operator== leaves out.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <initializer_list>
 #include <optional>
 #include <sstream>
@@ -17,12 +16,12 @@
 #include "css/attributes/XmlAttribute.h"
 #include "css/lengths/Background.h"
 #include "css/lengths/KeywordLengths.h"
-#include "platform/Exception.h"
-#include "platform/Log.h"
+#include "tests/support/LogCapture.h"
 
 namespace measure_test {
 
 using namespace Xml;
+using test_support::expectRaisedAt;
 using S = std::wstring;
 
 // One overload per value type, listing its fields; sizes as exact bits.
@@ -143,25 +142,6 @@ void checkEquality(std::initializer_list<EqualityCase<T>> cases) {
         EXPECT_EQ(attribute == c.second, c.equal);
         EXPECT_EQ(attribute != c.second, !c.equal);
     }
-}
-
-// The call raises UnreacheableCodeException at file, line, having logged
-// that location before the exception left it.
-template <class Call>
-void expectUnreacheable(Call&& call, const char* file, int line) {
-    S logged;
-    const auto previous = Core::Log::setHandler(
-        [&](Core::Log::Level, const Core::String& message) { logged.assign(message.view()); });
-    try {
-        std::forward<Call>(call)();
-        ADD_FAILURE() << "expected Core::UnreacheableCodeException";
-    } catch (const Core::UnreacheableCodeException& error) {
-        EXPECT_STREQ(error.getFile(), file);
-        EXPECT_EQ(error.getLine(), line);
-        const S location = S(file, file + std::strlen(file)) + L", line " + std::to_wstring(line);
-        EXPECT_NE(logged.find(location), S::npos) << std::string(logged.begin(), logged.end());
-    }
-    Core::Log::setHandler(previous);
 }
 
 }  // namespace measure_test

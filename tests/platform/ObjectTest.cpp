@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "platform/Exception.h"
 #include "platform/Log.h"
 #include "platform/SmartPtr.h"
 #include "platform/Vector.h"
+#include "tests/support/LogCapture.h"
 
 namespace {
 
@@ -19,17 +19,6 @@ struct Tracked : Core::Object {
 };
 
 struct Derived : Tracked {};
-
-// Collects the error lines logged while it lives.
-struct ErrorLog {
-    std::vector<Core::String> lines;
-    Core::Log::Handler previous =
-        Core::Log::setHandler([this](Core::Log::Level level, const Core::String& text) {
-            if (level == Core::Log::Level::Error)
-                lines.push_back(text);
-        });
-    ~ErrorLog() { Core::Log::setHandler(previous); }
-};
 
 TEST(SmartPtr, CountsReferencesThroughCopiesMovesAndAssignments) {
     {
@@ -63,21 +52,11 @@ TEST(SmartPtr, CountsReferencesThroughCopiesMovesAndAssignments) {
 }
 
 TEST(SmartPtr, DereferencingEmptyRaisesWithItsLocationAfterLogging) {
-    ErrorLog log;
     Core::SmartPtr<Tracked> empty;
-    const auto raisedAt = [](auto&& action) {
-        try {
-            action();
-        } catch (const Core::NullPointerException& e) {
-            EXPECT_STREQ(e.getFile(), "SmartPtr");
-            return e.getLine();
-        }
-        return 0;
-    };
-    EXPECT_EQ(raisedAt([&] { (void)empty->value; }), 118);
-    EXPECT_EQ(raisedAt([&] { (void)(*empty).value; }), 124);
-    ASSERT_EQ(log.lines.size(), 2u);
-    EXPECT_GE(log.lines[0].find(L"SmartPtr, line 118"), 0);
+    test_support::expectRaisedAt<Core::NullPointerException>([&] { (void)empty->value; },
+                                                             "SmartPtr", 118);
+    test_support::expectRaisedAt<Core::NullPointerException>([&] { (void)(*empty).value; },
+                                                             "SmartPtr", 124);
 }
 
 TEST(Log, HandlerCapturesAndRestores) {
@@ -95,11 +74,9 @@ TEST(Log, HandlerCapturesAndRestores) {
 }
 
 TEST(Exception, RaiseSetsLocationLogsAndThrowsTheType) {
-    ErrorLog log;
-    EXPECT_THROW(Core::raise<Core::UnreacheableCodeException>("LengthAttribute", 130),
-                 Core::UnreacheableCodeException);
-    ASSERT_EQ(log.lines.size(), 1u);
-    EXPECT_GE(log.lines[0].find(L"LengthAttribute, line 130"), 0);
+    test_support::expectRaisedAt(
+        [] { Core::raise<Core::UnreacheableCodeException>("LengthAttribute", 130); },
+        "LengthAttribute", 130);
     Core::Exception plain;
     EXPECT_STREQ(plain.getFile(), "");
     EXPECT_EQ(plain.getLine(), 0);

@@ -1,7 +1,6 @@
 // xmlattr describe: what it says must be what the library does.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -61,29 +60,6 @@ TEST(Describe, KeywordTablesAgreeWithTheParser) {
     EXPECT_GT(tables, 80);
 }
 
-TEST(Describe, KeywordTypeStatesItsRules) {
-    const Description weight = xmlattr_tool::describe(*findType("FontWeight"));
-    std::string text;
-    for (const std::string& paragraph : weight.paragraphs)
-        text += paragraph + '\n';
-    EXPECT_NE(text.find("letter case counts"), std::string::npos) << text;
-    EXPECT_NE(text.find("above 400 it gives value 1 (`bold`)"), std::string::npos) << text;
-    EXPECT_NE(text.find("without a name writes `normal`"), std::string::npos) << text;
-
-    const Description align = xmlattr_tool::describe(*findType("TextAlign"));
-    text.clear();
-    for (const std::string& paragraph : align.paragraphs)
-        text += paragraph + '\n';
-    EXPECT_NE(text.find("lower-cased"), std::string::npos) << text;
-    EXPECT_NE(text.find("reported at MiscAttributes."), std::string::npos) << text;
-    // Names that parsing never gives are listed as such.
-    const Table* rows = tableNamed(align, "Keywords");
-    ASSERT_NE(rows, nullptr);
-    EXPECT_EQ(std::count_if(rows->rows.begin(), rows->rows.end(),
-                            [](const auto& row) { return row[1].text.starts_with("name only"); }),
-              3);
-}
-
 // The unit table is what the parser takes: every listed suffix round-trips,
 // and a suffix made of the same letters in another order or case does not.
 TEST(Describe, LengthUnitsAreTheSuffixesTheParserTakes) {
@@ -134,36 +110,6 @@ TEST(Describe, ColourFormsAreReadAndEveryNameIsListed) {
     const Description paint = xmlattr_tool::describe(*findType("SColor"));
     EXPECT_NE(tableNamed(paint, "Colour forms"), nullptr);
     EXPECT_EQ(tableNamed(paint, "Colour names"), nullptr);
-}
-
-// Keywords whose tables are private to the library's sources are named in
-// the notes; each must still be a keyword the library reads.
-TEST(Describe, PrivateKeywordsNamedInTheNotesAreRead) {
-    struct Case {
-        const char* type;
-        std::vector<const char*> keywords;
-    };
-    const Case cases[] = {
-        {"FontSize", {"xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large"}},
-        {"BorderWidth", {"thin", "medium", "thick"}},
-        {"BackgroundPosition", {"left", "top", "center", "right", "bottom"}},
-    };
-    for (const Case& c : cases) {
-        const auto* notes = xmlattr_tool::findNotes(c.type);
-        ASSERT_NE(notes, nullptr);
-        for (const char* keyword : c.keywords) {
-            const std::string code = std::string("`") + keyword + "`";
-            EXPECT_NE(notes->paragraphs.at(0).find(code), std::string::npos) << c.type << keyword;
-            EXPECT_NE(std::find(notes->examples.begin(), notes->examples.end(), keyword),
-                      notes->examples.end())
-                << c.type << ' ' << keyword;
-            EXPECT_TRUE(run(*findType(c.type), keyword).accepted) << c.type << ' ' << keyword;
-            // Letter case counts for all of them.
-            std::string upper = keyword;
-            upper[0] = static_cast<char>(upper[0] - 'a' + 'A');
-            EXPECT_FALSE(run(*findType(c.type), upper).accepted) << c.type << ' ' << upper;
-        }
-    }
 }
 
 TEST(Describe, EveryTypeHasADescriptionAndEveryNoteAType) {

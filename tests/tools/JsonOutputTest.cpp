@@ -29,32 +29,36 @@ TEST(JsonString, EveryTextReadsBackUnchanged) {
     }
 }
 
-// The plain report rebuilt from a --json object of the parse mode.
-std::string plainFromJson(const Json& object) {
-    std::string plain = object["type"].text + ' ' + xmlattr_tool::quoted(object["text"].text) +
-                        ": " + (object["accepted"].boolean ? "accepted" : "rejected") + '\n';
-    return plain;
+// What the plain report says of a --json object: TYPE "TEXT": accepted or
+// rejected, and the written text quoted or where writing raised.
+std::string outcomeOf(const Json& object) {
+    return object["type"].text + ' ' + xmlattr_tool::quoted(object["text"].text) + ": " +
+           (object["accepted"].boolean ? "accepted" : "rejected");
+}
+
+std::string writtenOf(const Json& object) {
+    const Json& raised = object["raised"];
+    EXPECT_EQ(raised.kind == Json::Null, object["written"].kind == Json::String);
+    return raised.kind == Json::Null
+               ? xmlattr_tool::quoted(object["written"].text)
+               : "<raised at " + raised["file"].text + ':' +
+                     std::to_string(static_cast<int>(raised["line"].number)) + '>';
 }
 
 TEST(JsonOutput, ParseModeSaysWhatThePlainReportSays) {
-    struct Case {
+    const struct {
         const char* type;
         const char* text;
+    } cases[] = {
+        // clang-format off
+        {"Length", "12pt"}, {"Length", "12"}, {"String", "tab\there \"quoted\" back\\slash \x01"},
+        {"String", "caf\xc3\xa9 \xe4\xb8\xad \xf0\x9f\x98\x80"}, {"String", "bad \xff byte"},
+        {"Color", "rgb-icc(1,2,3,#P,0.1,0.2,0.3,0.4)"}, {"Color", "spot-color(Unknown)"},
+        {"Vector<Point>", "1ex 2"}, {"Vector<PathDataCommand>", "M 10 20 L 30 40 z"},
+        {"TextAlign", "Left"}, {"Value", "3/7/2026"},
+        // clang-format on
     };
-    const Case cases[] = {
-        {"Length", "12pt"},
-        {"Length", "12"},
-        {"String", "tab\there \"quoted\" back\\slash \x01"},
-        {"String", "caf\xc3\xa9 \xe4\xb8\xad \xf0\x9f\x98\x80"},
-        {"String", "bad \xff byte"},
-        {"Color", "rgb-icc(1,2,3,#P,0.1,0.2,0.3,0.4)"},
-        {"Color", "spot-color(Unknown)"},
-        {"Vector<Point>", "1ex 2"},
-        {"Vector<PathDataCommand>", "M 10 20 L 30 40 z"},
-        {"TextAlign", "Left"},
-        {"Value", "3/7/2026"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const auto plain = runXmlattr({c.type, c.text});
         const auto json = runXmlattr({"--json", c.type, c.text});
         EXPECT_EQ(json.status, plain.status) << c.type << ' ' << c.text;
@@ -63,7 +67,7 @@ TEST(JsonOutput, ParseModeSaysWhatThePlainReportSays) {
         const Json object = JsonReader::parse(jsonLines[0]);
 
         // Header, one line per field (text values quoted), then the written text.
-        std::string rebuilt = plainFromJson(object);
+        std::string rebuilt = outcomeOf(object) + '\n';
         for (const Json& pair : object["fields"].items) {
             ASSERT_EQ(pair.items.size(), 2u);
             const std::string& value = pair.items[1].text;
@@ -74,15 +78,8 @@ TEST(JsonOutput, ParseModeSaysWhatThePlainReportSays) {
                 plain.out.find(prefix + xmlattr_tool::quoted(value) + '\n') != std::string::npos;
             rebuilt += prefix + (quotedInPlain ? xmlattr_tool::quoted(value) : value) + '\n';
         }
-        const Json& raised = object["raised"];
-        rebuilt += "  getValueAsString: " +
-                   (raised.kind == Json::Null
-                        ? xmlattr_tool::quoted(object["written"].text)
-                        : "<raised at " + raised["file"].text + ':' +
-                              std::to_string(static_cast<int>(raised["line"].number)) + '>') +
-                   '\n';
+        rebuilt += "  getValueAsString: " + writtenOf(object) + '\n';
         EXPECT_EQ(rebuilt, plain.out) << c.type << ' ' << c.text;
-        EXPECT_EQ(raised.kind == Json::Null, object["written"].kind == Json::String);
     }
 }
 
@@ -129,15 +126,8 @@ TEST(JsonOutput, CheckModeSaysWhatThePlainReportSays) {
         }
         const bool ok = object["asExpected"].boolean;
         EXPECT_EQ(ok, object["problem"].kind == Json::Null);
-        const Json& raised = object["raised"];
-        std::string text =
-            where + ": " + (ok ? "ok" : "mismatch") + ": " + object["type"].text + ' ' +
-            xmlattr_tool::quoted(object["text"].text) + ": " +
-            (object["accepted"].boolean ? "accepted" : "rejected") + ", wrote " +
-            (raised.kind == Json::Null
-                 ? xmlattr_tool::quoted(object["written"].text)
-                 : "<raised at " + raised["file"].text + ':' +
-                       std::to_string(static_cast<int>(raised["line"].number)) + '>');
+        std::string text = where + ": " + (ok ? "ok" : "mismatch") + ": " + outcomeOf(object) +
+                           ", wrote " + writtenOf(object);
         if (!ok)
             text += "; " + object["problem"].text;
         rebuilt.push_back(text);

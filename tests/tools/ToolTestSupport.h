@@ -2,6 +2,7 @@
 // reading their --json output back.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 #include <stdexcept>
@@ -49,18 +50,13 @@ struct Json {
     std::vector<Json> values;
 
     bool has(std::string_view key) const {
-        for (const std::string& name : keys) {
-            if (name == key)
-                return true;
-        }
-        return false;
+        return std::find(keys.begin(), keys.end(), key) != keys.end();
     }
     const Json& operator[](std::string_view key) const {
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            if (keys[i] == key)
-                return values[i];
-        }
-        throw std::runtime_error("no member " + std::string(key));
+        const auto found = std::find(keys.begin(), keys.end(), key);
+        if (found == keys.end())
+            throw std::runtime_error("no member " + std::string(key));
+        return values[static_cast<std::size_t>(found - keys.begin())];
     }
 };
 
@@ -78,78 +74,66 @@ class JsonReader {
     }
 
   private:
+    static constexpr auto npos = std::string_view::npos;
+
     explicit JsonReader(std::string_view text) : text_(text) {}
 
     [[noreturn]] void fail(const std::string& what) const {
         throw std::runtime_error(what + " at offset " + std::to_string(pos_));
     }
     void space() {
-        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\n' ||
-                                       text_[pos_] == '\r' || text_[pos_] == '\t'))
+        while (pos_ < text_.size() && std::string_view(" \n\r\t").find(text_[pos_]) != npos)
             ++pos_;
     }
-    bool take(char c) {
+    // The text w next, stepped over; white space before it is skipped.
+    bool take(std::string_view w) {
         space();
-        if (pos_ < text_.size() && text_[pos_] == c) {
-            ++pos_;
-            return true;
-        }
-        return false;
+        const bool found = text_.substr(pos_, w.size()) == w;
+        pos_ += found ? w.size() : 0;
+        return found;
     }
-    void expect(char c) {
-        if (!take(c))
-            fail(std::string("expected '") + c + "'");
+    void expect(std::string_view w) {
+        if (!take(w))
+            fail("expected '" + std::string(w) + "'");
     }
-    bool word(std::string_view w) {
-        if (text_.substr(pos_, w.size()) != w)
-            return false;
-        pos_ += w.size();
-        return true;
+    // A list up to close, each item read by item, comma-separated.
+    template <class Item>
+    void list(std::string_view close, Item&& item) {
+        if (take(close))
+            return;
+        do {
+            item();
+        } while (take(","));
+        expect(close);
     }
     Json value() {
-        space();
-        if (pos_ == text_.size())
-            fail("missing value");
         Json out;
-        const char c = text_[pos_];
-        if (c == '{') {
+        if (take("{")) {
             out.kind = Json::Object;
-            ++pos_;
-            if (take('}'))
-                return out;
-            do {
+            list("}", [&] {
                 space();
                 out.keys.push_back(string());
-                expect(':');
+                expect(":");
                 out.values.push_back(value());
-            } while (take(','));
-            expect('}');
-        } else if (c == '[') {
+            });
+        } else if (take("[")) {
             out.kind = Json::Array;
-            ++pos_;
-            if (take(']'))
-                return out;
-            do {
-                out.items.push_back(value());
-            } while (take(','));
-            expect(']');
-        } else if (c == '"') {
+            list("]", [&] { out.items.push_back(value()); });
+        } else if (pos_ < text_.size() && text_[pos_] == '"') {
             out.kind = Json::String;
             out.text = string();
-        } else if (word("true")) {
+        } else if (take("true")) {
             out.kind = Json::Bool;
             out.boolean = true;
-        } else if (word("false")) {
+        } else if (take("false")) {
             out.kind = Json::Bool;
-        } else if (word("null")) {
-            out.kind = Json::Null;
-        } else {
+        } else if (!take("null")) {
             const std::size_t start = pos_;
             while (pos_ < text_.size() &&
-                   std::string_view("+-.0123456789eE").find(text_[pos_]) != std::string_view::npos)
+                   std::string_view("+-.0123456789eE").find(text_[pos_]) != npos)
                 ++pos_;
             if (pos_ == start)
-                fail("unexpected character");
+                fail(pos_ == text_.size() ? "missing value" : "unexpected character");
             out.kind = Json::Number;
             out.number = std::stod(std::string(text_.substr(start, pos_ - start)));
         }
@@ -158,14 +142,12 @@ class JsonReader {
     unsigned hex4() {
         if (pos_ + 4 > text_.size())
             fail("short \\u escape");
-        const unsigned value = std::stoul(std::string(text_.substr(pos_, 4)), nullptr, 16);
         pos_ += 4;
-        return value;
+        return std::stoul(std::string(text_.substr(pos_ - 4, 4)), nullptr, 16);
     }
     std::string string() {
-        if (pos_ >= text_.size() || text_[pos_] != '"')
+        if (pos_ >= text_.size() || text_[pos_++] != '"')
             fail("expected a string");
-        ++pos_;
         std::string out;
         while (true) {
             if (pos_ >= text_.size())
@@ -182,38 +164,20 @@ class JsonReader {
             if (pos_ >= text_.size())
                 fail("unterminated escape");
             const char e = text_[pos_++];
-            switch (e) {
-                case '"':
-                case '\\':
-                case '/':
-                    out += e;
-                    break;
-                case 'b':
-                    out += '\b';
-                    break;
-                case 'f':
-                    out += '\f';
-                    break;
-                case 'n':
-                    out += '\n';
-                    break;
-                case 'r':
-                    out += '\r';
-                    break;
-                case 't':
-                    out += '\t';
-                    break;
-                case 'u': {
-                    // UTF-16 units; a surrogate pair is two escapes in a row.
-                    wchar_t units[2] = {static_cast<wchar_t>(hex4()), 0};
-                    int count = 1;
-                    if (units[0] >= 0xD800 && units[0] < 0xDC00 && word("\\u"))
-                        units[count++] = static_cast<wchar_t>(hex4());
-                    out += Core::String(units, count).toUtf8();
-                    break;
+            if (const std::size_t k = std::string_view("\"\\/bfnrt").find(e); k != npos) {
+                out += "\"\\/\b\f\n\r\t"[k];
+            } else if (e == 'u') {
+                // UTF-16 units; a surrogate pair is two escapes in a row.
+                wchar_t units[2] = {static_cast<wchar_t>(hex4()), 0};
+                const bool pair =
+                    units[0] >= 0xD800 && units[0] < 0xDC00 && text_.substr(pos_, 2) == "\\u";
+                if (pair) {
+                    pos_ += 2;
+                    units[1] = static_cast<wchar_t>(hex4());
                 }
-                default:
-                    fail("bad escape");
+                out += Core::String(units, pair ? 2 : 1).toUtf8();
+            } else {
+                fail("bad escape");
             }
         }
     }

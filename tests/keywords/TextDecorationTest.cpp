@@ -1,44 +1,13 @@
-// Keyword enumerations of SVG graphics, and the text-decoration flags.
+// The text-decoration flags: a comma-separated list of keywords.
 #include "css/keywords/GraphicsKeywords.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <string>
 
-#include "tests/keywords/KeywordTestSupport.h"
-
-namespace keyword_test {
 namespace {
 
 using Xml::STextDecoration;
-
-// The columns as in FontKeywordsTest.cpp. SDisplay accepts any text, keeping
-// its value where the text is no keyword.
-// clang-format off
-const std::vector<EnumCase> kGraphicsEnums = {
-    {"SLineCap", opsFor<Xml::SLineCap>(), Rule::Exact, Writes::Nothing,
-     {{L"butt", 0}, {L"round", 1}, {L"square", 2}}, {3, -1}},
-    {"SLineJoin", opsFor<Xml::SLineJoin>(), Rule::Exact, Writes::Nothing,
-     {{L"miter", 0}, {L"round", 2}, {L"bevel", 1}}, {3, -1}},
-    {"STextAnchor", opsFor<Xml::STextAnchor>(), Rule::Exact, Writes::Nothing,
-     {{L"start", 1}, {L"middle", 2}, {L"end", 3}}, {0, 4}},
-    {"SVisibility", opsFor<Xml::SVisibility>(), Rule::Exact, Writes::Nothing,
-     {{L"visible", 1}, {L"hidden", 2}, {L"collapse", 3}}, {0, 4}},
-    {"SDisplay", opsFor<Xml::SDisplay>(), Rule::Exact, Writes::Nothing,
-     {{L"inline", 0}, {L"block", 1}, {L"list-item", 2}, {L"run-in", 3}, {L"compact", 4},
-      {L"marker", 5}, {L"table", 6}, {L"inline-table", 7}, {L"table-row-group", 8},
-      {L"table-header-group", 9}, {L"table-footer-group", 10}, {L"table-row", 11},
-      {L"table-column-group", 12}, {L"table-column", 13}, {L"table-cell", 14},
-      {L"table-caption", 15}, {L"none", 16}}, {17, -1}, {}, {}, nullptr, {true}},
-    {"GradientUnits", opsFor<Drawing::GradientUnits>(), Rule::Exact, Writes::Nothing,
-     {{L"userSpaceOnUse", 1}, {L"objectBoundingBox", 0}}, {2}},
-    {"GradientSpreadMethod", opsFor<Drawing::GradientSpreadMethod>(), Rule::Exact, Writes::Nothing,
-     {{L"repeat", 0}, {L"reflect", 1}, {L"pad", 2}}, {3}},
-};
-// clang-format on
-
-INSTANTIATE_TEST_SUITE_P(GraphicsKeywords, KeywordEnumTest, ::testing::ValuesIn(kGraphicsEnums),
-                         caseName);
 
 // Each text parsed into an attribute that holds all three flags: whether it
 // is accepted and the underline, overline and line-through flags after.
@@ -68,7 +37,7 @@ TEST(STextDecoration, ListParser) {
         // clang-format on
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(narrow(c.text));
+        SCOPED_TRACE(testing::PrintToString(c.text));
         Xml::TXmlAttribute<STextDecoration> decoration(STextDecoration(true, true, true));
         EXPECT_EQ(decoration.parseValue(c.text), c.accepted);
         EXPECT_EQ(decoration->isUnderline(), c.underline);
@@ -89,4 +58,3 @@ TEST(STextDecoration, EqualityComparesEveryFlag) {
 }
 
 }  // namespace
-}  // namespace keyword_test
