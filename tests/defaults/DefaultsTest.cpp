@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 #include <string>
 
 namespace {
@@ -63,6 +64,14 @@ TEST(Defaults, EnumerationsWriteTheirKeywords) {
     EXPECT_EQ(text(DefaultWhiteSpaceTreatmentAttribute), L"ignore-if-surrounding-linefeed");
     EXPECT_EQ(text(DefaultRetrieveBoundary), L"page-sequence");
     EXPECT_EQ(text(DefaultOverflow), L"visible");
+}
+
+TEST(Defaults, CountsOfTheScalarDefaults) {
+    EXPECT_EQ((std::vector<int>{DefaultDotSize.getValue(), DefaultBarColumnCount.getValue(),
+                                DefaultBarRowCount.getValue(), DefaultColumnCount.getValue(),
+                                DefaultHyphenationCharCount.getValue(),
+                                DefaultWidowsAndOrphans.getValue()}),
+              (std::vector<int>{4, 1, 3, 1, 2, 2}));
 }
 
 TEST(Defaults, LengthsConvertAndResolve) {
