@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/StringFormatStream.h"
+#include "tools/Fields.h"
 #include "tools/LintWritten.h"
 
 namespace xmlattr_tool::lint {
@@ -116,7 +117,7 @@ std::string listShown(const std::vector<std::string>& items) {
         ++shown;
     }
     if (shown < items.size())
-        out += " ... (" + std::to_string(items.size()) + " in all)";
+        out += concat({" ... (", std::to_string(items.size()), " in all)"});
     return out.empty() ? "nothing" : out;
 }
 
@@ -126,11 +127,11 @@ std::vector<std::string> heldItems(const Report& report, Show show) {
     std::vector<std::string> items;
     const int count = heldCount(report);
     for (int i = 0; i < count; ++i) {
-        const std::string prefix = "[" + std::to_string(i) + "].";
+        const std::string prefix = itemPrefix(i);
         Report item;
         for (const Field& f : report.fields) {
             if (f.name.starts_with(prefix)) {
-                std::string name = "[0]." + f.name.substr(prefix.size());
+                std::string name = concat({"[0].", std::string_view(f.name).substr(prefix.size())});
                 item.fields.push_back({std::move(name), f.value, f.text});
             }
         }
@@ -190,14 +191,14 @@ std::string transformsShown(const Report& report) {
     return listShown(
         heldItems(report, [](std::string_view type, bool, const std::vector<double>& numbers) {
             std::string name = lower(type.substr(0, 1)) + std::string(type.substr(1));
-            return name + "(" + numbersShown(numbers, ',') + ")";
+            return concat({name, "(", numbersShown(numbers, ','), ")"});
         }));
 }
 
 std::string lengthListShown(const Report& report) {
     std::vector<std::string> items;
     for (int i = 0, count = heldCount(report); i < count; ++i) {
-        const auto measure = heldMeasure(report, "[" + std::to_string(i) + "].");
+        const auto measure = heldMeasure(report, itemPrefix(i));
         items.push_back(measure ? measureShown(*measure) : "?");
     }
     return items.empty() ? "no dashes" : listShown(items);
@@ -208,7 +209,7 @@ std::string colourShown(const Report& report) {
     const auto g = field(report, "g");
     const auto b = field(report, "b");
     if (r && g && b)
-        return "rgb(" + std::string(*r) + "," + std::string(*g) + "," + std::string(*b) + ")";
+        return concat({"rgb(", *r, ",", *g, ",", *b, ")"});
     const auto type = field(report, "type");
     return type ? lower(*type) : "no colour";
 }

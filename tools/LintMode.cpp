@@ -156,7 +156,13 @@ class Linter {
         message += quotedShort(event.text);
         message += " on ";
         message += event.element;
-        message += error ? " is rejected (" : " reads as " + verdict.readsAs + " (";
+        if (error) {
+            message += " is rejected (";
+        } else {
+            message += " reads as ";
+            message += verdict.readsAs;
+            message += " (";
+        }
         message += type.name;
         message += "): ";
         message += verdict.reason;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "tools/Fields.h"
 #include "tools/LintHeld.h"
 #include "tools/LintWritten.h"
 #include "tools/Output.h"
@@ -131,7 +132,7 @@ std::optional<Verdict> judgeMeasure(const WrittenMeasure& written,
                        "a blank before or after the value changes the unit it is read in");
     if (!written.unit.empty() && !knownUnit(written.unit))
         return finding(FindingKind::UnknownUnit,
-                       "unknown unit '" + written.unit + "' is read as " + held->unit);
+                       concat({"unknown unit '", written.unit, "' is read as ", held->unit}));
     return finding(FindingKind::ReadsDifferently, "the measure read is not the one written");
 }
 
@@ -156,7 +157,7 @@ std::optional<Verdict> judgeLengthList(std::string_view text, const Report& repo
         return finding(FindingKind::ReadsDifferently, "fewer items are read than are written");
     }
     for (int i = 0; i < count && static_cast<std::size_t>(i) < items.size(); ++i) {
-        const auto held = heldMeasure(report, "[" + std::to_string(i) + "].");
+        const auto held = heldMeasure(report, itemPrefix(i));
         if (auto verdict = judgeMeasure(readMeasure(items[i]), held))
             return verdict;
     }
@@ -179,7 +180,7 @@ std::optional<Verdict> judgeColour(std::string_view text) {
         if (const auto value = readNumber(component, at); value && (*value < 0 || *value > 255))
             return finding(
                 FindingKind::RgbOutOfRange,
-                "rgb() components run from 0 to 255; " + std::string(component) + " wraps around");
+                concat({"rgb() components run from 0 to 255; ", component, " wraps around"}));
         pos = end + 1;
     }
     return std::nullopt;
@@ -190,9 +191,9 @@ std::optional<Verdict> judgePath(std::string_view text, const Report& report) {
     const int count = heldCount(report);
     if (count < written.commands && written.implicit)
         return finding(FindingKind::ImplicitCommands,
-                       "commands repeated without their letter are dropped: " +
-                           std::to_string(written.commands) + " commands written, " +
-                           std::to_string(count) + " read");
+                       concat({"commands repeated without their letter are dropped: ",
+                               std::to_string(written.commands), " commands written, ",
+                               std::to_string(count), " read"}));
     const std::vector<double> held = heldNumbers(report);
     const bool same = held.size() == written.numbers.size() &&
                       std::equal(held.begin(), held.end(), written.numbers.begin(), sameNumber);
@@ -224,20 +225,21 @@ std::optional<Verdict> judgeTransforms(std::string_view text, const Report& repo
     const std::vector<std::string> names = readTransformNames(text);
     const int count = heldCount(report);
     for (int i = 0; i < count && static_cast<std::size_t>(i) < names.size(); ++i) {
-        const std::string prefix = "[" + std::to_string(i) + "].";
+        const std::string prefix = itemPrefix(i);
         const auto type = field(report, prefix + "type");
         const auto tx = field(report, prefix + "tx");
         const auto ty = field(report, prefix + "ty");
         const bool fallback = type && firstWord(*type) == "Translate" && tx && ty &&
                               fieldNumber(*tx) == 0 && fieldNumber(*ty) == 0;
         if (fallback && names[i] != "translate")
-            return finding(FindingKind::TransformDefault,
-                           names[i] + "() cannot be read and falls back to translate(0,0)");
+            return finding(
+                FindingKind::TransformDefault,
+                concat({names[i], "() cannot be read and falls back to translate(0,0)"}));
     }
     if (static_cast<std::size_t>(count) != names.size())
-        return finding(FindingKind::ReadsDifferently, std::to_string(names.size()) +
-                                                          " transforms written, " +
-                                                          std::to_string(count) + " read");
+        return finding(FindingKind::ReadsDifferently,
+                       concat({std::to_string(names.size()), " transforms written, ",
+                               std::to_string(count), " read"}));
     return std::nullopt;
 }
 
@@ -287,7 +289,7 @@ std::optional<Verdict> judge(const TypeEntry& type, std::string_view text) {
     if (!report.accepted) {
         if (type.storesOnRejection)
             return Verdict{FindingKind::Rejected, shown(shape, report),
-                           "the engine stores " + shown(shape, report) + " instead"};
+                           concat({"the engine stores ", shown(shape, report), " instead"})};
         return Verdict{
             FindingKind::Rejected, {}, "the engine keeps the value it had (inherited or initial)"};
     }

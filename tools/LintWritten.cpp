@@ -25,6 +25,13 @@ int arity(char command);
 
 }  // namespace
 
+std::string concat(std::initializer_list<std::string_view> parts) {
+    std::string out;
+    for (const std::string_view part : parts)
+        out += part;
+    return out;
+}
+
 std::string_view trim(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
