@@ -42,12 +42,13 @@ void expectParse(const wchar_t* text, const wchar_t* written, int warning = 0,
     {
         LogCapture log;
         EXPECT_EQ(attribute.parseValue(text), written != nullptr);
+        const auto logged = log.take();
         if (warning == 0) {
-            EXPECT_TRUE(log.warnings.empty());
+            EXPECT_TRUE(logged.empty());
         } else {
-            ASSERT_EQ(log.warnings.size(), 1u);
-            EXPECT_EQ(narrow(log.warnings[0]),
-                      narrow(expectedWarning(warning, argument ? argument : text)));
+            ASSERT_EQ(logged.size(), 1u);
+            EXPECT_EQ(logged[0].level, Core::Log::Level::Warning);
+            EXPECT_EQ(logged[0].text, narrow(expectedWarning(warning, argument ? argument : text)));
         }
     }
     EXPECT_EQ(before->getRefCount(), written ? 1 : 2);

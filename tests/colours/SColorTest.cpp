@@ -40,7 +40,9 @@ TEST(SColor, ParsesReferencesAndColours) {
     colour_test::LogCapture log;  // the colour parser's warnings are written as there
     SColor value;
     EXPECT_FALSE(SColor::parseSColor(value, L"rgb-icc(1,2,3,#P)"));
-    EXPECT_EQ(log.warnings.size(), 1u);
+    const auto logged = log.take();
+    ASSERT_EQ(logged.size(), 1u);
+    EXPECT_EQ(logged[0].level, Core::Log::Level::Warning);
 }
 
 TEST(SColor, AttributesShareColoursCompareThemByIdentityAndHaveNoText) {

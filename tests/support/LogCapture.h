@@ -3,29 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/Exception.h"
 #include "platform/Log.h"
+#include "tools/Output.h"
 
 namespace test_support {
 
-// Collects the log lines written while it lives; restores the previous handler.
-class LogCapture {
-  public:
-    LogCapture()
-        : previous_(Core::Log::setHandler([this](Core::Log::Level level, const Core::String& text) {
-              (level == Core::Log::Level::Warning ? warnings : errors).push_back(text);
-          })) {}
-    ~LogCapture() { Core::Log::setHandler(std::move(previous_)); }
-    std::vector<Core::String> warnings, errors;
-
-  private:
-    Core::Log::Handler previous_;
-};
+// What the library logs, captured: the tool's own capture.
+using xmlattr_tool::LogCapture;
 
 // The call raises Exception at file, line, having logged that location as
 // its one error before the exception left it.
@@ -39,10 +28,13 @@ void expectRaisedAt(Call&& call, const char* file, int line) {
         EXPECT_STREQ(error.getFile(), file);
         EXPECT_EQ(error.getLine(), line);
     }
-    const std::wstring location =
-        std::wstring(file, file + std::strlen(file)) + L", line " + std::to_wstring(line);
-    ASSERT_EQ(log.errors.size(), 1u);
-    EXPECT_NE(std::wstring(log.errors[0].view()).find(location), std::wstring::npos);
+    std::string location = file;
+    location += ", line ";
+    location += std::to_string(line);
+    const std::vector<xmlattr_tool::LogMessage> logged = log.take();
+    ASSERT_EQ(logged.size(), 1u);
+    EXPECT_EQ(logged[0].level, Core::Log::Level::Error);
+    EXPECT_NE(logged[0].text.find(location), std::string::npos);
 }
 
 }  // namespace test_support
