@@ -3,27 +3,37 @@
 #include <cmath>
 
 #include "platform/StringFormatStream.h"
-#include "tools/Fields.h"
 #include "tools/LintWritten.h"
 
 namespace xmlattr_tool::lint {
 
-namespace {
-
-std::string join(std::string_view a, std::string_view b) {
-    std::string out(a);
-    out += b;
-    return out;
-}
-
-}  // namespace
-
-std::optional<std::string_view> field(const Report& report, std::string_view name) {
-    for (const Field& f : report.fields) {
-        if (f.name == name)
+std::optional<std::string_view> field(FieldView view, std::string_view name) {
+    for (const Field& f : view.fields) {
+        if (std::string_view(f.name).substr(view.prefix) == name)
             return std::string_view(f.value);
     }
     return std::nullopt;
+}
+
+std::vector<FieldView> heldItems(const Report& report) {
+    std::vector<FieldView> items;
+    const std::span<const Field> fields = report.fields;
+    std::string_view current;  // the "[i]." of the item being gathered
+    std::size_t first = 0;
+    for (std::size_t i = 0; i <= fields.size(); ++i) {
+        std::string_view prefix;
+        if (i < fields.size() && fields[i].name.starts_with('[')) {
+            const std::string_view name = fields[i].name;
+            prefix = name.substr(0, name.find("].") + 2);
+        }
+        if (prefix == current)
+            continue;
+        if (!current.empty())
+            items.emplace_back(fields.subspan(first, i - first), current.size());
+        current = prefix;
+        first = i;
+    }
+    return items;
 }
 
 // The number a field value starts with ("12", "1 px (0)", "true").
@@ -46,20 +56,17 @@ std::string_view firstWord(std::string_view value) {
     return value.substr(0, value.find(' '));
 }
 
-// The measure a value holds (prefix selects an item of a list): its
-// percentage, or its length, whichever its kind says; none for a value held
-// in a keyword form only.
-std::optional<HeldMeasure> heldMeasure(const Report& report, std::string_view prefix) {
-    const auto kind = field(report, join(prefix, "kind"));
+std::optional<HeldMeasure> heldMeasure(FieldView view) {
+    const auto kind = field(view, "kind");
     if (kind && kind->starts_with('2')) {
-        const auto percent = field(report, join(prefix, "percent"));
+        const auto percent = field(view, "percent");
         return HeldMeasure{percent ? fieldNumber(*percent) * 100 : 0, "%"};
     }
-    auto size = field(report, join(prefix, "length.size"));
-    auto unit = field(report, join(prefix, "length.unit"));
+    auto size = field(view, "length.size");
+    auto unit = field(view, "length.unit");
     if (!size || !unit) {
-        size = field(report, join(prefix, "size"));
-        unit = field(report, join(prefix, "unit"));
+        size = field(view, "size");
+        unit = field(view, "unit");
     }
     if (!size || !unit)
         return std::nullopt;
@@ -74,12 +81,11 @@ int heldCount(const Report& report) {
     return count ? static_cast<int>(fieldNumber(*count)) : 0;
 }
 
-// Every number of a list's items in field order, type and relative flags
-// aside (booleans count as 0 and 1).
-std::vector<double> heldNumbers(const Report& report) {
+std::vector<double> heldNumbers(FieldView view) {
     std::vector<double> numbers;
-    for (const Field& f : report.fields) {
-        if (!f.name.starts_with('[') || f.name.ends_with(".type") || f.name.ends_with(".relative"))
+    for (const Field& f : view.fields) {
+        const std::string_view name = std::string_view(f.name).substr(view.prefix);
+        if (name == "count" || name.ends_with("type") || name.ends_with("relative"))
             continue;
         std::size_t pos = 0;
         const std::string_view value = f.value;
@@ -121,26 +127,17 @@ std::string listShown(const std::vector<std::string>& items) {
     return out.empty() ? "nothing" : out;
 }
 
-// Each item of a list as "name(numbers)" through show(name, numbers).
+// Each item of a list through show(type, relative, numbers).
 template <class Show>
-std::vector<std::string> heldItems(const Report& report, Show show) {
-    std::vector<std::string> items;
-    const int count = heldCount(report);
-    for (int i = 0; i < count; ++i) {
-        const std::string prefix = itemPrefix(i);
-        Report item;
-        for (const Field& f : report.fields) {
-            if (f.name.starts_with(prefix)) {
-                std::string name = concat({"[0].", std::string_view(f.name).substr(prefix.size())});
-                item.fields.push_back({std::move(name), f.value, f.text});
-            }
-        }
-        const auto type = field(item, "[0].type");
-        const auto relative = field(item, "[0].relative");
-        items.push_back(show(type ? firstWord(*type) : std::string_view(),
+std::vector<std::string> itemsShown(const Report& report, Show show) {
+    std::vector<std::string> shown;
+    for (const FieldView& item : heldItems(report)) {
+        const auto type = field(item, "type");
+        const auto relative = field(item, "relative");
+        shown.push_back(show(type ? firstWord(*type) : std::string_view(),
                              relative && *relative == "true", heldNumbers(item)));
     }
-    return items;
+    return shown;
 }
 
 }  // namespace
@@ -172,7 +169,7 @@ std::string pathShown(const Report& report) {
         {"Arc", 'A'},
         {"ClosePath", 'Z'},
     };
-    return listShown(heldItems(
+    return listShown(itemsShown(
         report, [&](std::string_view type, bool relative, const std::vector<double>& numbers) {
             char letter = '?';
             for (const auto& [name, symbol] : kLetters) {
@@ -189,7 +186,7 @@ std::string pathShown(const Report& report) {
 
 std::string transformsShown(const Report& report) {
     return listShown(
-        heldItems(report, [](std::string_view type, bool, const std::vector<double>& numbers) {
+        itemsShown(report, [](std::string_view type, bool, const std::vector<double>& numbers) {
             std::string name = lower(type.substr(0, 1)) + std::string(type.substr(1));
             return concat({name, "(", numbersShown(numbers, ','), ")"});
         }));
@@ -197,8 +194,8 @@ std::string transformsShown(const Report& report) {
 
 std::string lengthListShown(const Report& report) {
     std::vector<std::string> items;
-    for (int i = 0, count = heldCount(report); i < count; ++i) {
-        const auto measure = heldMeasure(report, itemPrefix(i));
+    for (const FieldView& item : heldItems(report)) {
+        const auto measure = heldMeasure(item);
         items.push_back(measure ? measureShown(*measure) : "?");
     }
     return items.empty() ? "no dashes" : listShown(items);

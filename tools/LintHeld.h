@@ -3,7 +3,9 @@
 // numbers), and shown as text where the type has no text form of its own.
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +14,20 @@
 
 namespace xmlattr_tool::lint {
 
-std::optional<std::string_view> field(const Report& report, std::string_view name);
+// A value's fields, or one list item's, whose names start with "[i]." set
+// aside: field(item, "x") finds "[3].x".
+struct FieldView {
+    FieldView(const Report& report) : fields(report.fields) {}  // NOLINT: a report is a view
+    FieldView(std::span<const Field> item, std::size_t prefix) : fields(item), prefix(prefix) {}
+
+    std::span<const Field> fields;
+    std::size_t prefix = 0;
+};
+
+std::optional<std::string_view> field(FieldView view, std::string_view name);
+
+// The items of a list, in order, found in one pass over its fields.
+std::vector<FieldView> heldItems(const Report& report);
 
 // The first word of a field value: "pt" of "pt (1)", "MoveTo" of "MoveTo (2)".
 std::string_view firstWord(std::string_view value);
@@ -25,15 +40,14 @@ struct HeldMeasure {
     std::string unit;  // "px", "pt" ... or "%"
 };
 
-// The measure a value holds (prefix selects an item of a list, "[2]."): its
-// percentage or its length, whichever its kind says; none for a value held
-// in a keyword form only.
-std::optional<HeldMeasure> heldMeasure(const Report& report, std::string_view prefix = {});
+// The measure a value or an item holds: its percentage or its length,
+// whichever its kind says; none for a value held in a keyword form only.
+std::optional<HeldMeasure> heldMeasure(FieldView view);
 
-// A list's item count, and every number of its items in field order (type
-// and relative flags aside; booleans count as 0 and 1).
+// A list's item count, and every number of its items in field order (item
+// types and relative flags aside; booleans count as 0 and 1).
 int heldCount(const Report& report);
-std::vector<double> heldNumbers(const Report& report);
+std::vector<double> heldNumbers(FieldView view);
 
 // "12pt", "50%".
 std::string measureShown(const HeldMeasure& measure);

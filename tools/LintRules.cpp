@@ -4,7 +4,6 @@
 #include <cmath>
 #include <vector>
 
-#include "tools/Fields.h"
 #include "tools/LintHeld.h"
 #include "tools/LintWritten.h"
 #include "tools/Output.h"
@@ -156,9 +155,9 @@ std::optional<Verdict> judgeLengthList(std::string_view text, const Report& repo
                            "with commas");
         return finding(FindingKind::ReadsDifferently, "fewer items are read than are written");
     }
-    for (int i = 0; i < count && static_cast<std::size_t>(i) < items.size(); ++i) {
-        const auto held = heldMeasure(report, itemPrefix(i));
-        if (auto verdict = judgeMeasure(readMeasure(items[i]), held))
+    const std::vector<FieldView> held = heldItems(report);
+    for (std::size_t i = 0; i < held.size() && i < items.size(); ++i) {
+        if (auto verdict = judgeMeasure(readMeasure(items[i]), heldMeasure(held[i])))
             return verdict;
     }
     return std::nullopt;
@@ -224,11 +223,11 @@ std::optional<Verdict> judgePoints(std::string_view text, const Report& report) 
 std::optional<Verdict> judgeTransforms(std::string_view text, const Report& report) {
     const std::vector<std::string> names = readTransformNames(text);
     const int count = heldCount(report);
-    for (int i = 0; i < count && static_cast<std::size_t>(i) < names.size(); ++i) {
-        const std::string prefix = itemPrefix(i);
-        const auto type = field(report, prefix + "type");
-        const auto tx = field(report, prefix + "tx");
-        const auto ty = field(report, prefix + "ty");
+    const std::vector<FieldView> held = heldItems(report);
+    for (std::size_t i = 0; i < held.size() && i < names.size(); ++i) {
+        const auto type = field(held[i], "type");
+        const auto tx = field(held[i], "tx");
+        const auto ty = field(held[i], "ty");
         const bool fallback = type && firstWord(*type) == "Translate" && tx && ty &&
                               fieldNumber(*tx) == 0 && fieldNumber(*ty) == 0;
         if (fallback && names[i] != "translate")
