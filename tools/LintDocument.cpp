@@ -59,10 +59,6 @@ std::optional<Vocabulary> vocabularyOf(std::string_view uri) {
     return std::nullopt;
 }
 
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
 // Moves place over one character of raw text starting at text[i]; returns
 // the index after it. A line ends at LF, CR or CR LF, as XML counts them;
 // a column is a character, so UTF-8 continuation bytes do not count.
@@ -99,20 +95,20 @@ struct RawAttribute {
 void scanTag(std::string_view text, Place place, std::vector<RawAttribute>& out) {
     out.clear();
     std::size_t i = text.empty() ? 0 : step(text, 0, place);  // '<'
-    while (i < text.size() && !isSpace(text[i]) && text[i] != '>' && text[i] != '/')
+    while (i < text.size() && !lint::isBlank(text[i]) && text[i] != '>' && text[i] != '/')
         i = step(text, i, place);
     for (;;) {
-        while (i < text.size() && isSpace(text[i]))
+        while (i < text.size() && lint::isBlank(text[i]))
             i = step(text, i, place);
         if (i >= text.size() || text[i] == '>' || text[i] == '/')
             return;
         RawAttribute attribute;
         attribute.place = place;
         const std::size_t nameStart = i;
-        while (i < text.size() && !isSpace(text[i]) && text[i] != '=')
+        while (i < text.size() && !lint::isBlank(text[i]) && text[i] != '=')
             i = step(text, i, place);
         attribute.name = text.substr(nameStart, i - nameStart);
-        while (i < text.size() && (isSpace(text[i]) || text[i] == '='))
+        while (i < text.size() && (lint::isBlank(text[i]) || text[i] == '='))
             i = step(text, i, place);
         if (i >= text.size() || (text[i] != '"' && text[i] != '\''))
             return;

@@ -7,9 +7,6 @@ namespace xmlattr_tool::lint {
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -24,6 +21,10 @@ void skipUnit(std::string_view text, std::size_t& pos);
 int arity(char command);
 
 }  // namespace
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 std::string concat(std::initializer_list<std::string_view> parts) {
     std::string out;

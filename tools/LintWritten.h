@@ -17,6 +17,9 @@ namespace xmlattr_tool::lint {
 // std::string&& as an overlapping copy (-Wrestrict).
 std::string concat(std::initializer_list<std::string_view> parts);
 
+// A blank, tab, line feed or carriage return: white space as XML and CSS
+// have it.
+bool isBlank(char c);
 std::string_view trim(std::string_view text);
 std::string lower(std::string_view text);  // ASCII letters only
 
