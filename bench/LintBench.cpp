@@ -12,8 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "tools/LintDocument.h"
-#include "tools/Modes.h"
+#include "tools/lint/LintDocument.h"
+#include "tools/cli/Modes.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "platform/Exception.h"
 #include "platform/Log.h"
-#include "tools/TypeRegistry.h"
+#include "tools/registry/TypeRegistry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool quiet = [] {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/Modes.h"
+#include "tools/cli/Modes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::vector<std::string_view> args = {"lint", "-"};

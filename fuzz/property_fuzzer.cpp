@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "platform/Log.h"
-#include "tools/PropertyInput.h"
+#include "tools/registry/PropertyInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool quiet = [] {

@@ -9,7 +9,7 @@
 
 #include "platform/Exception.h"
 #include "platform/Log.h"
-#include "tools/Output.h"
+#include "tools/registry/Output.h"
 
 namespace test_support {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/String.h"
-#include "tools/Modes.h"
+#include "tools/cli/Modes.h"
 
 namespace tool_test {
 

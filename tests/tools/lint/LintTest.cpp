@@ -1,0 +1,314 @@
+// xmlattr lint: the attribute table, the finding kinds, places in the file,
+// files that cannot be read, and silence on texts in their faithful form.
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/tools/ToolTestSupport.h"
+#include "tools/cli/Check.h"
+#include "tools/lint/LintDocument.h"
+#include "tools/lint/LintRules.h"
+#include "tools/lint/LintTable.h"
+
+namespace xmlattr_tool {
+namespace {
+
+using tool_test::Json;
+using tool_test::JsonReader;
+using tool_test::lines;
+using ToolRun = tool_test::Run;
+using tool_test::runXmlattr;
+
+std::optional<Verdict> judgeAs(std::string_view type, std::string_view text) {
+    const TypeEntry* entry = findType(type);
+    EXPECT_NE(entry, nullptr) << type;
+    return entry != nullptr ? judge(*entry, text) : std::nullopt;
+}
+
+TEST(LintTable, EveryRowNamesARegisteredType) {
+    for (const AttributeRow& row : attributeRows())
+        EXPECT_NE(findType(row.type), nullptr) << row.name << " names " << row.type;
+}
+
+TEST(LintTable, AnElementsOwnRowComesBeforeTheRowForAnyElement) {
+    EXPECT_EQ(findAttribute(Vocabulary::Fo, "table", "width")->type, "TableWidth");
+    EXPECT_EQ(findAttribute(Vocabulary::Fo, "block", "width")->type, "LengthOrPercentAuto");
+    EXPECT_EQ(findAttribute(Vocabulary::Svg, "rect", "width")->type, "SLength");
+    EXPECT_EQ(findAttribute(Vocabulary::Svg, "g", "width"), nullptr);
+    EXPECT_EQ(findAttribute(Vocabulary::Svg, "block", "font-size")->type, "SLengthOrPercent");
+    EXPECT_EQ(findAttribute(Vocabulary::Fo, "block", "font-family"), nullptr);
+    EXPECT_EQ(findAttribute(Vocabulary::Xml, "svg", "lang")->type, "Language");
+}
+
+struct KindCase {
+    const char* type;
+    const char* text;
+    FindingKind kind;
+    const char* readsAs;
+};
+
+TEST(LintRules, EachKindOfFinding) {
+    const KindCase cases[] = {
+        {"LengthOrPercent", "normal", FindingKind::Rejected, ""},
+        {"Length", "4in + 15pt", FindingKind::Expression, "4pt"},
+        {"LengthOrPercent", "13in div 12", FindingKind::Expression, "1300%"},
+        {"ColumnWidth", "(4.5in - 2cm) div 3 + 0.5in", FindingKind::Expression, "4.5cm"},
+        {"ColumnWidth", "max(2cm)", FindingKind::Expression, "2cm"},
+        {"Margin", "2em ", FindingKind::BlankChangedUnit, "2px"},
+        {"FontSize", "12ptt", FindingKind::UnknownUnit, "12px"},
+        {"SLength", "10qq", FindingKind::UnknownUnit, "10px"},
+        {"SLength", "thick", FindingKind::NotANumber, "0px"},
+        {"SSpacing", "wide", FindingKind::NotANumber, "0px"},
+        {"Color", "rgb(100%,100%,50%)", FindingKind::RgbPercent, "rgb(100,100,50)"},
+        {"SColor", "rgb(300,0,-1)", FindingKind::RgbOutOfRange, "rgb(44,0,255)"},
+        {"Vector<SLength>", "10 20 30", FindingKind::ListReadAsOne, "10px"},
+        {"SLength", "10 20 30", FindingKind::ListReadAsOne, "10px"},
+        {"Vector<PathDataCommand>", "M 1 1 5 3 1 5", FindingKind::ImplicitCommands, "M1 1"},
+        {"Vector<PathDataCommand>", "M0,0 l 12,-4.5e-1", FindingKind::NumberSplit, "M0 0 l12 -4"},
+        {"Vector<PathDataCommand>", "a1 1 0 00 1 1", FindingKind::NumberSplit, "a1 1 0 0 1 1 0"},
+        {"Vector<Point>", "10,20e-1 20,20", FindingKind::NumberSplit, "10 2,-1 20"},
+        {"Vector<Transform>", "matrix(1 0 0 1) scale(2)", FindingKind::TransformDefault,
+         "translate(0,0) scale(2,2)"},
+        {"Vector<Point>", "200,200 200,90 300", FindingKind::ReadsDifferently, "200 200,200 90"},
+        {"Vector<Transform>", "translate(10 20) rotate(45", FindingKind::ReadsDifferently,
+         "translate(10,20)"},
+    };
+    for (const KindCase& c : cases) {
+        const auto verdict = judgeAs(c.type, c.text);
+        ASSERT_TRUE(verdict.has_value()) << c.type << " \"" << c.text << "\"";
+        EXPECT_EQ(findingKindName(verdict->kind), findingKindName(c.kind)) << c.text;
+        EXPECT_EQ(verdict->readsAs, c.readsAs) << c.text;
+    }
+}
+
+TEST(LintRules, ARejectionSaysWhatTheEngineKeepsOrStores) {
+    EXPECT_EQ(judgeAs("Length", "12")->reason,
+              "the engine keeps the value it had (inherited or initial)");
+    const auto stored = judgeAs("DLength", "10 20");
+    EXPECT_EQ(stored->reason, "the engine stores 0px 0px instead");
+}
+
+TEST(LintRules, TextsInTheirFaithfulFormHaveNoFinding) {
+    const std::pair<const char*, const char*> faithful[] = {
+        {"Length", "12pt"},
+        {"Length", "12 pt"},
+        {"Length", "0"},
+        {"Length", "-3mm"},
+        {"LengthOrPercent", "1.2"},  // a ratio: 120%
+        {"LengthOrPercent", "10%"},  // held as 9.999999%
+        {"FontSize", "medium"},
+        {"FontSize", "larger"},
+        {"Margin", "1.5cm"},
+        {"BorderWidth", "thin"},
+        {"SLength", "10"},
+        {"SLength", "1e1"},
+        {"SLength", "50%"},
+        {"SSpacing", "normal"},
+        {"LeaderPatternWidth", "use-font-metrics"},
+        {"FontWeight", "bold"},
+        {"Color", "#f80"},
+        {"Color", "rgb( 1 , 2 , 255 )"},
+        {"SColor", "none"},
+        {"SColor", "url(#sky)"},
+        {"Vector<SLength>", "5, 3,1%"},
+        {"Vector<SLength>", "none"},
+        {"Vector<PathDataCommand>", "M10,10 L20,20 h-5 v5 Z"},
+        {"Vector<PathDataCommand>", "M-20,0 A20,20 0 0 1 14.1,-14.1"},
+        {"Vector<PathDataCommand>", "M1 2 L 1e1 3"},
+        {"Vector<PathDataCommand>", "M 2mm 3cm"},
+        {"ColumnWidth", "proportional-column-width(2)"},
+        {"Indent", "body-start()"},
+        {"Vector<Point>", "1,2 3,4"},
+        {"Vector<Transform>", "translate(10,20) rotate(45 10 10) skewX(5) matrix(1,0,0,1,5,5)"},
+    };
+    for (const auto& [type, text] : faithful) {
+        const auto verdict = judgeAs(type, text);
+        EXPECT_FALSE(verdict.has_value())
+            << type << " \"" << text << "\": " << findingKindName(verdict->kind) << ", "
+            << verdict->reason;
+    }
+}
+
+// The sample file holds texts chosen to show each type's rules, some of them
+// deliberately odd. Every accepted one is faithful but these.
+TEST(LintRules, AcceptedSampleTextsWarnOnlyWhereTheyAreNotWhatTheySay) {
+    const std::set<std::string> odd = {
+        "Color rgb(300,0,-1)",               // wraps
+        "SLength 10qq",                      // unknown unit
+        "LengthOrPercent 12qq",              // unknown unit
+        "SLengthOrPercent 5x",               // one letter: read as 1px
+        "FloatOrPercent abc",                // a word read as 0
+        "Vector<PathDataCommand> L 1e-5 3",  // the exponent's "-" splits
+        "Vector<Point> 1in 72pt 5",          // an odd coordinate dropped
+        "Vector<Transform> scale(2",         // no ")": nothing read
+    };
+    std::ifstream sample(XMLATTR_SOURCE_DIR "/examples/sample.tsv");
+    ASSERT_TRUE(sample) << "examples/sample.tsv";
+    std::set<std::string> warned;
+    int accepted = 0;
+    for (std::string raw; std::getline(sample, raw);) {
+        const LineParse parsed = parseCheckLine(raw);
+        if (parsed.kind != LineParse::Checked || parsed.line.expectAccepted == false)
+            continue;
+        ++accepted;
+        const auto verdict = judge(*parsed.line.type, parsed.line.text);
+        if (verdict)
+            warned.insert(std::string(parsed.line.type->name) + " " + parsed.line.text);
+    }
+    EXPECT_GT(accepted, 150);
+    for (const std::string& text : warned)
+        EXPECT_TRUE(odd.count(text)) << "warns: " << text;
+}
+
+// ---- Documents ----------------------------------------------------------------
+
+class LintFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!xmlReaderAvailable())
+            GTEST_SKIP() << "built without libexpat";
+        dir_ =
+            std::filesystem::temp_directory_path() /
+            ("xmlattr-lint-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override {
+        if (!dir_.empty())
+            std::filesystem::remove_all(dir_);
+    }
+
+    std::string write(const std::string& name, const std::string& content) {
+        const std::string path = (dir_ / name).string();
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+
+    std::filesystem::path dir_;
+};
+
+// Each finding as (line, column, kind), from lint --json.
+std::vector<std::tuple<int, int, std::string>> places(const std::string& out) {
+    std::vector<std::tuple<int, int, std::string>> found;
+    for (const std::string& line : lines(out)) {
+        const Json object = JsonReader::parse(line);
+        if (object.has("kind"))
+            found.emplace_back(static_cast<int>(object["line"].number),
+                               static_cast<int>(object["column"].number), object["kind"].text);
+    }
+    return found;
+}
+
+TEST_F(LintFiles, EachFindingIsPlacedAtItsAttribute) {
+    // CR LF line ends, a tab, non-ASCII letters in a value and before a tag
+    // (columns count characters), attributes over several lines and style
+    // declarations.
+    const std::string document =
+        "<?xml version=\"1.0\"?>\r\n"
+        "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">\r\n"
+        "<fo:block\tfont-size=\"12ptt\" id=\"\xc3\xa9t\xc3\xa9\" margin=\"2em \"\r\n"
+        "   line-height=\"normal\" color=\"rgb(10%,0,0)\" start-indent=\"1em + 1pt\">\r\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\"><g>\r\n"
+        "<path d=\"M 1 1 5 3\" transform=\"skew(5)\" style=\"fill:red; stroke-width : thick\"/>\r\n"
+        "<path d=\"M0 0 l1,-4.5e-1\" stroke-dasharray=\"1 2\" fill='rgb(256,0,0)'/>\r\n"
+        "<text>\xc3\xa9\xe2\x82\xac</text><polyline points=\"1,2 3\"/><rect "
+        "x=\"5qq\"/></g></svg>\r\n"
+        "</fo:block></fo:root>\r\n";
+    const ToolRun run = runXmlattr({"lint", "--json", write("doc.fo", document)});
+    EXPECT_EQ(run.status, 1) << run.err;
+    const std::vector<std::tuple<int, int, std::string>> expected = {
+        {3, 11, "unknown-unit"},      {3, 38, "blank-changed-unit"}, {4, 4, "rejected"},
+        {4, 25, "rgb-percent"},       {4, 46, "expression"},         {6, 7, "implicit-commands"},
+        {6, 21, "transform-default"}, {6, 58, "not-a-number"},       {7, 7, "number-split"},
+        {7, 27, "list-read-as-one"},  {7, 50, "rgb-out-of-range"},   {8, 26, "reads-differently"},
+        {8, 48, "unknown-unit"},
+    };
+    EXPECT_EQ(places(run.out), expected) << run.out;
+}
+
+TEST_F(LintFiles, CompilerStyleLinesAndASummary) {
+    const std::string path = write("a.svg",
+                                   "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"x\">\n"
+                                   "  <rect width=\"10qq\" height=\"5\"/></svg>\n");
+    const ToolRun run = runXmlattr({"lint", path});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, path +
+                           ":2:9: warning: width=\"10qq\" on rect reads as 10px (SLength): unknown "
+                           "unit 'qq' is read as px [unknown-unit]\n"
+                           "1 file, 3 attributes: 2 checked, 1 without a type; 0 errors, 1 "
+                           "warning\n");
+}
+
+TEST_F(LintFiles, NothingFoundExitsZero) {
+    const std::string path = write("ok.svg",
+                                   "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\">"
+                                   "<rect x=\"1\" style=\"fill: #fff\"/><foreign a=\"b\"/></svg>");
+    const ToolRun run = runXmlattr({"lint", path});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out, "1 file, 4 attributes: 3 checked, 1 without a type; 0 errors, 0 warnings\n");
+}
+
+TEST_F(LintFiles, UnreadableEmptyAndMalformedFilesExitTwoAndTheOthersAreStillLinted) {
+    const std::string missing = (dir_ / "missing.fo").string();
+    const std::string empty = write("empty.svg", "");
+    const std::string broken = write("broken.svg",
+                                     "<svg xmlns=\"http://www.w3.org/2000/svg\">\n"
+                                     "  <rect width=\"1\">\n"
+                                     "</svg>\n");
+    const std::string good =
+        write("good.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1em \"/>");
+    const ToolRun run = runXmlattr({"lint", missing, empty, broken, good});
+    EXPECT_EQ(run.status, 2);
+    const std::vector<std::string> err = lines(run.err);
+    ASSERT_EQ(err.size(), 3u) << run.err;
+    EXPECT_EQ(err[0], missing + ":1:1: error: cannot read: No such file or directory");
+    EXPECT_EQ(err[1], empty + ":1:1: error: the file is empty: no XML document");
+    EXPECT_EQ(err[2], broken + ":3:3: error: XML: mismatched tag");
+    EXPECT_NE(run.out.find(good + ":1:41: warning: width=\"1em \""), std::string::npos) << run.out;
+    // The broken file's first attribute was read before its error.
+    EXPECT_NE(run.out.find("4 files, 2 attributes: 2 checked"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("; 3 not read\n"), std::string::npos) << run.out;
+}
+
+TEST_F(LintFiles, JsonLinesCarryEachFindingAndTheSummary) {
+    const std::string path =
+        write("j.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" style=\"fill: currentColor\"/>");
+    const ToolRun run = runXmlattr({"lint", "--json", path, (dir_ / "none.svg").string()});
+    EXPECT_EQ(run.status, 2);
+    const std::vector<std::string> out = lines(run.out);
+    ASSERT_EQ(out.size(), 3u) << run.out;
+    const Json finding = JsonReader::parse(out[0]);
+    EXPECT_EQ(finding["severity"].text, "error");
+    EXPECT_EQ(finding["attribute"].text, "fill");
+    EXPECT_TRUE(finding["style"].boolean);
+    EXPECT_EQ(finding["type"].text, "SColor");
+    EXPECT_EQ(finding["readsAs"].kind, Json::Null);
+    EXPECT_EQ(JsonReader::parse(out[1])["kind"].text, "file");
+    const Json summary = JsonReader::parse(out[2])["summary"];
+    EXPECT_EQ(summary["errors"].number, 1);
+    EXPECT_EQ(summary["unreadable"].number, 1);
+}
+
+TEST(LintMode, ListsTheAttributesItReads) {
+    const ToolRun run = runXmlattr({"lint", "--attributes"});
+    EXPECT_EQ(run.status, 0);
+    const std::vector<std::string> out = lines(run.out);
+    EXPECT_EQ(out.size(), attributeRows().size());
+    EXPECT_NE(run.out.find("fo\ttable\twidth\tTableWidth\n"), std::string::npos);
+    EXPECT_NE(run.out.find("svg\t*\tfill\tSColor\n"), std::string::npos);
+}
+
+TEST(LintMode, NeedsAFile) {
+    const ToolRun run = runXmlattr({"lint"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("no file to lint"), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace xmlattr_tool

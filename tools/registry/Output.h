@@ -1,0 +1,56 @@
+// The pieces of a report that the parse and check modes both print: the
+// written-back text, the field lines, their JSON forms, and the library's log
+// messages captured while a text is parsed.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "platform/Log.h"
+#include "tools/registry/Json.h"
+#include "tools/registry/TypeRegistry.h"
+
+namespace xmlattr_tool {
+
+// getValueAsString as UTF-8, or "<raised at FILE:LINE>" where it raised.
+std::string writtenBack(const Report& report);
+// The same for display: the text quoted, or the raise as above.
+std::string writtenBackQuoted(const Report& report);
+
+// "  name: value" per field; text values quoted.
+void writeFieldLines(const Report& report, std::ostream& out);
+
+// [["name","value"], ...] in field order; text values unquoted.
+std::string fieldsJson(const Report& report);
+
+// "accepted", "written" (null where it raised) and "raised" (null, or
+// {"file":..., "line":...}).
+void addOutcome(JsonObject& object, const Report& report);
+
+struct LogMessage {
+    Core::Log::Level level;
+    std::string text;
+};
+
+// Collects what the library logs while it lives, instead of letting it go to
+// standard error; the previous handler comes back on destruction.
+class LogCapture {
+  public:
+    LogCapture();
+    ~LogCapture();
+    LogCapture(const LogCapture&) = delete;
+    LogCapture& operator=(const LogCapture&) = delete;
+
+    std::vector<LogMessage> take();
+
+  private:
+    Core::Log::Handler previous_;
+    std::vector<LogMessage> messages_;
+};
+
+std::string_view levelName(Core::Log::Level level);
+// [{"level":"warning","message":"..."}, ...]
+std::string logJson(const std::vector<LogMessage>& messages);
+
+}  // namespace xmlattr_tool
