@@ -27,7 +27,14 @@ void writeToStandardError(Log::Level level, const String& message) {
     std::fputc('\n', stderr);
 }
 
+thread_local const Log::Handler* threadHandler = nullptr;
+
 void dispatch(Log::Level level, const String& message) {
+    if (threadHandler != nullptr) {
+        if (*threadHandler)
+            (*threadHandler)(level, message);
+        return;
+    }
     Log::Handler handler;
     {
         std::lock_guard<std::mutex> lock(handlerMutex());
@@ -53,6 +60,13 @@ void Log::error(const String& message) {
 Log::Handler Log::setHandler(Handler handler) {
     std::lock_guard<std::mutex> lock(handlerMutex());
     return std::exchange(currentHandler(), std::move(handler));
+}
+
+Log::ThreadScope::ThreadScope(const Handler& handler)
+    : previous_(std::exchange(threadHandler, &handler)) {}
+
+Log::ThreadScope::~ThreadScope() {
+    threadHandler = previous_;
 }
 
 }  // namespace Core

@@ -28,6 +28,21 @@ class XMLATTR_API Log {
     /// Installs handler and returns the previous one; an empty handler restores
     /// the standard-error destination.
     static Handler setHandler(Handler handler);
+
+    /// While it lives, the messages logged on the thread that made it go to
+    /// handler instead of the process-wide destination (an empty handler drops
+    /// them); scopes nest. It takes no lock, so a caller can quiet the library
+    /// around each call without disturbing other threads.
+    class XMLATTR_API ThreadScope {
+      public:
+        explicit ThreadScope(const Handler& handler);
+        ~ThreadScope();
+        ThreadScope(const ThreadScope&) = delete;
+        ThreadScope& operator=(const ThreadScope&) = delete;
+
+      private:
+        const Handler* previous_;
+    };
 };
 
 }  // namespace Core

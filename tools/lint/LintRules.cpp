@@ -6,9 +6,15 @@
 
 #include "tools/lint/LintHeld.h"
 #include "tools/lint/LintWritten.h"
-#include "tools/registry/Output.h"
+#include "tools/lint/Judge.h"
+#include "platform/Exception.h"
+#include "platform/Log.h"
 
 namespace xmlattr_tool {
+
+std::string concatRaised(const char* file, int line) {
+    return lint::concat({"the library raised at ", file, ":", std::to_string(line)});
+}
 
 namespace {
 
@@ -42,13 +48,6 @@ Shape shapeOf(const TypeEntry& type) {
     }
     return type.family == Family::Lengths ? Shape::Measure : Shape::Plain;
 }
-
-constexpr std::string_view kKindNames[] = {
-    "rejected",          "expression",   "blank-changed-unit", "unknown-unit",
-    "not-a-number",      "rgb-percent",  "rgb-out-of-range",   "list-read-as-one",
-    "implicit-commands", "number-split", "transform-default",  "reads-differently",
-};
-static_assert(std::size(kKindNames) == static_cast<std::size_t>(FindingKind::ReadsDifferently) + 1);
 
 // How the held value reads: its written-back text where it has one.
 std::string shown(Shape shape, const Report& report) {
@@ -275,14 +274,9 @@ std::optional<Verdict> judgeAccepted(Shape shape, const TypeEntry& type, std::st
 
 }  // namespace
 
-std::string_view findingKindName(FindingKind kind) {
-    return kKindNames[static_cast<std::size_t>(kind)];
-}
-
 std::optional<Verdict> judge(const TypeEntry& type, std::string_view text) {
     // A held value with no text form (a point in ex units) makes the library
     // log as it raises; the finding says all there is to say.
-    const LogCapture quiet;
     const Shape shape = shapeOf(type);
     const Report report = type.run(Core::String::fromUtf8(text), shape != Shape::Plain);
     if (!report.accepted) {
@@ -299,3 +293,45 @@ std::optional<Verdict> judge(const TypeEntry& type, std::string_view text) {
 }
 
 }  // namespace xmlattr_tool
+
+namespace xmlattr::lint {
+
+struct JudgedType {
+    const xmlattr_tool::TypeEntry* entry;
+};
+
+const JudgedType* judgedType(std::string_view name) {
+    static const std::vector<JudgedType> types = [] {
+        std::vector<JudgedType> all;
+        for (const xmlattr_tool::TypeEntry& entry : xmlattr_tool::registeredTypes())
+            all.push_back({&entry});
+        return all;
+    }();
+    for (const JudgedType& type : types) {
+        if (type.entry->name == name)
+            return &type;
+    }
+    return nullptr;
+}
+
+std::string_view typeName(const JudgedType& type) {
+    return type.entry->name;
+}
+
+std::optional<Verdict> judgeText(const JudgedType& type, std::string_view text) {
+    // A held value with no text form (a point in ex units) makes the library
+    // log as it raises; the finding says all there is to say.
+    static const Core::Log::Handler drop;
+    const Core::Log::ThreadScope quiet(drop);
+    try {
+        auto verdict = xmlattr_tool::judge(*type.entry, text);
+        if (!verdict)
+            return std::nullopt;
+        return Verdict{verdict->kind, std::move(verdict->readsAs), std::move(verdict->reason)};
+    } catch (const Core::Exception& error) {
+        return Verdict{Kind::InternalError, {},
+                       xmlattr_tool::concatRaised(error.getFile(), error.getLine())};
+    }
+}
+
+}  // namespace xmlattr::lint

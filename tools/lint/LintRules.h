@@ -14,27 +14,12 @@
 #include <string>
 #include <string_view>
 
+#include "tools/lint/Lint.h"
 #include "tools/registry/TypeRegistry.h"
 
 namespace xmlattr_tool {
 
-enum class FindingKind : std::uint8_t {
-    Rejected,          // the type rejects the text (an error; the others are warnings)
-    Expression,        // an expression or function, read as its first number
-    BlankChangedUnit,  // a blank around the text changed how it reads
-    UnknownUnit,       // a unit the type does not know, read as pixels
-    NotANumber,        // a word where a number belongs, read as 0
-    RgbPercent,        // percentages inside rgb(), read as 0-255 numbers
-    RgbOutOfRange,     // an rgb() component outside 0-255, which wraps
-    ListReadAsOne,     // several values where one list item (or one value) is read
-    ImplicitCommands,  // path commands repeated implicitly, dropped
-    NumberSplit,       // a number split by the path or point grammar
-    TransformDefault,  // a transform that fell back to its default
-    ReadsDifferently,  // read otherwise than written, none of the above
-};
-
-// The kind's name in JSON output and documentation: "rejected", "expression" ...
-std::string_view findingKindName(FindingKind kind);
+using FindingKind = xmlattr::lint::Kind;
 
 struct Verdict {
     FindingKind kind;

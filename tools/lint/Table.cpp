@@ -1,10 +1,10 @@
-#include "tools/lint/LintTable.h"
+#include "tools/lint/Table.h"
 
 #include <algorithm>
 #include <array>
 #include <tuple>
 
-namespace xmlattr_tool {
+namespace xmlattr::lint {
 
 namespace {
 
@@ -306,4 +306,4 @@ const AttributeRow* findAttribute(Vocabulary vocabulary, std::string_view elemen
     return anyElement;
 }
 
-}  // namespace xmlattr_tool
+}  // namespace xmlattr::lint

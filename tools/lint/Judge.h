@@ -1,0 +1,30 @@
+// Judging one attribute text as one attribute type: what the engine holds
+// after reading it, against what its author wrote.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "tools/lint/Lint.h"
+
+namespace xmlattr::lint {
+
+struct Verdict {
+    Kind kind;
+    std::string readsAs;  // the held value as text; empty where the old value is kept
+    std::string reason;   // why, in a few words
+};
+
+// A type lint judges texts of (opaque: its judge and its name).
+struct JudgedType;
+
+// The type named name ("Length", "Vector<Point>"), or null.
+const JudgedType* judgedType(std::string_view name);
+std::string_view typeName(const JudgedType& type);
+
+// Reads text (UTF-8) as type; none when it reads as written. A raise of the
+// library is a verdict of its own (InternalError); nothing is logged.
+std::optional<Verdict> judgeText(const JudgedType& type, std::string_view text);
+
+}  // namespace xmlattr::lint
