@@ -1,0 +1,46 @@
+// The files xmlattr lint reads: operands as given, directories walked, and
+// each file linted into its own output.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "tools/cli/lint/LintOutput.h"
+
+namespace xmlattr_tool::lint_cli {
+
+struct FileJob {
+    enum Kind {
+        Named,       // named on the command line: always linted
+        Walked,      // found in a directory: linted if its root is XSL-FO or SVG
+        StandardIn,  // "-"
+        Unreadable,  // a directory that could not be listed
+    };
+    Kind kind = Named;
+    std::string path;     // as shown in the output
+    std::string problem;  // Unreadable: why
+};
+
+// Hands each file under directory (given as on the command line) that is
+// named *.fo, *.svg, *.xml or *.xsl to onFile, in the byte order of their
+// paths; a subdirectory that cannot be listed is handed over as Unreadable.
+// Symbolic links to directories are not followed (no cycles).
+void walkDirectory(const std::string& directory, const std::function<void(FileJob)>& onFile);
+
+// The job for one operand: a file, standard input, or (through onFile) the
+// files of a directory.
+void expandOperand(std::string_view operand, const std::function<void(FileJob)>& onFile);
+
+// Whether the document in in has its root element in the XSL-FO or SVG
+// namespace, or is a root svg without namespace. A document that is not
+// well-formed before its root is linted when named *.fo or *.svg (so that
+// its error is reported) and skipped otherwise. Reads only up to the root.
+bool rootIsLinted(std::istream& in, std::string_view path);
+
+// Lints one file into its output; in is standard input.
+FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Options& options,
+                    std::istream& in);
+
+}  // namespace xmlattr_tool::lint_cli
