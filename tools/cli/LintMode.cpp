@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "tools/lint/Lint.h"
 #include "tools/registry/Json.h"
-#include "tools/lint/LintDocument.h"
-#include "tools/lint/LintRules.h"
-#include "tools/lint/LintTable.h"
 #include "tools/cli/Modes.h"
 #include "tools/cli/Options.h"
 #include "tools/registry/Text.h"
 
 namespace xmlattr_tool {
+
+namespace lint = xmlattr::lint;
 
 const std::string_view kLintHelp =
     R"(usage: xmlattr lint [--json] FILE...
@@ -77,11 +77,7 @@ struct Totals {
 
 class Linter {
   public:
-    Linter(Streams streams, bool json) : streams_(streams), json_(json) {
-        // Each row's type, found once rather than by name per attribute.
-        for (const AttributeRow& row : attributeRows())
-            types_.push_back(findType(row.type));
-    }
+    Linter(Streams streams, bool json) : streams_(streams), json_(json) {}
 
     void lint(std::string_view path) {
         ++totals_.files;
@@ -96,10 +92,17 @@ class Linter {
             }
         }
         std::istream& in = standardInput ? streams_.in : file;
-        const auto error =
-            readDocument(in, [this](const AttributeEvent& event) { attribute(event); });
-        if (error)
-            fileError(error->place, error->message);
+        const lint::Source source = [&in](char* buffer, std::size_t size) -> std::ptrdiff_t {
+            in.read(buffer, static_cast<std::streamsize>(size));
+            return in.bad() ? -1 : static_cast<std::ptrdiff_t>(in.gcount());
+        };
+        const lint::Result result =
+            lint::lintDocument(source, [this](const lint::Finding& finding) { report(finding); });
+        totals_.attributes += static_cast<int>(result.summary.attributes);
+        totals_.checked += static_cast<int>(result.summary.checked);
+        totals_.skipped += static_cast<int>(result.summary.skipped);
+        if (result.error)
+            fileError(result.error->position, result.error->message);
     }
 
     int finish() {
@@ -129,69 +132,39 @@ class Linter {
     }
 
   private:
-    void attribute(const AttributeEvent& event) {
-        ++totals_.attributes;
-        const AttributeRow* row =
-            event.vocabulary ? findAttribute(*event.vocabulary, event.elementName, event.name)
-                             : nullptr;
-        const TypeEntry* type = row != nullptr
-                                    ? types_[static_cast<std::size_t>(row - attributeRows().data())]
-                                    : nullptr;
-        if (type == nullptr) {
-            ++totals_.skipped;
-            return;
-        }
-        ++totals_.checked;
-        if (const auto verdict = judge(*type, event.text))
-            report(event, *type, *verdict);
-    }
-
-    void report(const AttributeEvent& event, const TypeEntry& type, const Verdict& verdict) {
-        const bool error = verdict.kind == FindingKind::Rejected;
-        ++(error ? totals_.errors : totals_.warnings);
-        std::string message;
-        message += event.inStyle ? "style " : "";
-        message += event.name;
-        message += '=';
-        message += quotedShort(event.text);
-        message += " on ";
-        message += event.element;
-        if (error) {
-            message += " is rejected (";
-        } else {
-            message += " reads as ";
-            message += verdict.readsAs;
-            message += " (";
-        }
-        message += type.name;
-        message += "): ";
-        message += verdict.reason;
+    void report(const lint::Finding& finding) {
+        const std::string_view severity = lint::severityName(finding.severity);
+        if (finding.severity == lint::Severity::Error)
+            ++totals_.errors;
+        else if (finding.severity == lint::Severity::Warning)
+            ++totals_.warnings;
+        const std::string_view kind = lint::ruleOf(finding.kind).name;
         if (json_) {
             JsonObject object;
             object.add("file", file_)
-                .add("line", static_cast<int>(event.place.line))
-                .add("column", static_cast<int>(event.place.column))
-                .add("severity", error ? "error" : "warning")
-                .add("kind", findingKindName(verdict.kind))
-                .add("element", event.element)
-                .add("attribute", event.name)
-                .add("style", event.inStyle)
-                .add("text", event.text)
-                .add("type", type.name);
-            if (verdict.readsAs.empty())
+                .add("line", static_cast<int>(finding.range.start.line))
+                .add("column", static_cast<int>(finding.range.start.column))
+                .add("severity", severity)
+                .add("kind", kind)
+                .add("element", finding.element)
+                .add("attribute", finding.attribute)
+                .add("style", finding.inStyle)
+                .add("text", finding.text)
+                .add("type", finding.type);
+            if (finding.readsAs.empty())
                 object.addNull("readsAs");
             else
-                object.add("readsAs", verdict.readsAs);
-            object.add("message", message);
+                object.add("readsAs", finding.readsAs);
+            object.add("message", finding.message);
             streams_.out << object.str() << '\n';
         } else {
-            streams_.out << file_ << ':' << event.place.line << ':' << event.place.column
-                         << (error ? ": error: " : ": warning: ") << message << " ["
-                         << findingKindName(verdict.kind) << "]\n";
+            streams_.out << file_ << ':' << finding.range.start.line << ':'
+                         << finding.range.start.column << ": " << severity << ": "
+                         << finding.message << " [" << kind << "]\n";
         }
     }
 
-    void fileError(const Place& place, const std::string& message) {
+    void fileError(const lint::Position& place, const std::string& message) {
         ++totals_.unreadable;
         if (json_) {
             JsonObject object;
@@ -210,14 +183,13 @@ class Linter {
 
     Streams streams_;
     bool json_;
-    std::vector<const TypeEntry*> types_;  // by row, as attributeRows() lists them
     std::string file_;
     Totals totals_;
 };
 
 void listAttributes(std::ostream& out) {
     constexpr std::string_view kVocabularies[] = {"fo", "svg", "xml"};
-    for (const AttributeRow& row : attributeRows()) {
+    for (const lint::AttributeRow& row : lint::attributeRows()) {
         out << kVocabularies[static_cast<int>(row.vocabulary)] << '\t'
             << (row.element.empty() ? "*" : row.element) << '\t' << row.name << '\t' << row.type
             << '\n';
@@ -240,7 +212,7 @@ int lintMode(Args args, Streams streams) {
     }
     if (options.operands.empty())
         return usageError(streams.err, "no file to lint", "lint");
-    if (!xmlReaderAvailable()) {
+    if (!lint::xmlReaderAvailable()) {
         streams.err << "xmlattr: error: this xmlattr was built without libexpat, which lint "
                        "needs to read XML\n";
         return kUsageError;
