@@ -1,28 +1,42 @@
-// Lint target: any bytes as an XML document through xmlattr lint, which must
-// neither crash nor read outside its buffers (the start-tag scanner walks
-// libexpat's buffer to place attributes), and must exit 0, 1 or 2: 2 exactly
-// when the document could not be read.
+// Lint target: any bytes as an XML document through the lint engine, which
+// must neither crash nor read outside its buffers, and whose findings must
+// stand inside the input, in document order, with positions that agree with
+// their byte offsets.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
-#include <string>
 #include <string_view>
-#include <vector>
 
-#include "tools/cli/Modes.h"
+#include "tools/lint/Lint.h"
+
+namespace {
+
+void fail(const char* what, const xmlattr::lint::Finding& finding) {
+    std::fprintf(stderr, "%s: %s\n", what, finding.message.c_str());
+    std::abort();
+}
+
+bool before(const xmlattr::lint::Position& a, const xmlattr::lint::Position& b) {
+    return a.line < b.line || (a.line == b.line && a.column <= b.column);
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::vector<std::string_view> args = {"lint", "-"};
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = xmlattr_tool::runTool(args, {in, out, err});
-    const bool unread = !err.str().empty();
-    if (status < 0 || status > 2 || (status == 2) != unread) {
-        std::fprintf(stderr, "lint exited %d; standard error: %s\n", status, err.str().c_str());
-        std::abort();
-    }
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    std::size_t last = 0;
+    xmlattr::lint::lintDocument(bytes, [&](const xmlattr::lint::Finding& finding) {
+        const xmlattr::lint::Range& range = finding.range;
+        if (range.begin > range.end || range.end > size)
+            fail("a finding outside the input", finding);
+        if (!before(range.start, range.stop) || range.start.column > range.start.utf16Column)
+            fail("positions out of order", finding);
+        if (finding.kind != xmlattr::lint::Kind::NotChecked && range.begin < last)
+            fail("findings out of document order", finding);
+        last = range.begin;
+        if (finding.message.empty())
+            fail("a finding without a message", finding);
+    });
     return 0;
 }

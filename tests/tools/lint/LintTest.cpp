@@ -12,13 +12,18 @@
 
 #include "tests/tools/ToolTestSupport.h"
 #include "tools/cli/Check.h"
-#include "tools/lint/LintDocument.h"
+#include "tools/lint/Lint.h"
 #include "tools/lint/LintRules.h"
-#include "tools/lint/LintTable.h"
+#include "tools/lint/Table.h"
 
 namespace xmlattr_tool {
 namespace {
 
+using xmlattr::lint::attributeRows;
+using xmlattr::lint::AttributeRow;
+using xmlattr::lint::findAttribute;
+using xmlattr::lint::Vocabulary;
+using xmlattr::lint::xmlReaderAvailable;
 using tool_test::Json;
 using tool_test::JsonReader;
 using tool_test::lines;
@@ -82,7 +87,7 @@ TEST(LintRules, EachKindOfFinding) {
     for (const KindCase& c : cases) {
         const auto verdict = judgeAs(c.type, c.text);
         ASSERT_TRUE(verdict.has_value()) << c.type << " \"" << c.text << "\"";
-        EXPECT_EQ(findingKindName(verdict->kind), findingKindName(c.kind)) << c.text;
+        EXPECT_EQ(xmlattr::lint::ruleOf(verdict->kind).name, xmlattr::lint::ruleOf(c.kind).name) << c.text;
         EXPECT_EQ(verdict->readsAs, c.readsAs) << c.text;
     }
 }
@@ -130,7 +135,7 @@ TEST(LintRules, TextsInTheirFaithfulFormHaveNoFinding) {
     for (const auto& [type, text] : faithful) {
         const auto verdict = judgeAs(type, text);
         EXPECT_FALSE(verdict.has_value())
-            << type << " \"" << text << "\": " << findingKindName(verdict->kind) << ", "
+            << type << " \"" << text << "\": " << xmlattr::lint::ruleOf(verdict->kind).name << ", "
             << verdict->reason;
     }
 }
@@ -205,7 +210,7 @@ std::vector<std::tuple<int, int, std::string>> places(const std::string& out) {
     return found;
 }
 
-TEST_F(LintFiles, EachFindingIsPlacedAtItsAttribute) {
+TEST_F(LintFiles, EachFindingIsPlacedAtItsValue) {
     // CR LF line ends, a tab, non-ASCII letters in a value and before a tag
     // (columns count characters), attributes over several lines and style
     // declarations.
@@ -223,11 +228,11 @@ TEST_F(LintFiles, EachFindingIsPlacedAtItsAttribute) {
     const ToolRun run = runXmlattr({"lint", "--json", write("doc.fo", document)});
     EXPECT_EQ(run.status, 1) << run.err;
     const std::vector<std::tuple<int, int, std::string>> expected = {
-        {3, 11, "unknown-unit"},      {3, 38, "blank-changed-unit"}, {4, 4, "rejected"},
-        {4, 25, "rgb-percent"},       {4, 46, "expression"},         {6, 7, "implicit-commands"},
-        {6, 21, "transform-default"}, {6, 58, "not-a-number"},       {7, 7, "number-split"},
-        {7, 27, "list-read-as-one"},  {7, 50, "rgb-out-of-range"},   {8, 26, "reads-differently"},
-        {8, 48, "unknown-unit"},
+        {3, 22, "unknown-unit"},      {3, 46, "blank-changed-unit"}, {4, 17, "rejected"},
+        {4, 32, "rgb-percent"},       {4, 60, "expression"},         {6, 10, "implicit-commands"},
+        {6, 32, "transform-default"}, {6, 73, "not-a-number"},       {7, 10, "number-split"},
+        {7, 45, "list-read-as-one"},  {7, 56, "rgb-out-of-range"},   {8, 34, "reads-differently"},
+        {8, 51, "unknown-unit"},
     };
     EXPECT_EQ(places(run.out), expected) << run.out;
 }
@@ -239,7 +244,7 @@ TEST_F(LintFiles, CompilerStyleLinesAndASummary) {
     const ToolRun run = runXmlattr({"lint", path});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, path +
-                           ":2:9: warning: width=\"10qq\" on rect reads as 10px (SLength): unknown "
+                           ":2:16: warning: width=\"10qq\" on rect reads as 10px (SLength): unknown "
                            "unit 'qq' is read as px [unknown-unit]\n"
                            "1 file, 3 attributes: 2 checked, 1 without a type; 0 errors, 1 "
                            "warning\n");
@@ -270,7 +275,7 @@ TEST_F(LintFiles, UnreadableEmptyAndMalformedFilesExitTwoAndTheOthersAreStillLin
     EXPECT_EQ(err[0], missing + ":1:1: error: cannot read: No such file or directory");
     EXPECT_EQ(err[1], empty + ":1:1: error: the file is empty: no XML document");
     EXPECT_EQ(err[2], broken + ":3:3: error: XML: mismatched tag");
-    EXPECT_NE(run.out.find(good + ":1:41: warning: width=\"1em \""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(good + ":1:48: warning: width=\"1em \""), std::string::npos) << run.out;
     // The broken file's first attribute was read before its error.
     EXPECT_NE(run.out.find("4 files, 2 attributes: 2 checked"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("; 3 not read\n"), std::string::npos) << run.out;

@@ -1,0 +1,376 @@
+#include "tools/lint/Document.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tools/lint/Table.h"
+
+#if XMLATTR_HAVE_EXPAT
+#include <expat.h>
+#endif
+
+namespace xmlattr::lint {
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+std::string_view trimmed(std::string_view text, std::size_t& offset) {
+    std::size_t first = 0;
+    while (first < text.size() && isBlank(text[first]))
+        ++first;
+    std::size_t last = text.size();
+    while (last > first && isBlank(text[last - 1]))
+        --last;
+    offset += first;
+    return text.substr(first, last - first);
+}
+
+// How many bytes the character reference "&#...;" stands for in UTF-8.
+std::size_t characterReferenceSize(std::string_view reference) {
+    unsigned long code = 0;
+    const bool hex = reference.size() > 3 && reference[2] == 'x';
+    for (std::size_t i = hex ? 3 : 2; i + 1 < reference.size(); ++i) {
+        const char c = reference[i];
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : 0;
+        code = std::min(code * (hex ? 16 : 10) + static_cast<unsigned long>(digit), 0x110000ul);
+    }
+    return code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+}
+
+// The byte of raw (an attribute value as written) that the byte at
+// delivered of its value as delivered comes from: references stand for what
+// they replace, and a CR LF, normalised, for one blank. npos where an entity
+// of the document's own makes it unknown.
+std::size_t rawIndex(std::string_view raw, std::size_t delivered) {
+    std::size_t at = 0;  // in the delivered value
+    std::size_t i = 0;
+    while (i < raw.size() && at < delivered) {
+        if (raw[i] == '&') {
+            const std::size_t semicolon = raw.find(';', i);
+            if (semicolon == std::string_view::npos)
+                return std::string_view::npos;
+            const std::string_view reference = raw.substr(i, semicolon + 1 - i);
+            std::size_t size = 0;
+            if (reference.starts_with("&#"))
+                size = characterReferenceSize(reference);
+            else if (reference == "&lt;" || reference == "&gt;" || reference == "&amp;" ||
+                     reference == "&quot;" || reference == "&apos;")
+                size = 1;
+            else
+                return std::string_view::npos;
+            at += size;
+            i = semicolon + 1;
+        } else if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') {
+            ++at;
+            i += 2;
+        } else {
+            ++at;
+            ++i;
+        }
+    }
+    return at == delivered ? i : std::string_view::npos;
+}
+
+// An attribute as it stands in the start tag: its name and where its value's
+// bytes are.
+struct RawAttribute {
+    std::string_view name;
+    std::size_t begin;  // offset in the tag
+    std::string_view value;
+};
+
+// The attributes of the start tag at the beginning of tag (which holds at
+// least the whole tag: the XML reader reports an element once it has it all).
+void scanTag(std::string_view tag, std::vector<RawAttribute>& out) {
+    out.clear();
+    std::size_t i = 1;  // past '<'
+    while (i < tag.size() && !isBlank(tag[i]) && tag[i] != '>' && tag[i] != '/')
+        ++i;
+    for (;;) {
+        while (i < tag.size() && isBlank(tag[i]))
+            ++i;
+        if (i >= tag.size() || tag[i] == '>' || tag[i] == '/')
+            return;
+        const std::size_t nameStart = i;
+        while (i < tag.size() && !isBlank(tag[i]) && tag[i] != '=')
+            ++i;
+        const std::string_view name = tag.substr(nameStart, i - nameStart);
+        while (i < tag.size() && (isBlank(tag[i]) || tag[i] == '='))
+            ++i;
+        if (i >= tag.size() || (tag[i] != '"' && tag[i] != '\''))
+            return;
+        const char* close = static_cast<const char*>(
+            std::memchr(tag.data() + i + 1, tag[i], tag.size() - i - 1));
+        const std::size_t end = close != nullptr ? close - tag.data() : tag.size();
+        out.push_back({name, i + 1, tag.substr(i + 1, end - i - 1)});
+        i = end + 1;
+    }
+}
+
+}  // namespace
+
+Position DocumentReader::positionAt(std::size_t offset) {
+    const std::string_view window = window_;
+    if (!eventTrackerSet_) {
+        tracker_.advance(window, windowStart_, eventStart_);
+        eventTracker_ = tracker_;
+        eventTrackerSet_ = true;
+    }
+    if (offset >= tracker_.offset()) {
+        tracker_.advance(window, windowStart_, offset);
+        return tracker_.position();
+    }
+    PositionTracker back = eventTracker_;  // an answer before the last one
+    back.advance(window, windowStart_, std::max(offset, eventStart_));
+    return back.position();
+}
+
+#if XMLATTR_HAVE_EXPAT
+
+namespace {
+
+// The XML reader joins a name's namespace, local name and prefix with this;
+// it cannot occur in an XML name.
+constexpr char kSeparator = '\x01';
+constexpr std::size_t kChunkSize = 64 * 1024;
+
+struct Name {
+    std::string_view uri;
+    std::string_view local;
+    std::string_view prefix;
+};
+
+Name splitName(std::string_view raw) {
+    const std::size_t first = raw.find(kSeparator);
+    if (first == std::string_view::npos)
+        return {{}, raw, {}};
+    Name name{raw.substr(0, first), raw.substr(first + 1), {}};
+    const std::size_t second = name.local.find(kSeparator);
+    if (second != std::string_view::npos) {
+        name.prefix = name.local.substr(second + 1);
+        name.local = name.local.substr(0, second);
+    }
+    return name;
+}
+
+void writtenName(const Name& name, std::string& out) {
+    out.clear();
+    if (!name.prefix.empty()) {
+        out += name.prefix;
+        out += ':';
+    }
+    out += name.local;
+}
+
+std::optional<Vocabulary> vocabularyOf(std::string_view uri) {
+    if (uri == kFoNamespace)
+        return Vocabulary::Fo;
+    if (uri == kSvgNamespace)
+        return Vocabulary::Svg;
+    if (uri == kXmlNamespace)
+        return Vocabulary::Xml;
+    return std::nullopt;
+}
+
+struct ParserFree {
+    void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
+};
+
+}  // namespace
+
+// The parse of one document: the XML reader's callbacks, in document order.
+struct DocumentReader::Parse {
+    Parse(DocumentReader& reader, XML_Parser parser, DocumentHandler& handler)
+        : reader(reader), parser(parser), handler(handler) {
+        XML_SetUserData(parser, this);
+        XML_SetElementHandler(parser, &Parse::start, &Parse::end);
+        XML_SetCommentHandler(parser, &Parse::comment);
+        XML_SetCharacterDataHandler(parser, &Parse::text);
+    }
+
+    static void XMLCALL start(void* data, const XML_Char* name, const XML_Char** attributes) {
+        static_cast<Parse*>(data)->element(name, attributes);
+    }
+    static void XMLCALL end(void* data, const XML_Char*) { static_cast<Parse*>(data)->event(); }
+    static void XMLCALL text(void* data, const XML_Char*, int) {
+        static_cast<Parse*>(data)->event();
+    }
+    static void XMLCALL comment(void* data, const XML_Char* text) {
+        Parse& parse = *static_cast<Parse*>(data);
+        parse.event();
+        // The content starts after "<!--".
+        parse.handler.comment(text, parse.reader.eventStart_ + 4);
+    }
+
+    // Marks where the reader stands: no later event starts before it.
+    void event() {
+        reader.eventStart_ = static_cast<std::size_t>(XML_GetCurrentByteIndex(parser));
+        reader.eventTrackerSet_ = false;
+    }
+
+    void element(const XML_Char* rawName, const XML_Char** attributes) {
+        event();
+        const Name name = splitName(rawName);
+        writtenName(name, elementName);
+        ElementStart element;
+        element.written = elementName;
+        element.local = name.local;
+        element.offset = reader.eventStart_;
+        element.root = !seenRoot;
+        if (element.root) {
+            seenRoot = true;
+            svgByDefault = reader.svgWithoutNamespace_ && name.uri.empty() && name.local == "svg";
+            element.rootSvgWithoutNamespace = svgByDefault;
+        }
+        element.vocabulary = name.uri.empty() && svgByDefault ? std::optional(Vocabulary::Svg)
+                                                              : vocabularyOf(name.uri);
+        handler.startElement(element);
+
+        const std::string_view tag = std::string_view(reader.window_).substr(
+            element.offset - reader.windowStart_);
+        scanTag(tag, raw);
+        std::size_t next = 0;  // attributes come in the order written
+        for (const XML_Char** attribute = attributes; *attribute != nullptr; attribute += 2) {
+            const Name attributeName = splitName(attribute[0]);
+            writtenName(attributeName, this->attributeName);
+            const RawAttribute* found = nullptr;
+            if (next < raw.size() && raw[next].name == this->attributeName) {
+                found = &raw[next++];
+            } else {
+                for (const RawAttribute& candidate : raw) {
+                    if (candidate.name == this->attributeName)
+                        found = &candidate;
+                }
+            }
+            AttributeValue value;
+            value.vocabulary = attributeName.uri.empty() ? element.vocabulary
+                                                         : vocabularyOf(attributeName.uri);
+            value.name = this->attributeName;
+            value.text = attribute[1];
+            // A defaulted attribute stands nowhere: it is placed at its tag.
+            value.begin = found != nullptr ? element.offset + found->begin : element.offset;
+            value.end = found != nullptr ? value.begin + found->value.size() : element.offset;
+            if (value.vocabulary == Vocabulary::Svg && attributeName.uri.empty() &&
+                attributeName.local == "style") {
+                declarations(element, value, found != nullptr ? found->value : std::string_view());
+            } else {
+                handler.attribute(element, value);
+            }
+        }
+    }
+
+    // "property: value; ..." as CSS reads it: blanks around names and values
+    // do not count. Each value is placed where it is written in the style.
+    void declarations(const ElementStart& element, AttributeValue value, std::string_view raw) {
+        const std::string_view style = value.text;
+        const std::size_t styleBegin = value.begin;
+        const std::size_t styleEnd = value.end;
+        value.inStyle = true;
+        for (std::size_t pos = 0; pos < style.size();) {
+            std::size_t end = style.find(';', pos);
+            if (end == std::string_view::npos)
+                end = style.size();
+            const std::string_view declaration = style.substr(pos, end - pos);
+            const std::size_t colon = declaration.find(':');
+            std::size_t nameAt = pos;
+            std::size_t textAt = pos + colon + 1;
+            pos = end + 1;
+            if (colon == std::string_view::npos)
+                continue;
+            value.name = trimmed(declaration.substr(0, colon), nameAt);
+            value.text = trimmed(declaration.substr(colon + 1), textAt);
+            if (value.name.empty())
+                continue;
+            const std::size_t first = rawIndex(raw, textAt);
+            const std::size_t last = rawIndex(raw, textAt + value.text.size());
+            const bool placed = first != std::string_view::npos && last != std::string_view::npos;
+            value.begin = placed ? styleBegin + first : styleBegin;
+            value.end = placed ? styleBegin + last : styleEnd;
+            handler.attribute(element, value);
+        }
+    }
+
+    DocumentReader& reader;
+    XML_Parser parser;
+    DocumentHandler& handler;
+    std::vector<RawAttribute> raw;
+    std::string elementName;
+    std::string attributeName;
+    bool seenRoot = false;
+    bool svgByDefault = false;
+};
+
+bool xmlReaderAvailable() {
+    return true;
+}
+
+std::optional<DocumentError> DocumentReader::read(DocumentHandler& handler) {
+    const std::unique_ptr<XML_ParserStruct, ParserFree> parser(
+        XML_ParserCreateNS(nullptr, kSeparator));
+    if (!parser)
+        return DocumentError{{}, "cannot create an XML parser"};
+    XML_SetReturnNSTriplet(parser.get(), 1);
+    Parse parse(*this, parser.get(), handler);
+    bool empty = true;
+    for (;;) {
+        // Only the bytes from the last event on are kept: a later event never
+        // starts before it.
+        tracker_.advance(window_, windowStart_, eventStart_);
+        if (const std::size_t passed = eventStart_ - windowStart_; passed > 0) {
+            window_.erase(0, passed);
+            windowStart_ = eventStart_;
+        }
+        eventTrackerSet_ = false;
+        const std::size_t before = window_.size();
+        window_.resize(before + kChunkSize);
+        const std::ptrdiff_t got = source_(window_.data() + before, kChunkSize);
+        if (got < 0)
+            return DocumentError{positionAt(windowStart_ + before), "read error"};
+        window_.resize(before + static_cast<std::size_t>(got));
+        empty = empty && got == 0;
+        const bool last = got == 0;
+        if (empty && last)
+            return DocumentError{{}, "the file is empty: no XML document"};
+        if (XML_Parse(parser.get(), window_.data() + before, static_cast<int>(got), last) !=
+            XML_STATUS_OK) {
+            const auto at = static_cast<std::size_t>(XML_GetCurrentByteIndex(parser.get()));
+            Position place{static_cast<std::uint32_t>(XML_GetCurrentLineNumber(parser.get())),
+                           static_cast<std::uint32_t>(XML_GetCurrentColumnNumber(parser.get())) + 1,
+                           0};
+            if (at >= tracker_.offset() && at <= windowStart_ + window_.size()) {
+                eventStart_ = at;
+                eventTrackerSet_ = false;
+                place = positionAt(at);
+            } else {
+                place.utf16Column = place.column;
+            }
+            return DocumentError{
+                place, std::string("XML: ") + XML_ErrorString(XML_GetErrorCode(parser.get()))};
+        }
+        if (last)
+            return std::nullopt;
+    }
+}
+
+#else  // no libexpat: every document says so
+
+bool xmlReaderAvailable() {
+    return false;
+}
+
+std::optional<DocumentError> DocumentReader::read(DocumentHandler&) {
+    return DocumentError{{}, "xmlattr was built without libexpat; lint cannot read XML"};
+}
+
+#endif
+
+}  // namespace xmlattr::lint

@@ -1,0 +1,74 @@
+// Reading an XML document for lint: a streaming parse (libexpat) that hands
+// over each start tag, each attribute and each declaration of an SVG
+// style="...", with its vocabulary and where its value stands in the input,
+// and each comment. Memory does not grow with the document: it is read in
+// fixed pieces, and only the bytes not yet passed are kept.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "tools/lint/Lint.h"
+#include "tools/lint/Position.h"
+
+namespace xmlattr::lint {
+
+struct ElementStart {
+    std::string_view written;  // as written, "fo:block"
+    std::string_view local;    // "block"
+    std::optional<Vocabulary> vocabulary;  // none: another namespace
+    std::size_t offset = 0;                // of its "<"
+    bool root = false;
+    bool rootSvgWithoutNamespace = false;  // a root svg read as SVG for want of a namespace
+};
+
+struct AttributeValue {
+    std::optional<Vocabulary> vocabulary;  // none: an attribute of another namespace
+    std::string_view name;                 // as written ("xml:lang"), or the style property
+    bool inStyle = false;                  // a declaration of style="..."
+    std::string_view text;                 // as the XML reader delivers it
+    std::size_t begin = 0;                 // its bytes in the input: [begin, end)
+    std::size_t end = 0;
+};
+
+class DocumentHandler {
+  public:
+    virtual void startElement(const ElementStart& element) = 0;
+    virtual void attribute(const ElementStart& element, const AttributeValue& value) = 0;
+    // text is the comment's content; offset is where that content begins.
+    virtual void comment(std::string_view text, std::size_t offset) = 0;
+
+  protected:
+    ~DocumentHandler() = default;
+};
+
+class DocumentReader {
+  public:
+    DocumentReader(const Source& source, bool svgWithoutNamespace)
+        : source_(source), svgWithoutNamespace_(svgWithoutNamespace) {}
+
+    // Reads to the end, calling handler in document order. Returns what
+    // stopped the reading: an XML error, a read error, or an empty input.
+    std::optional<DocumentError> read(DocumentHandler& handler);
+
+    // The position of offset, which must not lie before the element or
+    // comment being handled.
+    Position positionAt(std::size_t offset);
+
+  private:
+    struct Parse;
+    friend struct Parse;
+
+    const Source& source_;
+    bool svgWithoutNamespace_;
+    std::string window_;         // the input from windowStart_ on, not yet passed
+    std::size_t windowStart_ = 0;
+    PositionTracker tracker_;    // never past an event still to come
+    std::size_t eventStart_ = 0;  // of the element or comment being handled
+    PositionTracker eventTracker_;  // at eventStart_, for answers that go back
+    bool eventTrackerSet_ = false;
+};
+
+}  // namespace xmlattr::lint

@@ -1,0 +1,278 @@
+// The lint engine's entry points: each attribute the document reader hands
+// over is looked up in the attribute table, judged as its type, and, when it
+// is not read as written, given as a Finding with its place. Comments may
+// silence kinds on the next element or in the whole file.
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "tools/common/Quoted.h"
+#include "tools/lint/Document.h"
+#include "tools/lint/Judge.h"
+#include "tools/lint/Lint.h"
+#include "tools/lint/Table.h"
+
+namespace xmlattr::lint {
+
+namespace {
+
+// Each row's judged type, found once rather than by name per attribute.
+const JudgedType* typeOfRow(const AttributeRow& row) {
+    static const std::vector<const JudgedType*> types = [] {
+        std::vector<const JudgedType*> all;
+        for (const AttributeRow& each : attributeRows())
+            all.push_back(judgedType(each.type));
+        return all;
+    }();
+    return types[static_cast<std::size_t>(&row - attributeRows().data())];
+}
+
+// ATTR="TEXT" on ELEMENT reads as VALUE (TYPE): REASON
+std::string messageOf(const Finding& finding) {
+    std::string message = finding.inStyle ? "style " : "";
+    message += finding.attribute;
+    message += '=';
+    message += xmlattr_tool::quotedShort(finding.text);
+    message += " on ";
+    message += finding.element;
+    if (finding.kind == Kind::Rejected) {
+        message += " is rejected (";
+    } else if (finding.kind == Kind::InternalError) {
+        message += " could not be read (";
+    } else {
+        message += " reads as ";
+        message += finding.readsAs;
+        message += " (";
+    }
+    message += finding.type;
+    message += "): ";
+    message += finding.reason;
+    return message;
+}
+
+std::optional<Finding> judged(const AttributeRow* row, std::string_view element,
+                              std::string_view name, bool inStyle, std::string_view text) {
+    const JudgedType* type = row != nullptr ? typeOfRow(*row) : nullptr;
+    if (type == nullptr)
+        return std::nullopt;
+    std::optional<Verdict> verdict = judgeText(*type, text);
+    if (!verdict)
+        return std::nullopt;
+    Finding finding;
+    finding.kind = verdict->kind;
+    finding.severity = ruleOf(verdict->kind).severity;
+    finding.element = element;
+    finding.attribute = name;
+    finding.inStyle = inStyle;
+    finding.text = text;
+    finding.type = typeName(*type);
+    finding.readsAs = std::move(verdict->readsAs);
+    finding.reason = std::move(verdict->reason);
+    finding.message = messageOf(finding);
+    return finding;
+}
+
+constexpr std::string_view kDirective = "xmlattr-lint:";
+
+class Linter final : public DocumentHandler {
+  public:
+    Linter(DocumentReader& reader, const Options& options) : reader_(reader), options_(options) {}
+
+    void startElement(const ElementStart& element) override {
+        elementIgnored_ = std::exchange(nextIgnored_, KindSet::none());
+        if (element.vocabulary == Vocabulary::Fo || element.vocabulary == Vocabulary::Svg)
+            checkedVocabulary_ = true;
+        if (!element.root)
+            return;
+        root_.begin = element.offset;
+        root_.end = element.offset + 1 + element.written.size();
+        root_.start = reader_.positionAt(root_.begin);
+        root_.stop = reader_.positionAt(root_.end);
+        if (element.rootSvgWithoutNamespace) {
+            note(Kind::SvgWithoutNamespace,
+                 "the root svg element has no namespace declaration "
+                 "(xmlns=\"http://www.w3.org/2000/svg\"): it is read as SVG");
+        }
+    }
+
+    void attribute(const ElementStart& element, const AttributeValue& value) override {
+        ++summary_.attributes;
+        const AttributeRow* row =
+            value.vocabulary ? findAttribute(*value.vocabulary, element.local, value.name) : nullptr;
+        if (row == nullptr) {
+            ++summary_.skipped;
+            return;
+        }
+        ++summary_.checked;
+        std::optional<Finding> finding =
+            judged(row, element.written, value.name, value.inStyle, value.text);
+        if (!finding)
+            return;
+        finding->range.begin = value.begin;
+        finding->range.end = value.end;
+        finding->range.start = reader_.positionAt(value.begin);
+        finding->range.stop = reader_.positionAt(value.end);
+        add(std::move(*finding), elementIgnored_);
+    }
+
+    // <!-- xmlattr-lint: ignore[KIND,...] --> silences kinds on the next
+    // element; ignore-file[...] in the whole file; without a list, all kinds.
+    void comment(std::string_view text, std::size_t offset) override {
+        std::size_t at = 0;
+        while (at < text.size() && std::strchr(" \t\r\n", text[at]) != nullptr)
+            ++at;
+        if (text.substr(at, kDirective.size()) != kDirective)
+            return;
+        at += kDirective.size();
+        while (at < text.size() && std::strchr(" \t\r\n", text[at]) != nullptr)
+            ++at;
+        std::size_t wordEnd = at;
+        while (wordEnd < text.size() && (std::isalnum(static_cast<unsigned char>(text[wordEnd])) ||
+                                         text[wordEnd] == '-'))
+            ++wordEnd;
+        const std::string_view word = text.substr(at, wordEnd - at);
+        std::string_view rest = text.substr(wordEnd);
+        while (!rest.empty() && std::strchr(" \t\r\n", rest.back()) != nullptr)
+            rest.remove_suffix(1);
+        const bool list = rest.starts_with('[') && rest.ends_with(']');
+        if ((word != "ignore" && word != "ignore-file") || (!rest.empty() && !list)) {
+            commentNote(offset + at, offset + text.size(),
+                        std::string("unknown xmlattr-lint directive: ") +
+                            xmlattr_tool::quotedShort(text.substr(at)) +
+                            "; write ignore[KIND,...] or ignore-file[KIND,...]");
+            return;
+        }
+        KindSet kinds = list ? KindSet::none() : KindSet::all();
+        if (list) {
+            const std::size_t listAt = wordEnd + 1;
+            const std::string_view names = rest.substr(1, rest.size() - 2);
+            for (std::size_t pos = 0; pos <= names.size();) {
+                std::size_t end = names.find(',', pos);
+                if (end == std::string_view::npos)
+                    end = names.size();
+                std::size_t nameAt = listAt + pos;
+                std::string_view name = names.substr(pos, end - pos);
+                while (!name.empty() && std::strchr(" \t\r\n", name.front()) != nullptr) {
+                    name.remove_prefix(1);
+                    ++nameAt;
+                }
+                while (!name.empty() && std::strchr(" \t\r\n", name.back()) != nullptr)
+                    name.remove_suffix(1);
+                pos = end + 1;
+                if (name.empty())
+                    continue;
+                if (const std::optional<Kind> kind = kindNamed(name)) {
+                    kinds.add(*kind);
+                } else {
+                    commentNote(offset + nameAt, offset + nameAt + name.size(),
+                                std::string("unknown kind ") + xmlattr_tool::quotedShort(name) +
+                                    " in an xmlattr-lint comment");
+                }
+            }
+        }
+        if (word == "ignore-file")
+            fileIgnored_ = kinds;
+        else
+            nextIgnored_ = kinds;
+    }
+
+    Result finish(std::optional<DocumentError> error, const FindingSink& sink) {
+        if (!error && root_.end > 0 && !checkedVocabulary_) {
+            note(Kind::NotChecked,
+                 "no element is in the XSL-FO or SVG namespace: nothing in the file was checked");
+            std::rotate(findings_.begin(), findings_.end() - 1, findings_.end());
+        }
+        for (const Finding& finding : findings_) {
+            if (fileIgnored_.has(finding.kind) && finding.kind != Kind::UnknownSuppression)
+                ++summary_.suppressed;
+            else
+                sink(finding);
+        }
+        return Result{summary_, std::move(error)};
+    }
+
+  private:
+    void add(Finding finding, KindSet ignored) {
+        if (!options_.kinds.has(finding.kind) || ignored.has(finding.kind)) {
+            ++summary_.suppressed;
+            return;
+        }
+        findings_.push_back(std::move(finding));
+    }
+
+    void note(Kind kind, std::string message) {
+        Finding finding;
+        finding.kind = kind;
+        finding.severity = ruleOf(kind).severity;
+        finding.reason = message;
+        finding.message = std::move(message);
+        finding.range = root_;
+        add(std::move(finding), KindSet::none());
+    }
+
+    void commentNote(std::size_t begin, std::size_t end, std::string message) {
+        Finding finding;
+        finding.kind = Kind::UnknownSuppression;
+        finding.severity = ruleOf(finding.kind).severity;
+        finding.reason = message;
+        finding.message = std::move(message);
+        finding.range.begin = begin;
+        finding.range.end = end;
+        finding.range.start = reader_.positionAt(begin);
+        finding.range.stop = reader_.positionAt(end);
+        add(std::move(finding), KindSet::none());
+    }
+
+    DocumentReader& reader_;
+    const Options& options_;
+    Summary summary_;
+    // Held until the end: an ignore-file comment silences findings before it.
+    std::vector<Finding> findings_;
+    KindSet nextIgnored_ = KindSet::none();
+    KindSet elementIgnored_ = KindSet::none();
+    KindSet fileIgnored_ = KindSet::none();
+    Range root_;
+    bool checkedVocabulary_ = false;
+};
+
+}  // namespace
+
+std::string_view attributeType(Vocabulary vocabulary, std::string_view element,
+                               std::string_view name) {
+    const AttributeRow* row = findAttribute(vocabulary, element, name);
+    return row != nullptr ? row->type : std::string_view();
+}
+
+std::optional<Finding> judge(Vocabulary vocabulary, std::string_view element,
+                             std::string_view name, std::string_view text) {
+    return judged(findAttribute(vocabulary, element, name), element, name, false, text);
+}
+
+Result lintDocument(const Source& source, const FindingSink& onFinding, const Options& options) {
+    DocumentReader reader(source, options.svgWithoutNamespace);
+    Linter linter(reader, options);
+    std::optional<DocumentError> error = reader.read(linter);
+    return linter.finish(std::move(error), onFinding);
+}
+
+Result lintDocument(std::string_view bytes, const FindingSink& onFinding, const Options& options) {
+    const Source source = [&bytes](char* buffer, std::size_t size) {
+        const std::size_t n = std::min(size, bytes.size());
+        if (n > 0)
+            std::memcpy(buffer, bytes.data(), n);
+        bytes.remove_prefix(n);
+        return static_cast<std::ptrdiff_t>(n);
+    };
+    return lintDocument(source, onFinding, options);
+}
+
+Report lintDocument(std::string_view bytes, const Options& options) {
+    Report report;
+    report.result = lintDocument(
+        bytes, [&](const Finding& finding) { report.findings.push_back(finding); }, options);
+    return report;
+}
+
+}  // namespace xmlattr::lint

@@ -1,0 +1,47 @@
+#include "tools/lint/Position.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace xmlattr::lint {
+
+void PositionTracker::byteByByte(std::string_view span) {
+    for (const char c : span) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == '\n' || byte == '\r') {
+            if (!(byte == '\n' && afterCr_)) {
+                ++position_.line;
+                position_.column = 1;
+                position_.utf16Column = 1;
+            }
+            afterCr_ = byte == '\r';
+            continue;
+        }
+        afterCr_ = false;
+        if ((byte & 0xC0) != 0x80) {  // not a continuation byte: a new code point
+            ++position_.column;
+            position_.utf16Column += byte >= 0xF0 ? 2 : 1;  // four bytes: a surrogate pair
+        }
+    }
+}
+
+void PositionTracker::advance(std::string_view bytes, std::size_t first, std::size_t target) {
+    if (target <= offset_)
+        return;
+    std::string_view span = bytes.substr(offset_ - first, target - offset_);
+    offset_ = target;
+    // The common case, LF line ends: count the lines at memchr speed and read
+    // only the last line's bytes one by one.
+    if (std::memchr(span.data(), '\r', span.size()) == nullptr && !afterCr_) {
+        const std::size_t lastLf = span.rfind('\n');
+        if (lastLf != std::string_view::npos) {
+            position_.line += static_cast<std::uint32_t>(std::count(span.begin(), span.end(), '\n'));
+            position_.column = 1;
+            position_.utf16Column = 1;
+            span.remove_prefix(lastLf + 1);
+        }
+    }
+    byteByByte(span);
+}
+
+}  // namespace xmlattr::lint
