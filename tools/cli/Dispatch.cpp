@@ -12,7 +12,7 @@ const std::string_view kToolHelp =
        xmlattr describe [--markdown] TYPE  what TYPE accepts and how it is written
        xmlattr describe --all [--markdown] every type (docs/attributes.md)
        xmlattr --list [--json]             the types known, by family
-       xmlattr lint [--json] FILE...       check the attributes of XSL-FO and
+       xmlattr lint [OPTIONS] FILE|DIR...  check the attributes of XSL-FO and
                                            SVG documents
        xmlattr MODE --help                 help on one mode (MODE: parse, check,
                                            describe, list, lint)

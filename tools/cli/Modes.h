@@ -33,7 +33,7 @@ int checkMode(Args args, Streams streams);
 int describeMode(Args args, Streams streams);
 // xmlattr --list [--json]
 int listMode(Args args, Streams streams);
-// xmlattr lint [--json] FILE...
+// xmlattr lint [--format F] [--select K,...] [-j N] FILE|DIR...
 int lintMode(Args args, Streams streams);
 
 // The help text of the tool and of each mode.

@@ -272,7 +272,7 @@ TEST_F(LintFiles, UnreadableEmptyAndMalformedFilesExitTwoAndTheOthersAreStillLin
     EXPECT_EQ(run.status, 2);
     const std::vector<std::string> err = lines(run.err);
     ASSERT_EQ(err.size(), 3u) << run.err;
-    EXPECT_EQ(err[0], missing + ":1:1: error: cannot read: No such file or directory");
+    EXPECT_EQ(err[0], "xmlattr: error: cannot read " + missing + ": No such file or directory");
     EXPECT_EQ(err[1], empty + ":1:1: error: the file is empty: no XML document");
     EXPECT_EQ(err[2], broken + ":3:3: error: XML: mismatched tag");
     EXPECT_NE(run.out.find(good + ":1:48: warning: width=\"1em \""), std::string::npos) << run.out;

@@ -111,21 +111,6 @@ class JsonPrinter : public Printer {
     }
 };
 
-// "unknown-unit" -> "UnknownUnit": SARIF's rule name, a word for people.
-std::string pascalCase(std::string_view name) {
-    std::string out;
-    bool upper = true;
-    for (const char c : name) {
-        if (c == '-') {
-            upper = true;
-            continue;
-        }
-        out += upper && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-        upper = false;
-    }
-    return out;
-}
-
 Json region(const lint::Position& start, const lint::Position& stop) {
     Json region;
     region["startLine"] = start.line;
@@ -210,7 +195,6 @@ class SarifPrinter : public Printer {
         for (const lint::Rule& rule : lint::rules()) {
             Json entry;
             entry["id"] = rule.name;
-            entry["name"] = pascalCase(rule.name);
             entry["shortDescription"]["text"] = rule.summary;
             entry["defaultConfiguration"]["level"] = lint::severityName(rule.severity);
             rules.push_back(std::move(entry));
