@@ -14,6 +14,24 @@
 
 namespace xmlattr::lint {
 
+Position DocumentReader::positionAt(std::size_t offset) {
+    const std::string_view window = window_;
+    if (!eventTrackerSet_) {
+        tracker_.advance(window, windowStart_, eventStart_);
+        eventTracker_ = tracker_;
+        eventTrackerSet_ = true;
+    }
+    if (offset >= tracker_.offset()) {
+        tracker_.advance(window, windowStart_, offset);
+        return tracker_.position();
+    }
+    PositionTracker back = eventTracker_;  // an answer before the last one
+    back.advance(window, windowStart_, std::max(offset, eventStart_));
+    return back.position();
+}
+
+#if XMLATTR_HAVE_EXPAT
+
 namespace {
 
 bool isBlank(char c) {
@@ -117,24 +135,6 @@ void scanTag(std::string_view tag, std::vector<RawAttribute>& out) {
 }
 
 }  // namespace
-
-Position DocumentReader::positionAt(std::size_t offset) {
-    const std::string_view window = window_;
-    if (!eventTrackerSet_) {
-        tracker_.advance(window, windowStart_, eventStart_);
-        eventTracker_ = tracker_;
-        eventTrackerSet_ = true;
-    }
-    if (offset >= tracker_.offset()) {
-        tracker_.advance(window, windowStart_, offset);
-        return tracker_.position();
-    }
-    PositionTracker back = eventTracker_;  // an answer before the last one
-    back.advance(window, windowStart_, std::max(offset, eventStart_));
-    return back.position();
-}
-
-#if XMLATTR_HAVE_EXPAT
 
 namespace {
 
