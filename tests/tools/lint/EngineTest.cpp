@@ -150,6 +150,26 @@ TEST_F(Engine, ARootSvgWithoutNamespaceIsReadAsSvgWithANote) {
               std::vector<std::string>{"not-checked"});
 }
 
+TEST_F(Engine, NamespacesAreResolvedWithTheirScopes) {
+    // The default namespace undeclared inside the drawing, and a prefix bound
+    // to the SVG namespace on an inner element only.
+    const Report report = lintDocument(std::string("<svg ") + std::string(kSvg) +
+                                       "><g xmlns=\"\"><rect x=\"1qq\"/></g><rect x=\"2qq\"/>"
+                                       "<q:g xmlns:q=\"http://www.w3.org/2000/svg\"><q:rect "
+                                       "x=\"3qq\" q:y=\"4qq\" xml:lang=\"en-\"/></q:g></svg>");
+    std::vector<std::string> texts;
+    for (const Finding& finding : report.findings)
+        texts.push_back(finding.attribute + "=" + finding.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"x=2qq", "x=3qq", "q:y=4qq", "xml:lang=en-"}));
+    EXPECT_FALSE(report.result.error.has_value());
+
+    const Report unbound = lintDocument(std::string("<svg ") + std::string(kSvg) +
+                                        ">\n <rect a:x=\"1\"/></svg>");
+    ASSERT_TRUE(unbound.result.error.has_value());
+    EXPECT_EQ(unbound.result.error->message, "XML: unbound prefix 'a'");
+    EXPECT_EQ(unbound.result.error->position.line, 2u);
+}
+
 TEST_F(Engine, CommentsSilenceKindsOnTheNextElementOrTheWholeFile) {
     const std::string head = std::string("<svg ") + std::string(kSvg) + ">";
     const auto kinds = [&](const std::string& body) {
