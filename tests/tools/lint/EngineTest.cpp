@@ -133,6 +133,18 @@ TEST_F(Engine, ADocumentReadInSmallPiecesGivesTheSameFindingsAsInOnePiece) {
     expectPlaced(document, whole.findings.back());
 }
 
+TEST_F(Engine, FindingsAfterALongRunOfTextArePlaced) {
+    std::string text;
+    for (int line = 0; text.size() < 1'000'000; ++line)
+        text += "A line of text, \xF0\x9F\x98\x80 with a character of two UTF-16 units.\r\n";
+    const std::string document = std::string("<svg ") + std::string(kSvg) + "><text x=\"1qq\">" +
+                                 text + "</text><rect \n  x=\"2qq\"/></svg>";
+    const Report report = lintDocument(document);
+    ASSERT_EQ(report.findings.size(), 2u);
+    for (const Finding& finding : report.findings)
+        expectPlaced(document, finding);
+}
+
 TEST_F(Engine, ARootSvgWithoutNamespaceIsReadAsSvgWithANote) {
     const Report svg = lintDocument("<svg>\n  <rect width=\"10qq\"/>\n</svg>");
     EXPECT_EQ(kindsOf(svg), (std::vector<std::string>{"svg-without-namespace", "unknown-unit"}));
