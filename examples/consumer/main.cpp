@@ -1,9 +1,14 @@
 // Parses a few attribute texts and checks what they read as: a length, a
 // colour name, a keyword, path data and an exported default. Exits 1 on any
-// surprise, so a build that links but misbehaves does not pass.
+// surprise, so a build that links but misbehaves does not pass. With the lint
+// engine, it also judges attributes through it (lint.cpp).
 #include <cstdio>
 
 #include "css/XmlAttributes.h"
+
+#if CONSUMER_WITH_LINT
+int checkLint();  // lint.cpp
+#endif
 
 namespace {
 
@@ -37,6 +42,9 @@ int main() {
 
     const Xml::TXmlAttribute<Xml::BorderStyle> style(Xml::DefaultBorderStyle);
     expect(style == Xml::DefaultBorderStyle.getValue(), "a copy of a default constant");
+#if CONSUMER_WITH_LINT
+    failures += checkLint();
+#endif
     std::printf("xmlattr consumer: %s\n", failures == 0 ? "ok" : "FAILED");
     return failures == 0 ? 0 : 1;
 }

@@ -22,7 +22,8 @@ TYPE is the C++ name of an attribute type (int, Url, Length, Vector<Point>
 'xmlattr --check FILE' is the older spelling of 'xmlattr check FILE'.
 
 Exit status: 0 accepted (every line as expected), 1 rejected (some line not
-as expected), 2 usage error, unknown type or bad input.
+as expected), 2 usage error, unknown type, bad input or anything else that
+could not be done.
 )";
 
 namespace {
@@ -76,9 +77,11 @@ int runTool(Args args, Streams streams) {
     try {
         return dispatch(args, streams);
     } catch (const Core::Exception& error) {
-        streams.err << "xmlattr: " << error.what() << " raised at " << error.getFile() << ", line "
-                    << error.getLine() << '\n';
-        return kFailure;
+        // Something that could not be done, as an unreadable file is: not a
+        // finding (1).
+        streams.err << "xmlattr: error: " << error.what() << " raised at " << error.getFile()
+                    << ", line " << error.getLine() << '\n';
+        return kUsageError;
     }
 }
 

@@ -27,6 +27,7 @@ struct ElementStart {
 struct AttributeValue {
     std::optional<Vocabulary> vocabulary;  // none: an attribute of another namespace
     std::string_view name;                 // as written ("xml:lang"), or the style property
+    std::string_view local;                // without its prefix ("lang")
     bool inStyle = false;                  // a declaration of style="..."
     std::string_view text;                 // as the XML reader delivers it
     std::size_t begin = 0;                 // its bytes in the input: [begin, end)

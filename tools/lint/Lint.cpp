@@ -100,7 +100,7 @@ class Linter final : public DocumentHandler {
     void attribute(const ElementStart& element, const AttributeValue& value) override {
         ++summary_.attributes;
         const AttributeRow* row =
-            value.vocabulary ? findAttribute(*value.vocabulary, element.local, value.name) : nullptr;
+            value.vocabulary ? findAttribute(*value.vocabulary, element.local, value.local) : nullptr;
         if (row == nullptr) {
             ++summary_.skipped;
             return;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <tuple>
 
 namespace xmlattr::lint {
@@ -282,6 +283,33 @@ constexpr bool allTyped() {
 }
 static_assert(allTyped(), "every row names an attribute and its type");
 
+constexpr std::size_t hashOf(Vocabulary vocabulary, std::string_view name) {
+    std::uint32_t hash = 2166136261u ^ static_cast<std::uint32_t>(vocabulary);
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return hash;
+}
+
+// An open-addressing hash index from (vocabulary, name) to the first row of
+// that name, plus one (0: an empty slot); a lookup is one hash and, as a
+// rule, one comparison, instead of a binary search over every row.
+constexpr auto buildIndex() {
+    std::array<std::uint16_t, 1024> index{};
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        if (i > 0 && kRows[i - 1].vocabulary == kRows[i].vocabulary &&
+            kRows[i - 1].name == kRows[i].name)
+            continue;
+        std::size_t slot = hashOf(kRows[i].vocabulary, kRows[i].name) % index.size();
+        while (index[slot] != 0)
+            slot = (slot + 1) % index.size();
+        index[slot] = static_cast<std::uint16_t>(i + 1);
+    }
+    return index;
+}
+
+constexpr auto kIndex = buildIndex();
+static_assert(kRows.size() < kIndex.size() / 2, "the index stays at most half full");
+
 }  // namespace
 
 std::span<const AttributeRow> attributeRows() {
@@ -290,20 +318,25 @@ std::span<const AttributeRow> attributeRows() {
 
 const AttributeRow* findAttribute(Vocabulary vocabulary, std::string_view element,
                                   std::string_view name) {
-    const auto byName = [](const AttributeRow& row, const auto& wanted) {
-        return std::tuple(row.vocabulary, row.name) < wanted;
-    };
-    const auto wanted = std::tuple(vocabulary, name);
-    const auto* first = std::lower_bound(kRows.begin(), kRows.end(), wanted, byName);
-    const AttributeRow* anyElement = nullptr;
-    for (const auto* row = first;
-         row != kRows.end() && row->vocabulary == vocabulary && row->name == name; ++row) {
-        if (row->element == element)
-            return row;
-        if (row->element.empty())
-            anyElement = row;
+    const std::size_t slots = kIndex.size();
+    for (std::size_t slot = hashOf(vocabulary, name) % slots;; slot = (slot + 1) % slots) {
+        const std::uint16_t entry = kIndex[slot];
+        if (entry == 0)
+            return nullptr;
+        const AttributeRow* first = &kRows[entry - 1u];
+        if (first->vocabulary != vocabulary || first->name != name)
+            continue;
+        // The rows of one name follow each other, the one for any element first.
+        const AttributeRow* anyElement = nullptr;
+        for (const AttributeRow* row = first;
+             row != kRows.end() && row->vocabulary == vocabulary && row->name == name; ++row) {
+            if (row->element == element)
+                return row;
+            if (row->element.empty())
+                anyElement = row;
+        }
+        return anyElement;
     }
-    return anyElement;
 }
 
 }  // namespace xmlattr::lint

@@ -1,6 +1,6 @@
 // Which attribute type holds each attribute of an XSL-FO or SVG document. The
 // rows are data (Table.cpp), sorted and checked when the table compiles;
-// lookups are binary searches.
+// lookups go through a hash index built at compile time.
 #pragma once
 
 #include <string_view>

@@ -41,6 +41,15 @@ TEST(LintTable, EveryRowNamesARegisteredType) {
         EXPECT_NE(findType(row.type), nullptr) << row.name << " names " << row.type;
 }
 
+TEST(LintTable, EveryRowIsFoundByItsOwnKey) {
+    for (const AttributeRow& row : attributeRows()) {
+        const std::string_view element = row.element.empty() ? "no-such-element" : row.element;
+        EXPECT_EQ(findAttribute(row.vocabulary, element, row.name), &row) << row.name;
+    }
+    EXPECT_EQ(findAttribute(Vocabulary::Fo, "block", "no-such-attribute"), nullptr);
+    EXPECT_EQ(findAttribute(Vocabulary::Xml, "block", "font-size"), nullptr);
+}
+
 TEST(LintTable, AnElementsOwnRowComesBeforeTheRowForAnyElement) {
     EXPECT_EQ(findAttribute(Vocabulary::Fo, "table", "width")->type, "TableWidth");
     EXPECT_EQ(findAttribute(Vocabulary::Fo, "block", "width")->type, "LengthOrPercentAuto");
