@@ -387,6 +387,13 @@ TEST_F(LintCommand, SarifIsOneRunWithARulePerKindAndAResultPerFinding) {
 
 TEST(LintHelp, ListsEveryRuleAndTheReadmeDoesToo) {
     const auto help = runXmlattr({"lint", "--help"});
+    // The help text with its wrapped lines joined: one blank between words.
+    std::string flowed;
+    for (const char c : help.out) {
+        const bool blank = c == ' ' || c == '\n';
+        if (!blank || (!flowed.empty() && flowed.back() != ' '))
+            flowed += blank ? ' ' : c;
+    }
     std::ifstream file(std::string(XMLATTR_SOURCE_DIR) + "/README.md");
     std::stringstream readme;
     readme << file.rdbuf();
@@ -397,7 +404,7 @@ TEST(LintHelp, ListsEveryRuleAndTheReadmeDoesToo) {
     for (const lint::Rule& rule : lint::rules()) {
         EXPECT_NE(help.out.find("  " + std::string(rule.name) + "  "), std::string::npos)
             << rule.name;
-        EXPECT_NE(help.out.find(rule.summary), std::string::npos) << rule.name;
+        EXPECT_NE(flowed.find(rule.summary), std::string::npos) << rule.name;
         EXPECT_NE(lintSection.find("`" + std::string(rule.name) + "`"), std::string::npos)
             << "README.md does not list " << rule.name;
     }

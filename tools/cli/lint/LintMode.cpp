@@ -43,14 +43,29 @@ a document was read. The kinds:
     std::size_t width = 0;
     for (const lint::Rule& rule : lint::rules())
         width = std::max(width, rule.name.size());
+    // NAME  SUMMARY, with the severity where it is not a warning, wrapped
+    // at 79 columns under the summary.
+    const std::size_t indent = 2 + width + 2;
     for (const lint::Rule& rule : lint::rules()) {
-        text += "  ";
-        text += rule.name;
-        text.append(width + 2 - rule.name.size(), ' ');
-        text += rule.summary;
-        text += " (";
-        text += lint::severityName(rule.severity);
-        text += ")\n";
+        std::string words(rule.summary);
+        if (rule.severity != lint::Severity::Warning) {
+            words += " (";
+            words += lint::severityName(rule.severity);
+            words += ')';
+        }
+        std::string line = "  ";
+        line += rule.name;
+        line.append(indent - line.size(), ' ');
+        while (line.size() + words.size() > 79) {
+            const std::size_t cut = words.rfind(' ', 79 - line.size());
+            if (cut == std::string::npos)
+                break;
+            line += words.substr(0, cut);
+            text += line + '\n';
+            line.assign(indent, ' ');
+            words.erase(0, cut + 1);
+        }
+        text += line + words + '\n';
     }
     text += R"(A summary line follows.
 
