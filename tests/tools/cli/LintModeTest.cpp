@@ -32,8 +32,8 @@ class LintCommand : public ::testing::Test {
         if (!lint::xmlReaderAvailable())
             GTEST_SKIP() << "built without libexpat";
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               ("xmlattr-lint-mode-" + std::to_string(::getpid()) + "-" + test->name());
+        dir_ = fs::temp_directory_path() / (std::string("xmlattr-lint-mode-") +
+                                            std::to_string(::getpid()) + "-" + test->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -141,7 +141,7 @@ TEST_F(LintCommand, ParallelFilesPrintTheSameBytesAsOneAtATime) {
         for (int k = 0; k <= i % 4; ++k)
             attributes.push_back(values[static_cast<std::size_t>(i + k) % values.size()]);
         std::string name =
-            "docs/" + std::string(i % 3 == 0 ? "deep/" : "") + "doc" + std::to_string(i) + ".svg";
+            std::string(i % 3 == 0 ? "docs/deep/doc" : "docs/doc") + std::to_string(i) + ".svg";
         // A large one and a broken one among them.
         if (i == 7)
             attributes.insert(attributes.end(), 2000, "x=\"1 2\"");
@@ -402,10 +402,12 @@ TEST(LintHelp, ListsEveryRuleAndTheReadmeDoesToo) {
     ASSERT_NE(section, std::string::npos);
     const std::string lintSection = text.substr(section, text.find("\n## ", section) - section);
     for (const lint::Rule& rule : lint::rules()) {
-        EXPECT_NE(help.out.find("  " + std::string(rule.name) + "  "), std::string::npos)
+        EXPECT_NE(help.out.find(std::string("  ").append(rule.name).append("  ")),
+                  std::string::npos)
             << rule.name;
         EXPECT_NE(flowed.find(rule.summary), std::string::npos) << rule.name;
-        EXPECT_NE(lintSection.find("`" + std::string(rule.name) + "`"), std::string::npos)
+        EXPECT_NE(lintSection.find(std::string("`").append(rule.name).append("`")),
+                  std::string::npos)
             << "README.md does not list " << rule.name;
     }
 }

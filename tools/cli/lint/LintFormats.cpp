@@ -246,10 +246,14 @@ class GithubPrinter : public Printer {
         out += command(finding.severity);
         out += " file=";
         out += githubProperty(file);
-        out += ",line=" + std::to_string(start.line);
-        out += ",col=" + std::to_string(start.column);
-        out += ",endLine=" + std::to_string(stop.line);
-        out += ",endColumn=" + std::to_string(stop.column);
+        out += ",line=";
+        out += std::to_string(start.line);
+        out += ",col=";
+        out += std::to_string(start.column);
+        out += ",endLine=";
+        out += std::to_string(stop.line);
+        out += ",endColumn=";
+        out += std::to_string(stop.column);
         out += ",title=";
         out += githubProperty(lint::ruleOf(finding.kind).name);
         out += "::";
@@ -265,8 +269,10 @@ class GithubPrinter : public Printer {
         out += githubProperty(file);
         std::string text;
         if (problem.position) {
-            out += ",line=" + std::to_string(problem.position->line);
-            out += ",col=" + std::to_string(problem.position->column);
+            out += ",line=";
+            out += std::to_string(problem.position->line);
+            out += ",col=";
+            out += std::to_string(problem.position->column);
             text = problem.message;
         } else {
             text = "cannot read ";
@@ -406,10 +412,15 @@ std::string summaryLine(const Tally& tally) {
     line += std::to_string(tally.skipped) + " without a type; ";
     line += plural(tally.errors, "error, ", "errors, ");
     line += plural(tally.warnings, "warning", "warnings");
-    if (tally.notes > 0)
-        line += "; " + plural(tally.notes, "note", "notes");
-    if (tally.unreadable > 0)
-        line += "; " + std::to_string(tally.unreadable) + " not read";
+    if (tally.notes > 0) {
+        line += "; ";
+        line += plural(tally.notes, "note", "notes");
+    }
+    if (tally.unreadable > 0) {
+        line += "; ";
+        line += std::to_string(tally.unreadable);
+        line += " not read";
+    }
     line += '\n';
     return line;
 }

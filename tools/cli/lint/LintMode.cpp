@@ -214,11 +214,13 @@ ParsedArgs parseArgs(Args args) {
         }
         std::string error;
         if (name == "--format") {
-            if (const auto format = formatNamed(value))
+            if (const auto format = formatNamed(value)) {
                 settings.format = *format;
-            else
-                error = "unknown format '" + std::string(value) +
-                        "'; the formats are text, json, sarif and github";
+            } else {
+                error = "unknown format '";
+                error += value;
+                error += "'; the formats are text, json, sarif and github";
+            }
         } else if (name == "--select") {
             anySelected = true;
             error = readKinds(value, selected);
@@ -228,11 +230,13 @@ ParsedArgs parseArgs(Args args) {
             unsigned jobs = 0;
             const auto [end, status] =
                 std::from_chars(value.data(), value.data() + value.size(), jobs);
-            if (status != std::errc() || end != value.data() + value.size() || jobs == 0)
-                error = "-j takes a number of files at a time, 1 or more, not '" +
-                        std::string(value) + "'";
-            else
+            if (status != std::errc() || end != value.data() + value.size() || jobs == 0) {
+                error = "-j takes a number of files at a time, 1 or more, not '";
+                error += value;
+                error += '\'';
+            } else {
                 settings.jobs = jobs;
+            }
         }
         if (!error.empty() && parsed.error.empty())
             parsed.error = std::move(error);
