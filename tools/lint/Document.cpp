@@ -297,6 +297,10 @@ struct DocumentReader::Parse {
         element.vocabulary = *space == Space::None && svgByDefault ? std::optional(Vocabulary::Svg)
                                                                    : vocabularyOf(*space);
         handler.startElement(element);
+        if (reader.stopped_) {
+            XML_StopParser(parser, XML_FALSE);
+            return;
+        }
 
         const std::string_view tag = std::string_view(reader.window_).substr(
             element.offset - reader.windowStart_);
@@ -412,6 +416,8 @@ std::optional<DocumentError> DocumentReader::read(DocumentHandler& handler) {
             return DocumentError{{}, "the file is empty: no XML document"};
         if (XML_Parse(parser.get(), window_.data() + before, static_cast<int>(got), last) !=
             XML_STATUS_OK) {
+            if (stopped_)
+                return std::nullopt;
             const auto at = static_cast<std::size_t>(XML_GetCurrentByteIndex(parser.get()));
             Position place{static_cast<std::uint32_t>(XML_GetCurrentLineNumber(parser.get())),
                            static_cast<std::uint32_t>(XML_GetCurrentColumnNumber(parser.get())) + 1,

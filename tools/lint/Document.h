@@ -58,6 +58,9 @@ class DocumentReader {
     // comment being handled.
     Position positionAt(std::size_t offset);
 
+    // Ends the reading after the event being handled, without an error.
+    void stop() { stopped_ = true; }
+
   private:
     struct Parse;
     friend struct Parse;
@@ -70,6 +73,7 @@ class DocumentReader {
     std::size_t eventStart_ = 0;  // of the element or comment being handled
     PositionTracker eventTracker_;  // at eventStart_, for answers that go back
     bool eventTrackerSet_ = false;
+    bool stopped_ = false;
 };
 
 }  // namespace xmlattr::lint

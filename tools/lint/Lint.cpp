@@ -86,6 +86,13 @@ class Linter final : public DocumentHandler {
             checkedVocabulary_ = true;
         if (!element.root)
             return;
+        rootRead_ = true;
+        if (options_.skipOtherRoots && element.vocabulary != Vocabulary::Fo &&
+            element.vocabulary != Vocabulary::Svg) {
+            skipped_ = true;
+            reader_.stop();
+            return;
+        }
         root_.begin = element.offset;
         root_.end = element.offset + 1 + element.written.size();
         root_.start = reader_.positionAt(root_.begin);
@@ -179,6 +186,8 @@ class Linter final : public DocumentHandler {
     }
 
     Result finish(std::optional<DocumentError> error, const FindingSink& sink) {
+        if (skipped_)
+            return Result{Summary{}, std::nullopt, true, true};
         if (!error && root_.end > 0 && !checkedVocabulary_) {
             note(Kind::NotChecked,
                  "no element is in the XSL-FO or SVG namespace: nothing in the file was checked");
@@ -190,7 +199,7 @@ class Linter final : public DocumentHandler {
             else
                 sink(finding);
         }
-        return Result{summary_, std::move(error)};
+        return Result{summary_, std::move(error), rootRead_, false};
     }
 
   private:
@@ -235,6 +244,8 @@ class Linter final : public DocumentHandler {
     KindSet fileIgnored_ = KindSet::none();
     Range root_;
     bool checkedVocabulary_ = false;
+    bool rootRead_ = false;
+    bool skipped_ = false;
 };
 
 }  // namespace

@@ -159,6 +159,9 @@ struct Options {
     KindSet kinds = KindSet::all();  ///< the kinds reported
     /// Read a root svg element without namespace as SVG (with a note).
     bool svgWithoutNamespace = true;
+    /// Stop at a root element that is neither XSL-FO nor SVG, reporting
+    /// nothing (Result::skipped): for documents found by walking a folder.
+    bool skipOtherRoots = false;
 };
 
 /// What a document held, besides its findings.
@@ -178,6 +181,8 @@ struct DocumentError {
 struct Result {
     Summary summary;
     std::optional<DocumentError> error;  ///< not well-formed, empty, unreadable
+    bool rootRead = false;               ///< the root element was reached
+    bool skipped = false;                ///< stopped at another root (Options::skipOtherRoots)
 };
 
 /// Whether this build reads XML (libexpat); without it, every document gives

@@ -182,6 +182,21 @@ TEST_F(Engine, NamespacesAreResolvedWithTheirScopes) {
     EXPECT_EQ(unbound.result.error->position.line, 2u);
 }
 
+TEST_F(Engine, ADocumentOfAnotherVocabularyCanBeSkippedAtItsRoot) {
+    Options walking;
+    walking.skipOtherRoots = true;
+    const Report other =
+        lintDocument("<!-- xmlattr-lint: ignore[nothing] --><doc><a width=\"1qq\"/></doc>", walking);
+    EXPECT_TRUE(other.result.skipped);
+    EXPECT_TRUE(other.findings.empty());
+    const Report svg = lintDocument("<svg><rect width=\"1qq\"/></svg>", walking);
+    EXPECT_FALSE(svg.result.skipped);
+    EXPECT_EQ(kindsOf(svg), (std::vector<std::string>{"svg-without-namespace", "unknown-unit"}));
+    const Report broken = lintDocument("<?xml version=\"1.0\"?><", walking);
+    EXPECT_FALSE(broken.result.rootRead);
+    EXPECT_TRUE(broken.result.error.has_value());
+}
+
 TEST_F(Engine, CommentsSilenceKindsOnTheNextElementOrTheWholeFile) {
     const std::string head = std::string("<svg ") + std::string(kSvg) + ">";
     const auto kinds = [&](const std::string& body) {

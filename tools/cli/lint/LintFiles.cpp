@@ -9,18 +9,11 @@
 #include <istream>
 #include <vector>
 
-#ifdef XMLATTR_HAVE_EXPAT
-#include <expat.h>
-#endif
-
 namespace xmlattr_tool::lint_cli {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::string_view kFoNamespace = "http://www.w3.org/1999/XSL/Format";
-constexpr std::string_view kSvgNamespace = "http://www.w3.org/2000/svg";
 
 char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -97,55 +90,6 @@ void expandOperand(std::string_view operand, const std::function<void(FileJob)>&
         onFile({FileJob::Named, std::move(path), {}});
 }
 
-#ifdef XMLATTR_HAVE_EXPAT
-
-bool rootIsLinted(std::istream& in, std::string_view path) {
-    struct Root {
-        XML_Parser parser;
-        bool found = false;
-        bool linted = false;
-    };
-    constexpr XML_Char kSeparator = '\n';  // cannot stand in a name
-    Root root{XML_ParserCreateNS(nullptr, kSeparator)};
-    if (root.parser == nullptr)
-        return true;
-    XML_SetUserData(root.parser, &root);
-    XML_SetStartElementHandler(root.parser, [](void* data, const XML_Char* name, const XML_Char**) {
-        auto& root = *static_cast<Root*>(data);
-        const std::string_view qualified(name);
-        const std::size_t cut = qualified.find(kSeparator);
-        if (cut == std::string_view::npos) {
-            root.linted = qualified == "svg";
-        } else {
-            const std::string_view uri = qualified.substr(0, cut);
-            root.linted = uri == kFoNamespace || uri == kSvgNamespace;
-        }
-        root.found = true;
-        XML_StopParser(root.parser, XML_FALSE);
-    });
-    char buffer[4096];
-    bool ended = false;
-    while (!root.found && !ended) {
-        in.read(buffer, sizeof buffer);
-        const auto size = static_cast<int>(in.gcount());
-        ended = size == 0 || in.bad();
-        if (XML_Parse(root.parser, buffer, size, ended) == XML_STATUS_ERROR)
-            break;
-    }
-    XML_ParserFree(root.parser);
-    if (!root.found)
-        return hasExtension(path, {"fo", "svg"});
-    return root.linted;
-}
-
-#else
-
-bool rootIsLinted(std::istream&, std::string_view) {
-    return true;
-}
-
-#endif
-
 FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Options& options,
                     std::istream& in) {
     FileOutput output;
@@ -165,12 +109,6 @@ FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Opti
             printer.problem(output, job.path, {std::nullopt, std::strerror(error)});
             return output;
         }
-        if (job.kind == FileJob::Walked) {
-            if (!rootIsLinted(file, job.path))
-                return output;
-            file.clear();
-            file.seekg(0);
-        }
     }
     ++tally.files;
     std::istream& stream = job.kind == FileJob::StandardIn ? in : file;
@@ -184,8 +122,16 @@ FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Opti
         tally.count(finding);
         printer.finding(output, job.path, finding);
     };
+    // A file found in a folder is linted only when its root element is
+    // XSL-FO or SVG; one that is broken before its root, only when its name
+    // says it is one (so that its error is shown).
+    lint::Options fileOptions = options;
+    fileOptions.skipOtherRoots = job.kind == FileJob::Walked;
     try {
-        const lint::Result result = lint::lintDocument(source, sink, options);
+        const lint::Result result = lint::lintDocument(source, sink, fileOptions);
+        if (result.skipped ||
+            (job.kind == FileJob::Walked && !result.rootRead && !hasExtension(job.path, {"fo", "svg"})))
+            return FileOutput{};
         tally.attributes += result.summary.attributes;
         tally.checked += result.summary.checked;
         tally.skipped += result.summary.skipped;

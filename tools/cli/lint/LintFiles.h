@@ -33,12 +33,6 @@ void walkDirectory(const std::string& directory, const std::function<void(FileJo
 // files of a directory.
 void expandOperand(std::string_view operand, const std::function<void(FileJob)>& onFile);
 
-// Whether the document in in has its root element in the XSL-FO or SVG
-// namespace, or is a root svg without namespace. A document that is not
-// well-formed before its root is linted when named *.fo or *.svg (so that
-// its error is reported) and skipped otherwise. Reads only up to the root.
-bool rootIsLinted(std::istream& in, std::string_view path);
-
 // Lints one file into its output; in is standard input.
 FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Options& options,
                     std::istream& in);
