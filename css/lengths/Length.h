@@ -31,6 +31,12 @@ class XMLATTR_API Length {
     constexpr float getSize() const { return size_; }
     /// The unit.
     constexpr Unit getUnit() const { return unit_; }
+    /// The suffix of unit as the reader takes it ("px" ... "ex"); empty for a
+    /// value outside Px..Ex.
+    static constexpr std::string_view suffixOf(Unit unit) {
+        constexpr std::string_view kSuffixes[] = {"px", "pt", "pc", "cm", "mm", "in", "em", "ex"};
+        return unit >= Px && unit <= Ex ? kSuffixes[unit] : std::string_view();
+    }
 
     /// Same unit and equal sizes; a NaN size never compares equal.
     constexpr bool operator==(const Length& other) const {
@@ -66,6 +72,13 @@ class XMLATTR_API SLength {
     constexpr float getSize() const { return size_; }
     /// The unit.
     constexpr Unit getUnit() const { return unit_; }
+    /// The suffix of unit as the reader takes it ("px" ... "pc"), "%" for
+    /// Percent; empty for 2 and for values outside the units.
+    static constexpr std::string_view suffixOf(Unit unit) {
+        constexpr std::string_view kSuffixes[] = {"px", "pt", "",   "cm", "mm",
+                                                  "in", "em", "ex", "pc", "%"};
+        return unit >= Px && unit <= Percent ? kSuffixes[unit] : std::string_view();
+    }
 
     /// Same unit and equal sizes; a NaN size never compares equal.
     ///@{
