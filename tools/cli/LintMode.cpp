@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "tools/registry/Json.h"
-#include "tools/lint/LintDocument.h"
-#include "tools/lint/LintRules.h"
-#include "tools/lint/LintTable.h"
 #include "tools/cli/Modes.h"
 #include "tools/cli/Options.h"
+#include "tools/lint/Judge.h"
+#include "tools/lint/LintDocument.h"
+#include "tools/lint/Table.h"
+#include "tools/registry/Json.h"
 #include "tools/registry/Text.h"
 
 namespace xmlattr_tool {
@@ -65,6 +65,16 @@ a file that could not be read.
 
 namespace {
 
+using xmlattr::lint::AttributeRow;
+using xmlattr::lint::attributeRows;
+using xmlattr::lint::findAttribute;
+using xmlattr::lint::JudgedType;
+using xmlattr::lint::Verdict;
+
+std::string_view kindName(xmlattr::lint::Kind kind) {
+    return xmlattr::lint::ruleOf(kind).name;
+}
+
 struct Totals {
     int files = 0;
     int attributes = 0;
@@ -80,7 +90,7 @@ class Linter {
     Linter(Streams streams, bool json) : streams_(streams), json_(json) {
         // Each row's type, found once rather than by name per attribute.
         for (const AttributeRow& row : attributeRows())
-            types_.push_back(findType(row.type));
+            types_.push_back(xmlattr::lint::judgedType(row.type));
     }
 
     void lint(std::string_view path) {
@@ -134,20 +144,20 @@ class Linter {
         const AttributeRow* row =
             event.vocabulary ? findAttribute(*event.vocabulary, event.elementName, event.name)
                              : nullptr;
-        const TypeEntry* type = row != nullptr
-                                    ? types_[static_cast<std::size_t>(row - attributeRows().data())]
-                                    : nullptr;
+        const JudgedType* type =
+            row != nullptr ? types_[static_cast<std::size_t>(row - attributeRows().data())]
+                           : nullptr;
         if (type == nullptr) {
             ++totals_.skipped;
             return;
         }
         ++totals_.checked;
-        if (const auto verdict = judge(*type, event.text))
+        if (const auto verdict = xmlattr::lint::judgeText(*type, event.text))
             report(event, *type, *verdict);
     }
 
-    void report(const AttributeEvent& event, const TypeEntry& type, const Verdict& verdict) {
-        const bool error = verdict.kind == FindingKind::Rejected;
+    void report(const AttributeEvent& event, const JudgedType& type, const Verdict& verdict) {
+        const bool error = verdict.kind == xmlattr::lint::Kind::Rejected;
         ++(error ? totals_.errors : totals_.warnings);
         std::string message;
         message += event.inStyle ? "style " : "";
@@ -163,7 +173,7 @@ class Linter {
             message += verdict.readsAs;
             message += " (";
         }
-        message += type.name;
+        message += xmlattr::lint::typeName(type);
         message += "): ";
         message += verdict.reason;
         if (json_) {
@@ -172,12 +182,12 @@ class Linter {
                 .add("line", static_cast<int>(event.place.line))
                 .add("column", static_cast<int>(event.place.column))
                 .add("severity", error ? "error" : "warning")
-                .add("kind", findingKindName(verdict.kind))
+                .add("kind", kindName(verdict.kind))
                 .add("element", event.element)
                 .add("attribute", event.name)
                 .add("style", event.inStyle)
                 .add("text", event.text)
-                .add("type", type.name);
+                .add("type", xmlattr::lint::typeName(type));
             if (verdict.readsAs.empty())
                 object.addNull("readsAs");
             else
@@ -187,7 +197,7 @@ class Linter {
         } else {
             streams_.out << file_ << ':' << event.place.line << ':' << event.place.column
                          << (error ? ": error: " : ": warning: ") << message << " ["
-                         << findingKindName(verdict.kind) << "]\n";
+                         << kindName(verdict.kind) << "]\n";
         }
     }
 
@@ -210,7 +220,7 @@ class Linter {
 
     Streams streams_;
     bool json_;
-    std::vector<const TypeEntry*> types_;  // by row, as attributeRows() lists them
+    std::vector<const JudgedType*> types_;  // by row, as attributeRows() lists them
     std::string file_;
     Totals totals_;
 };

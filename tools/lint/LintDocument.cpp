@@ -4,8 +4,6 @@
 #include <memory>
 #include <vector>
 
-#include "tools/lint/LintWritten.h"
-
 #if XMLATTR_HAVE_EXPAT
 #include <expat.h>
 #endif
@@ -20,6 +18,19 @@ namespace {
 // occur in an XML name.
 constexpr char kSeparator = '\x01';
 constexpr int kChunkSize = 64 * 1024;
+
+// White space as XML and CSS have it.
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+std::string_view trim(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
 struct Name {
     std::string_view uri;
@@ -95,20 +106,20 @@ struct RawAttribute {
 void scanTag(std::string_view text, Place place, std::vector<RawAttribute>& out) {
     out.clear();
     std::size_t i = text.empty() ? 0 : step(text, 0, place);  // '<'
-    while (i < text.size() && !lint::isBlank(text[i]) && text[i] != '>' && text[i] != '/')
+    while (i < text.size() && !isBlank(text[i]) && text[i] != '>' && text[i] != '/')
         i = step(text, i, place);
     for (;;) {
-        while (i < text.size() && lint::isBlank(text[i]))
+        while (i < text.size() && isBlank(text[i]))
             i = step(text, i, place);
         if (i >= text.size() || text[i] == '>' || text[i] == '/')
             return;
         RawAttribute attribute;
         attribute.place = place;
         const std::size_t nameStart = i;
-        while (i < text.size() && !lint::isBlank(text[i]) && text[i] != '=')
+        while (i < text.size() && !isBlank(text[i]) && text[i] != '=')
             i = step(text, i, place);
         attribute.name = text.substr(nameStart, i - nameStart);
-        while (i < text.size() && (lint::isBlank(text[i]) || text[i] == '='))
+        while (i < text.size() && (isBlank(text[i]) || text[i] == '='))
             i = step(text, i, place);
         if (i >= text.size() || (text[i] != '"' && text[i] != '\''))
             return;
@@ -196,8 +207,8 @@ class Reader {
             const std::size_t colon = declaration.find(':');
             if (colon == std::string_view::npos)
                 continue;
-            event.name = lint::trim(declaration.substr(0, colon));
-            event.text = lint::trim(declaration.substr(colon + 1));
+            event.name = trim(declaration.substr(0, colon));
+            event.text = trim(declaration.substr(colon + 1));
             if (event.name.empty())
                 continue;
             if (raw != nullptr) {

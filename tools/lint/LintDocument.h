@@ -10,9 +10,14 @@
 #include <string>
 #include <string_view>
 
-#include "tools/lint/LintTable.h"
+#include "tools/lint/Table.h"
 
 namespace xmlattr_tool {
+
+using xmlattr::lint::kFoNamespace;
+using xmlattr::lint::kSvgNamespace;
+using xmlattr::lint::kXmlNamespace;
+using xmlattr::lint::Vocabulary;
 
 // A place in the file: line and column count from 1, columns in characters.
 struct Place {
