@@ -12,8 +12,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "tools/lint/LintDocument.h"
 #include "tools/cli/Modes.h"
+#include "tools/lint/Judge.h"
+#include "tools/lint/LintDocument.h"
+#include "tools/lint/Table.h"
 
 namespace {
 
@@ -102,5 +104,34 @@ void readOnly(benchmark::State& state) {
                             static_cast<std::int64_t>(std::filesystem::file_size(path)));
 }
 BENCHMARK(readOnly)->Name("lint_10mb/xml_reading_only")->Unit(benchmark::kMillisecond);
+
+// The judging alone: every typed attribute of the document, gathered once,
+// judged as lint judges it. Items per second are attributes judged.
+void judgingOnly(benchmark::State& state) {
+    std::vector<std::pair<const xmlattr::lint::JudgedType*, std::string>> texts;
+    {
+        std::ifstream in(documentPath(), std::ios::binary);
+        xmlattr_tool::readDocument(in, [&](const xmlattr_tool::AttributeEvent& event) {
+            const xmlattr::lint::AttributeRow* row =
+                event.vocabulary
+                    ? xmlattr::lint::findAttribute(*event.vocabulary, event.elementName, event.name)
+                    : nullptr;
+            if (row != nullptr)
+                texts.emplace_back(xmlattr::lint::judgedType(row->type), std::string(event.text));
+        });
+    }
+    std::int64_t bytes = 0;
+    for (const auto& [type, text] : texts)
+        bytes += static_cast<std::int64_t>(text.size());
+    for (auto _ : state) {
+        int findings = 0;
+        for (const auto& [type, text] : texts)
+            findings += xmlattr::lint::judgeText(*type, text).has_value();
+        benchmark::DoNotOptimize(findings);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+BENCHMARK(judgingOnly)->Name("lint_10mb/judging_only")->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -21,7 +21,7 @@ bool startsWithLower(Text text, std::wstring_view prefix) {
 
 std::optional<Verdict> judgeColour(Text text) {
     const Text written = trim(text);
-    if (!startsWithLower(written, L"rgb("))
+    if (!startsWithLower(written, L"rgb("sv))
         return std::nullopt;
     Text inside = written.substr(4);
     inside = inside.substr(0, inside.find(L')'));

@@ -110,7 +110,7 @@ template <Shape S, class T>
 std::optional<Verdict> judgeAccepted(Text text, const Xml::TXmlAttribute<T>& attribute) {
     const T& held = attribute.getValue();
     if constexpr (S == Shape::Measure)
-        return judgeMeasure(text, heldMeasure(held), readsLikeNonsense(attribute));
+        return judgeMeasure(text, heldMeasure(held), [&] { return readsLikeNonsense(attribute); });
     else if constexpr (S == Shape::LengthList)
         return judgeLengthList(text, held);
     else if constexpr (S == Shape::Colour)

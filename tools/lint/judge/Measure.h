@@ -17,6 +17,9 @@ namespace xmlattr::lint::judging {
 struct HeldMeasure {
     double number;
     std::string_view unit;
+
+    bool isPercent() const { return unit.size() == 1; }
+    bool isPixels() const { return unit.size() == 2 && unit[0] == 'p' && unit[1] == 'x'; }
 };
 
 inline HeldMeasure heldMeasure(const Xml::Length& length) {
@@ -77,14 +80,22 @@ struct WrittenMeasure {
 };
 WrittenMeasure readMeasure(Text text);
 
-// A measure text its type accepted, against the measure held (none where the
-// type holds no measure). readsLikeNonsense: the type holds what it holds for
-// a word it does not know.
-std::optional<Verdict> judgeMeasure(Text text, const std::optional<HeldMeasure>& held,
-                                    bool readsLikeNonsense);
 // One written measure (a whole text, or an item of a list) against its held
 // measure.
 std::optional<Verdict> judgeWrittenMeasure(const WrittenMeasure& written,
                                            const std::optional<HeldMeasure>& held);
+Verdict notANumber();
+
+// A measure text its type accepted, against the measure held (none where the
+// type holds no measure). readsLikeNonsense() tells whether the type holds
+// what it holds for a word it does not know; it is asked only of a word.
+template <class ReadsLikeNonsense>
+std::optional<Verdict> judgeMeasure(Text text, const std::optional<HeldMeasure>& held,
+                                    ReadsLikeNonsense readsLikeNonsense) {
+    const WrittenMeasure written = readMeasure(text);
+    if (written.word)
+        return readsLikeNonsense() ? std::optional<Verdict>(notANumber()) : std::nullopt;
+    return judgeWrittenMeasure(written, held);
+}
 
 }  // namespace xmlattr::lint::judging

@@ -1,10 +1,5 @@
 #include "tools/lint/judge/Written.h"
 
-#include <algorithm>
-#include <cmath>
-
-#include "css/lengths/Length.h"
-#include "platform/Format.h"
 #include "platform/StringFormatStream.h"
 
 namespace xmlattr::lint::judging {
@@ -18,50 +13,6 @@ std::string concat(std::initializer_list<std::string_view> parts) {
 
 std::string utf8(Text text) {
     return Core::String(text).toUtf8();
-}
-
-Text trim(Text text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::optional<float> readNumber(Text text, std::size_t& pos) {
-    const wchar_t* first = text.data() + pos;
-    const Core::Format::ScannedFloat number =
-        Core::Format::scanFloat(first, text.data() + text.size());
-    if (number.end == first)
-        return std::nullopt;
-    pos = static_cast<std::size_t>(number.end - text.data());
-    return number.value;
-}
-
-bool hasExponent(Text text, std::size_t start, std::size_t end) {
-    const Text number = text.substr(start, end - start);
-    return number.find_first_of(L"eE") != Text::npos;
-}
-
-bool knownUnit(Text unit) {
-    if (unit == L"%")
-        return true;
-    return unit.size() == 2 && Xml::detail::lengthUnitOfSuffix(unit[0], unit[1]) >= 0;
-}
-
-void skipUnit(Text text, std::size_t& pos) {
-    if (pos < text.size() && text[pos] == L'%') {
-        ++pos;
-        return;
-    }
-    if (pos + 2 <= text.size() && knownUnit(text.substr(pos, 2)) &&
-        (pos + 2 == text.size() || !isLetter(text[pos + 2]))) {
-        pos += 2;
-    }
-}
-
-bool sameNumber(double a, double b) {
-    return std::fabs(a - b) <= 1e-5 * std::max(1.0, std::fabs(a));
 }
 
 std::string numberShown(double value) {
