@@ -52,20 +52,16 @@ constexpr Shape shapeOf() {
         return F == Family::Lengths ? Shape::Measure : Shape::Plain;
 }
 
-// The held value as the library writes it; empty where it has no text form
-// or cannot write it. A point list in ex units cannot (it writes pixels, and
-// ex has none), so it is shown from its numbers without asking.
+// The held value as the library writes it; empty where it has no text form.
+// A point list in ex units cannot be written (it writes pixels, and ex has
+// none), so it is shown from its numbers without asking; any other raise is
+// the library's fault and the judgement's verdict (judgeText).
 template <class T>
 std::string writtenBack(Xml::TXmlAttribute<T>& attribute) {
-    if constexpr (std::is_same_v<T, Core::Vector<Xml::Point>>) {
+    if constexpr (std::is_same_v<T, Core::Vector<Xml::Point>>)
         return pointsShown(attribute.getValue());
-    } else {
-        try {
-            return attribute.getValueAsString().toUtf8();
-        } catch (const Core::Exception&) {
-            return {};
-        }
-    }
+    else
+        return attribute.getValueAsString().toUtf8();
 }
 
 // The held value shown by its shape, for a type without a text form.
