@@ -34,8 +34,10 @@ class XMLATTR_API Length {
     /// The suffix of unit as the reader takes it ("px" ... "ex"); empty for a
     /// value outside Px..Ex.
     static constexpr std::string_view suffixOf(Unit unit) {
-        constexpr std::string_view kSuffixes[] = {"px", "pt", "pc", "cm", "mm", "in", "em", "ex"};
-        return unit >= Px && unit <= Ex ? kSuffixes[unit] : std::string_view();
+        // Two letters per unit, in unit order.
+        constexpr std::string_view kSuffixes = "pxptpccmmminemex";
+        return unit >= Px && unit <= Ex ? std::string_view(kSuffixes.data() + 2 * unit, 2)
+                                        : std::string_view();
     }
 
     /// Same unit and equal sizes; a NaN size never compares equal.
@@ -75,9 +77,13 @@ class XMLATTR_API SLength {
     /// The suffix of unit as the reader takes it ("px" ... "pc"), "%" for
     /// Percent; empty for 2 and for values outside the units.
     static constexpr std::string_view suffixOf(Unit unit) {
-        constexpr std::string_view kSuffixes[] = {"px", "pt", "",   "cm", "mm",
-                                                  "in", "em", "ex", "pc", "%"};
-        return unit >= Px && unit <= Percent ? kSuffixes[unit] : std::string_view();
+        // Two letters per unit, in unit order; the unused 2 has none.
+        constexpr std::string_view kSuffixes = "pxpt  cmmminemexpc";
+        if (unit == Percent)
+            return "%";
+        return unit >= Px && unit <= Pc && unit != 2
+                   ? std::string_view(kSuffixes.data() + 2 * unit, 2)
+                   : std::string_view();
     }
 
     /// Same unit and equal sizes; a NaN size never compares equal.
