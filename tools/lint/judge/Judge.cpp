@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
 #include <type_traits>
 
 #include "platform/Exception.h"
