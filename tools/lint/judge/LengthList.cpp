@@ -58,7 +58,9 @@ std::optional<Verdict> judgeLengthList(Text text, const Core::Vector<Xml::SLengt
 
 std::string lengthListShown(const Core::Vector<Xml::SLength>& held) {
     ListShown shown(static_cast<std::size_t>(held.size()));
-    for (int i = 0; i < held.size() && shown.add(measureShown(heldMeasure(held[i]))); ++i) {
+    for (int i = 0; i < held.size(); ++i) {
+        if (!shown.add(measureShown(heldMeasure(held[i]))))
+            break;
     }
     return std::move(shown).finish("no dashes");
 }

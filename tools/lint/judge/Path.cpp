@@ -2,6 +2,7 @@
 // several groups of numbers stands for as many commands, and arc flags are a
 // single digit each) against the commands held, number by number.
 #include <algorithm>
+#include <initializer_list>
 
 #include "tools/lint/judge/Shapes.h"
 

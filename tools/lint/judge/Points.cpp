@@ -1,5 +1,7 @@
 // Point lists: the numbers an author wrote (blanks and commas between, a
 // unit after each allowed) against the coordinates held, in order.
+#include <initializer_list>
+
 #include "tools/lint/judge/Shapes.h"
 
 namespace xmlattr::lint::judging {

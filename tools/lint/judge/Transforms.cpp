@@ -125,7 +125,9 @@ std::optional<Verdict> judgeTransforms(Text text, const Core::Vector<Xml::Transf
 
 std::string transformsShown(const Core::Vector<Xml::Transform>& held) {
     ListShown shown(static_cast<std::size_t>(held.size()));
-    for (int i = 0; i < held.size() && shown.add(transformShown(held[i])); ++i) {
+    for (int i = 0; i < held.size(); ++i) {
+        if (!shown.add(transformShown(held[i])))
+            break;
     }
     return std::move(shown).finish();
 }
