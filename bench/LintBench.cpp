@@ -12,7 +12,9 @@
 #include <expat.h>
 
 #include "tools/lint/Document.h"
+#include "tools/lint/Judge.h"
 #include "tools/lint/Lint.h"
+#include "tools/lint/Table.h"
 
 namespace {
 
@@ -132,5 +134,49 @@ void expatAlone(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(expatAlone)->Name("lint_10mb/expat_alone")->Unit(benchmark::kMillisecond);
+
+// The judging alone: every typed attribute of the document, gathered once,
+// judged as lint judges it. Items per second are attributes judged.
+void judgingOnly(benchmark::State& state) {
+    struct Gather final : xmlattr::lint::DocumentHandler {
+        void startElement(const xmlattr::lint::ElementStart&) override {}
+        void attribute(const xmlattr::lint::ElementStart& element,
+                       const xmlattr::lint::AttributeValue& value) override {
+            const xmlattr::lint::AttributeRow* row =
+                value.vocabulary
+                    ? xmlattr::lint::findAttribute(*value.vocabulary, element.local, value.local)
+                    : nullptr;
+            if (row != nullptr)
+                texts.emplace_back(xmlattr::lint::judgedType(row->type), std::string(value.text));
+        }
+        void comment(std::string_view, std::size_t) override {}
+        std::vector<std::pair<const xmlattr::lint::JudgedType*, std::string>> texts;
+    };
+    Gather gather;
+    {
+        std::string_view rest = document();
+        const xmlattr::lint::Source source = [&rest](char* buffer, std::size_t size) {
+            const std::size_t n = std::min(size, rest.size());
+            std::copy_n(rest.data(), n, buffer);
+            rest.remove_prefix(n);
+            return static_cast<std::ptrdiff_t>(n);
+        };
+        xmlattr::lint::DocumentReader reader(source, true);
+        reader.read(gather);
+    }
+    const auto& texts = gather.texts;
+    std::int64_t bytes = 0;
+    for (const auto& [type, text] : texts)
+        bytes += static_cast<std::int64_t>(text.size());
+    for (auto _ : state) {
+        int findings = 0;
+        for (const auto& [type, text] : texts)
+            findings += xmlattr::lint::judgeText(*type, text).has_value();
+        benchmark::DoNotOptimize(findings);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+BENCHMARK(judgingOnly)->Name("lint_10mb/judging_only")->Unit(benchmark::kMillisecond);
 
 }  // namespace

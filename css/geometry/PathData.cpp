@@ -55,19 +55,10 @@ constexpr std::array<Letter, 128> makeLetters() {
     std::array<Letter, 128> table{};
     for (auto& entry : table)
         entry = Letter{static_cast<Type>(0), false};
-    const std::pair<wchar_t, Type> letters[] = {
-        {L'M', Type::MoveTo},
-        {L'Z', Type::ClosePath},
-        {L'L', Type::LineTo},
-        {L'H', Type::HorizontalLineTo},
-        {L'V', Type::VerticalLineTo},
-        {L'C', Type::CurveTo},
-        {L'S', Type::SmoothCurveTo},
-        {L'Q', Type::QuadraticCurveTo},
-        {L'T', Type::SmoothQuadraticCurveTo},
-        {L'A', Type::Arc},
-    };
-    for (const auto& [upper, type] : letters) {
+    for (int number = static_cast<int>(Type::MoveTo); number <= static_cast<int>(Type::Arc);
+         ++number) {
+        const Type type = static_cast<Type>(number);
+        const wchar_t upper = commandLetter(type);
         table[upper] = Letter{type, false};
         // "z" closes the path like "Z" and is never relative.
         table[upper + (L'a' - L'A')] = Letter{type, type != Type::ClosePath};

@@ -32,6 +32,14 @@ enum class XMLATTR_API PathDataCommandType : std::int32_t {
     Arc = 11,                     ///< A a: rx ry angle large-arc sweep x y
 };
 
+/// The upper-case letter of a command type, as path data writes it ('M' for
+/// MoveTo ... 'A' for Arc); 0 for the reserved 1 and values outside 2..11.
+constexpr wchar_t commandLetter(PathDataCommandType type) {
+    constexpr wchar_t kLetters[] = {L'M', L'Z', L'L', L'H', L'V', L'C', L'S', L'Q', L'T', L'A'};
+    const int index = static_cast<int>(type) - static_cast<int>(PathDataCommandType::MoveTo);
+    return index >= 0 && index < 10 ? kLetters[index] : 0;
+}
+
 /// One command of path data: its kind, whether it is relative, and its arguments.
 /// Fields a command's type does not use keep their starting values: zero
 /// lengths, a zero angle and false flags.

@@ -31,6 +31,14 @@ class XMLATTR_API Length {
     constexpr float getSize() const { return size_; }
     /// The unit.
     constexpr Unit getUnit() const { return unit_; }
+    /// The suffix of unit as the reader takes it ("px" ... "ex"); empty for a
+    /// value outside Px..Ex.
+    static constexpr std::string_view suffixOf(Unit unit) {
+        // Two letters per unit, in unit order.
+        constexpr std::string_view kSuffixes = "pxptpccmmminemex";
+        return unit >= Px && unit <= Ex ? std::string_view(kSuffixes.data() + 2 * unit, 2)
+                                        : std::string_view();
+    }
 
     /// Same unit and equal sizes; a NaN size never compares equal.
     constexpr bool operator==(const Length& other) const {
@@ -66,6 +74,17 @@ class XMLATTR_API SLength {
     constexpr float getSize() const { return size_; }
     /// The unit.
     constexpr Unit getUnit() const { return unit_; }
+    /// The suffix of unit as the reader takes it ("px" ... "pc"), "%" for
+    /// Percent; empty for 2 and for values outside the units.
+    static constexpr std::string_view suffixOf(Unit unit) {
+        // Two letters per unit, in unit order; the unused 2 has none.
+        constexpr std::string_view kSuffixes = "pxpt  cmmminemexpc";
+        if (unit == Percent)
+            return "%";
+        return unit >= Px && unit <= Pc && unit != 2
+                   ? std::string_view(kSuffixes.data() + 2 * unit, 2)
+                   : std::string_view();
+    }
 
     /// Same unit and equal sizes; a NaN size never compares equal.
     ///@{

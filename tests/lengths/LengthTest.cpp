@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "tests/lengths/MeasureCases.h"
@@ -98,6 +100,29 @@ TEST(SLengthValue, PixelsAndTheZeroTest) {
     EXPECT_TRUE(!SLength(0, Percent));
     EXPECT_TRUE(!SLength(-0.0f, Ex));
     EXPECT_FALSE(!SLength(0.001f, Px));
+}
+
+// The suffix each unit is written with is the one the reader takes for it.
+TEST(LengthSuffix, EachUnitsSuffixReadsBackAsThatUnit) {
+    for (int unit = Length::Px; unit <= Length::Ex; ++unit) {
+        const std::string_view suffix = Length::suffixOf(static_cast<Length::Unit>(unit));
+        ASSERT_EQ(suffix.size(), 2u) << unit;
+        Length read;
+        ASSERT_TRUE(
+            Length::parseLength(read, Core::String(std::string("2") + std::string(suffix))));
+        EXPECT_EQ(read, Length(2, static_cast<Length::Unit>(unit))) << suffix;
+    }
+    for (const int unit : {SLength::Px, SLength::Pt, SLength::Cm, SLength::Mm, SLength::In,
+                           SLength::Em, SLength::Ex, SLength::Pc, SLength::Percent}) {
+        const std::string_view suffix = SLength::suffixOf(static_cast<SLength::Unit>(unit));
+        SLength read;
+        ASSERT_TRUE(
+            SLength::parseSLength(read, Core::String(std::string("2") + std::string(suffix))));
+        EXPECT_EQ(read.getUnit(), unit) << suffix;
+    }
+    EXPECT_EQ(Length::suffixOf(static_cast<Length::Unit>(8)), "");
+    EXPECT_EQ(SLength::suffixOf(static_cast<SLength::Unit>(2)), "");
+    EXPECT_EQ(SLength::suffixOf(static_cast<SLength::Unit>(-1)), "");
 }
 
 }  // namespace

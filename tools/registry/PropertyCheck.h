@@ -16,24 +16,9 @@
 
 #include "css/XmlAttributes.h"
 #include "platform/Exception.h"
+#include "tools/registry/TypeList.h"
 
 namespace xmlattr_tool {
-
-// Types whose parse stores a value even when it returns false.
-template <class T>
-constexpr bool storesOnRejection() {
-    if constexpr (Xml::KeywordEnum<T>) {
-        // A table whose miss rule stores a fixed value (ScriptType stores
-        // Unspecified).
-        return Xml::KeywordsOf<T>::table.rules.noMatch.kind == Xml::NoMatch::StoreAndReject;
-    } else {
-        // ContentLength marks itself null on a bad measure; DLength keeps a
-        // first length it replaced when its second piece is bad; TPRule
-        // becomes "no rule" (keeping its keyword) on a text it cannot read.
-        return std::is_same_v<T, Xml::ContentLength> || std::is_same_v<T, Xml::DLength> ||
-               std::is_same_v<T, Xml::TPRule>;
-    }
-}
 
 // Types whose written text reads back as the very same text: keywords (the
 // table's name of the value) and lengths (a number in the shortest form that

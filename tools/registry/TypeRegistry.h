@@ -9,6 +9,7 @@
 
 #include "css/keywords/Keyword.h"
 #include "platform/String.h"
+#include "tools/registry/TypeList.h"
 
 namespace xmlattr_tool {
 
@@ -30,24 +31,6 @@ struct Report {
     const char* raisedFile = nullptr;
     int raisedLine = 0;
 };
-
-// The groups --list and the reference sort the types into, in that order.
-enum class Family : std::uint8_t {
-    Scalars,
-    Colours,
-    Lengths,
-    LanguageTags,
-    Chart,
-    TextKeywords,
-    PageKeywords,
-    AreaKeywords,
-    GraphicsKeywords,
-    ChartKeywords,
-    BarcodeKeywords,
-    OutputKeywords,
-    Geometry,
-};
-inline constexpr int kFamilyCount = static_cast<int>(Family::Geometry) + 1;
 
 std::string_view familyName(Family family);
 

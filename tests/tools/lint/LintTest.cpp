@@ -1,9 +1,7 @@
-// xmlattr lint: the attribute table, the finding kinds, places in the file,
-// files that cannot be read, and silence on texts in their faithful form.
+// xmlattr lint: the attribute table, places in the file, and files that
+// cannot be read. The judging of each text is JudgeTest's.
 #include <filesystem>
 #include <fstream>
-#include <optional>
-#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -11,10 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/tools/ToolTestSupport.h"
-#include "tools/cli/Check.h"
 #include "tools/lint/Lint.h"
-#include "tools/lint/LintRules.h"
 #include "tools/lint/Table.h"
+#include "tools/registry/TypeRegistry.h"
 
 namespace xmlattr_tool {
 namespace {
@@ -29,12 +26,9 @@ using tool_test::JsonReader;
 using tool_test::lines;
 using ToolRun = tool_test::Run;
 using tool_test::runXmlattr;
-
-std::optional<Verdict> judgeAs(std::string_view type, std::string_view text) {
-    const TypeEntry* entry = findType(type);
-    EXPECT_NE(entry, nullptr) << type;
-    return entry != nullptr ? judge(*entry, text) : std::nullopt;
-}
+using xmlattr::lint::AttributeRow;
+using xmlattr::lint::attributeRows;
+using xmlattr::lint::findAttribute;
 
 TEST(LintTable, EveryRowNamesARegisteredType) {
     for (const AttributeRow& row : attributeRows())
@@ -58,126 +52,6 @@ TEST(LintTable, AnElementsOwnRowComesBeforeTheRowForAnyElement) {
     EXPECT_EQ(findAttribute(Vocabulary::Svg, "block", "font-size")->type, "SLengthOrPercent");
     EXPECT_EQ(findAttribute(Vocabulary::Fo, "block", "font-family"), nullptr);
     EXPECT_EQ(findAttribute(Vocabulary::Xml, "svg", "lang")->type, "Language");
-}
-
-struct KindCase {
-    const char* type;
-    const char* text;
-    FindingKind kind;
-    const char* readsAs;
-};
-
-TEST(LintRules, EachKindOfFinding) {
-    const KindCase cases[] = {
-        {"LengthOrPercent", "normal", FindingKind::Rejected, ""},
-        {"Length", "4in + 15pt", FindingKind::Expression, "4pt"},
-        {"LengthOrPercent", "13in div 12", FindingKind::Expression, "1300%"},
-        {"ColumnWidth", "(4.5in - 2cm) div 3 + 0.5in", FindingKind::Expression, "4.5cm"},
-        {"ColumnWidth", "max(2cm)", FindingKind::Expression, "2cm"},
-        {"Margin", "2em ", FindingKind::BlankChangedUnit, "2px"},
-        {"FontSize", "12ptt", FindingKind::UnknownUnit, "12px"},
-        {"SLength", "10qq", FindingKind::UnknownUnit, "10px"},
-        {"SLength", "thick", FindingKind::NotANumber, "0px"},
-        {"SSpacing", "wide", FindingKind::NotANumber, "0px"},
-        {"Color", "rgb(100%,100%,50%)", FindingKind::RgbPercent, "rgb(100,100,50)"},
-        {"SColor", "rgb(300,0,-1)", FindingKind::RgbOutOfRange, "rgb(44,0,255)"},
-        {"Vector<SLength>", "10 20 30", FindingKind::ListReadAsOne, "10px"},
-        {"SLength", "10 20 30", FindingKind::ListReadAsOne, "10px"},
-        {"Vector<PathDataCommand>", "M 1 1 5 3 1 5", FindingKind::ImplicitCommands, "M1 1"},
-        {"Vector<PathDataCommand>", "M0,0 l 12,-4.5e-1", FindingKind::NumberSplit, "M0 0 l12 -4"},
-        {"Vector<PathDataCommand>", "a1 1 0 00 1 1", FindingKind::NumberSplit, "a1 1 0 0 1 1 0"},
-        {"Vector<Point>", "10,20e-1 20,20", FindingKind::NumberSplit, "10 2,-1 20"},
-        {"Vector<Transform>", "matrix(1 0 0 1) scale(2)", FindingKind::TransformDefault,
-         "translate(0,0) scale(2,2)"},
-        {"Vector<Point>", "200,200 200,90 300", FindingKind::ReadsDifferently, "200 200,200 90"},
-        {"Vector<Transform>", "translate(10 20) rotate(45", FindingKind::ReadsDifferently,
-         "translate(10,20)"},
-    };
-    for (const KindCase& c : cases) {
-        const auto verdict = judgeAs(c.type, c.text);
-        ASSERT_TRUE(verdict.has_value()) << c.type << " \"" << c.text << "\"";
-        EXPECT_EQ(xmlattr::lint::ruleOf(verdict->kind).name, xmlattr::lint::ruleOf(c.kind).name) << c.text;
-        EXPECT_EQ(verdict->readsAs, c.readsAs) << c.text;
-    }
-}
-
-TEST(LintRules, ARejectionSaysWhatTheEngineKeepsOrStores) {
-    EXPECT_EQ(judgeAs("Length", "12")->reason,
-              "the engine keeps the value it had (inherited or initial)");
-    const auto stored = judgeAs("DLength", "10 20");
-    EXPECT_EQ(stored->reason, "the engine stores 0px 0px instead");
-}
-
-TEST(LintRules, TextsInTheirFaithfulFormHaveNoFinding) {
-    const std::pair<const char*, const char*> faithful[] = {
-        {"Length", "12pt"},
-        {"Length", "12 pt"},
-        {"Length", "0"},
-        {"Length", "-3mm"},
-        {"LengthOrPercent", "1.2"},  // a ratio: 120%
-        {"LengthOrPercent", "10%"},  // held as 9.999999%
-        {"FontSize", "medium"},
-        {"FontSize", "larger"},
-        {"Margin", "1.5cm"},
-        {"BorderWidth", "thin"},
-        {"SLength", "10"},
-        {"SLength", "1e1"},
-        {"SLength", "50%"},
-        {"SSpacing", "normal"},
-        {"LeaderPatternWidth", "use-font-metrics"},
-        {"FontWeight", "bold"},
-        {"Color", "#f80"},
-        {"Color", "rgb( 1 , 2 , 255 )"},
-        {"SColor", "none"},
-        {"SColor", "url(#sky)"},
-        {"Vector<SLength>", "5, 3,1%"},
-        {"Vector<SLength>", "none"},
-        {"Vector<PathDataCommand>", "M10,10 L20,20 h-5 v5 Z"},
-        {"Vector<PathDataCommand>", "M-20,0 A20,20 0 0 1 14.1,-14.1"},
-        {"Vector<PathDataCommand>", "M1 2 L 1e1 3"},
-        {"Vector<PathDataCommand>", "M 2mm 3cm"},
-        {"ColumnWidth", "proportional-column-width(2)"},
-        {"Indent", "body-start()"},
-        {"Vector<Point>", "1,2 3,4"},
-        {"Vector<Transform>", "translate(10,20) rotate(45 10 10) skewX(5) matrix(1,0,0,1,5,5)"},
-    };
-    for (const auto& [type, text] : faithful) {
-        const auto verdict = judgeAs(type, text);
-        EXPECT_FALSE(verdict.has_value())
-            << type << " \"" << text << "\": " << xmlattr::lint::ruleOf(verdict->kind).name << ", "
-            << verdict->reason;
-    }
-}
-
-// The sample file holds texts chosen to show each type's rules, some of them
-// deliberately odd. Every accepted one is faithful but these.
-TEST(LintRules, AcceptedSampleTextsWarnOnlyWhereTheyAreNotWhatTheySay) {
-    const std::set<std::string> odd = {
-        "Color rgb(300,0,-1)",               // wraps
-        "SLength 10qq",                      // unknown unit
-        "LengthOrPercent 12qq",              // unknown unit
-        "SLengthOrPercent 5x",               // one letter: read as 1px
-        "FloatOrPercent abc",                // a word read as 0
-        "Vector<PathDataCommand> L 1e-5 3",  // the exponent's "-" splits
-        "Vector<Point> 1in 72pt 5",          // an odd coordinate dropped
-        "Vector<Transform> scale(2",         // no ")": nothing read
-    };
-    std::ifstream sample(XMLATTR_SOURCE_DIR "/examples/sample.tsv");
-    ASSERT_TRUE(sample) << "examples/sample.tsv";
-    std::set<std::string> warned;
-    int accepted = 0;
-    for (std::string raw; std::getline(sample, raw);) {
-        const LineParse parsed = parseCheckLine(raw);
-        if (parsed.kind != LineParse::Checked || parsed.line.expectAccepted == false)
-            continue;
-        ++accepted;
-        const auto verdict = judge(*parsed.line.type, parsed.line.text);
-        if (verdict)
-            warned.insert(std::string(parsed.line.type->name) + " " + parsed.line.text);
-    }
-    EXPECT_GT(accepted, 150);
-    for (const std::string& text : warned)
-        EXPECT_TRUE(odd.count(text)) << "warns: " << text;
 }
 
 // ---- Documents ----------------------------------------------------------------

@@ -1,0 +1,207 @@
+// Judging one attribute text as one type: each kind of finding with how the
+// value reads, what a rejection keeps, silence on texts in their faithful
+// form, and the types lint knows.
+#include <fstream>
+#include <set>
+#include <string>
+#include <utility>
+
+#include <gtest/gtest.h>
+
+#include "tools/cli/Check.h"
+#include "tools/lint/Judge.h"
+#include "tools/registry/TypeRegistry.h"
+
+namespace xmlattr::lint {
+namespace {
+
+std::optional<Verdict> judgeAs(std::string_view type, std::string_view text) {
+    const JudgedType* judged = judgedType(type);
+    EXPECT_NE(judged, nullptr) << type;
+    return judged != nullptr ? judgeText(*judged, text) : std::nullopt;
+}
+
+std::string_view nameOf(Kind kind) {
+    return ruleOf(kind).name;
+}
+
+TEST(JudgeTypes, EveryAttributeRowNamesAJudgedType) {
+    for (const AttributeRow& row : attributeRows())
+        EXPECT_NE(judgedType(row.type), nullptr) << row.name << " names " << row.type;
+}
+
+TEST(JudgeTypes, TypesGoByTheRegistrysNames) {
+    for (const xmlattr_tool::TypeEntry& entry : xmlattr_tool::registeredTypes()) {
+        const JudgedType* judged = judgedType(entry.name);
+        ASSERT_NE(judged, nullptr) << entry.name;
+        EXPECT_EQ(typeName(*judged), entry.name);
+    }
+    EXPECT_EQ(judgedType("Lenght"), nullptr);
+    EXPECT_EQ(judgedType(""), nullptr);
+}
+
+struct KindCase {
+    const char* type;
+    const char* text;
+    Kind kind;
+    const char* readsAs;
+};
+
+TEST(JudgeRules, EachKindOfFinding) {
+    const KindCase cases[] = {
+        {"LengthOrPercent", "normal", Kind::Rejected, ""},
+        {"Length", "4in + 15pt", Kind::Expression, "4pt"},
+        {"LengthOrPercent", "13in div 12", Kind::Expression, "1300%"},
+        {"ColumnWidth", "(4.5in - 2cm) div 3 + 0.5in", Kind::Expression, "4.5cm"},
+        {"ColumnWidth", "max(2cm)", Kind::Expression, "2cm"},
+        {"Margin", "2em ", Kind::BlankChangedUnit, "2px"},
+        {"FontSize", "12ptt", Kind::UnknownUnit, "12px"},
+        {"SLength", "10qq", Kind::UnknownUnit, "10px"},
+        {"SLength", "thick", Kind::NotANumber, "0px"},
+        {"SLength", "abc", Kind::NotANumber, "0px"},
+        {"SLength",
+         "\xc3\xa9"
+         "1",
+         Kind::NotANumber, "0px"},  // a word of non-ASCII letters
+        {"SSpacing", "wide", Kind::NotANumber, "0px"},
+        {"Color", "rgb(100%,100%,50%)", Kind::RgbPercent, "rgb(100,100,50)"},
+        {"SColor", "rgb(300,0,-1)", Kind::RgbOutOfRange, "rgb(44,0,255)"},
+        {"Vector<SLength>", "10 20 30", Kind::ListReadAsOne, "10px"},
+        {"SLength", "10 20 30", Kind::ListReadAsOne, "10px"},
+        {"Vector<PathDataCommand>", "M 1 1 5 3 1 5", Kind::ImplicitCommands, "M1 1"},
+        {"Vector<PathDataCommand>", "M0,0 l 12,-4.5e-1", Kind::NumberSplit, "M0 0 l12 -4"},
+        {"Vector<PathDataCommand>", "a1 1 0 00 1 1", Kind::NumberSplit, "a1 1 0 0 1 1 0"},
+        {"Vector<Point>", "10,20e-1 20,20", Kind::NumberSplit, "10 2,-1 20"},
+        {"Vector<Transform>", "matrix(1 0 0 1) scale(2)", Kind::TransformDefault,
+         "translate(0,0) scale(2,2)"},
+        {"Vector<Point>", "200,200 200,90 300", Kind::ReadsDifferently, "200 200,200 90"},
+        // The library cannot write ex in pixels: the numbers held are shown.
+        {"Vector<Point>", "1ex,2ex 3", Kind::ReadsDifferently, "1 2"},
+        {"Vector<Transform>", "translate(10 20) rotate(45", Kind::ReadsDifferently,
+         "translate(10,20)"},
+    };
+    for (const KindCase& c : cases) {
+        const auto verdict = judgeAs(c.type, c.text);
+        ASSERT_TRUE(verdict.has_value()) << c.type << " \"" << c.text << "\"";
+        EXPECT_EQ(nameOf(verdict->kind), nameOf(c.kind)) << c.text;
+        EXPECT_EQ(verdict->readsAs, c.readsAs) << c.text;
+    }
+}
+
+TEST(JudgeRules, ReasonsNameWhatWasWritten) {
+    const std::pair<KindCase, const char*> cases[] = {
+        {{"SLength", "10qq", Kind::UnknownUnit, ""}, "unknown unit 'qq' is read as px"},
+        {{"SColor", "rgb(300,0,-1)", Kind::RgbOutOfRange, ""},
+         "rgb() components run from 0 to 255; 300 wraps around"},
+        {{"Vector<Transform>", "skew(5)", Kind::TransformDefault, ""},
+         "skew() cannot be read and falls back to translate(0,0)"},
+        {{"Vector<PathDataCommand>", "M 1 1 5 3", Kind::ImplicitCommands, ""},
+         "commands repeated without their letter are dropped: 2 commands written, 1 read"},
+        {{"Vector<Transform>", "scale(2) rotate(45", Kind::ReadsDifferently, ""},
+         "2 transforms written, 1 read"},
+    };
+    for (const auto& [c, reason] : cases) {
+        const auto verdict = judgeAs(c.type, c.text);
+        ASSERT_TRUE(verdict.has_value()) << c.text;
+        EXPECT_EQ(nameOf(verdict->kind), nameOf(c.kind)) << c.text;
+        EXPECT_EQ(verdict->reason, reason) << c.text;
+    }
+}
+
+TEST(JudgeRules, ARejectionSaysWhatTheEngineKeepsOrStores) {
+    EXPECT_EQ(judgeAs("Length", "12")->reason,
+              "the engine keeps the value it had (inherited or initial)");
+    const auto stored = judgeAs("DLength", "10 20");
+    EXPECT_EQ(stored->reason, "the engine stores 0px 0px instead");
+}
+
+TEST(JudgeRules, LongListsAreShownCutWithTheirCount) {
+    std::string path = "M0 0";
+    for (int i = 0; i < 30; ++i)
+        path += " 1 1";
+    const auto verdict = judgeAs("Vector<PathDataCommand>", path);
+    ASSERT_TRUE(verdict.has_value());
+    EXPECT_EQ(verdict->readsAs, "M0 0");
+    std::string dashes;
+    for (int i = 0; i < 30; ++i)
+        dashes += "10px, ";
+    dashes += "5 5";
+    const auto list = judgeAs("Vector<SLength>", dashes);
+    ASSERT_TRUE(list.has_value());
+    EXPECT_TRUE(list->readsAs.ends_with(" ... (31 in all)")) << list->readsAs;
+    EXPECT_LE(list->readsAs.size(), 60u + 16u) << list->readsAs;
+}
+
+TEST(JudgeRules, TextsInTheirFaithfulFormHaveNoFinding) {
+    const std::pair<const char*, const char*> faithful[] = {
+        {"Length", "12pt"},
+        {"Length", "12 pt"},
+        {"Length", "0"},
+        {"Length", "-3mm"},
+        {"LengthOrPercent", "1.2"},  // a ratio: 120%
+        {"LengthOrPercent", "10%"},  // held as 9.999999%
+        {"FontSize", "medium"},
+        {"FontSize", "larger"},
+        {"Margin", "1.5cm"},
+        {"BorderWidth", "thin"},
+        {"SLength", "10"},
+        {"SLength", "1e1"},
+        {"SLength", "50%"},
+        {"SSpacing", "normal"},
+        {"LeaderPatternWidth", "use-font-metrics"},
+        {"FontWeight", "bold"},
+        {"Color", "#f80"},
+        {"Color", "rgb( 1 , 2 , 255 )"},
+        {"SColor", "none"},
+        {"SColor", "url(#sky)"},
+        {"Vector<SLength>", "5, 3,1%"},
+        {"Vector<SLength>", "none"},
+        {"Vector<PathDataCommand>", "M10,10 L20,20 h-5 v5 Z"},
+        {"Vector<PathDataCommand>", "M-20,0 A20,20 0 0 1 14.1,-14.1"},
+        {"Vector<PathDataCommand>", "M1 2 L 1e1 3"},
+        {"Vector<PathDataCommand>", "M 2mm 3cm"},
+        {"ColumnWidth", "proportional-column-width(2)"},
+        {"Indent", "body-start()"},
+        {"Vector<Point>", "1,2 3,4"},
+        {"Vector<Transform>", "translate(10,20) rotate(45 10 10) skewX(5) matrix(1,0,0,1,5,5)"},
+    };
+    for (const auto& [type, text] : faithful) {
+        const auto verdict = judgeAs(type, text);
+        EXPECT_FALSE(verdict.has_value())
+            << type << " \"" << text << "\": " << nameOf(verdict->kind) << ", " << verdict->reason;
+    }
+}
+
+// The sample file holds texts chosen to show each type's rules, some of them
+// deliberately odd. Every accepted one is faithful but these.
+TEST(JudgeRules, AcceptedSampleTextsWarnOnlyWhereTheyAreNotWhatTheySay) {
+    const std::set<std::string> odd = {
+        "Color rgb(300,0,-1)",               // wraps
+        "SLength 10qq",                      // unknown unit
+        "LengthOrPercent 12qq",              // unknown unit
+        "SLengthOrPercent 5x",               // one letter: read as 1px
+        "FloatOrPercent abc",                // a word read as 0
+        "Vector<PathDataCommand> L 1e-5 3",  // the exponent's "-" splits
+        "Vector<Point> 1in 72pt 5",          // an odd coordinate dropped
+        "Vector<Transform> scale(2",         // no ")": nothing read
+    };
+    std::ifstream sample(XMLATTR_SOURCE_DIR "/examples/sample.tsv");
+    ASSERT_TRUE(sample) << "examples/sample.tsv";
+    std::set<std::string> warned;
+    int accepted = 0;
+    for (std::string raw; std::getline(sample, raw);) {
+        const xmlattr_tool::LineParse parsed = xmlattr_tool::parseCheckLine(raw);
+        if (parsed.kind != xmlattr_tool::LineParse::Checked || parsed.line.expectAccepted == false)
+            continue;
+        ++accepted;
+        if (judgeAs(parsed.line.type->name, parsed.line.text))
+            warned.insert(std::string(parsed.line.type->name) + " " + parsed.line.text);
+    }
+    EXPECT_GT(accepted, 150);
+    for (const std::string& text : warned)
+        EXPECT_TRUE(odd.count(text)) << "warns: " << text;
+    EXPECT_EQ(warned.size(), odd.size());
+}
+
+}  // namespace
+}  // namespace xmlattr::lint

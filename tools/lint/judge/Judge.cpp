@@ -1,0 +1,202 @@
+// The types lint judges, one judge per type instantiated from the tool's
+// type list, and the steps every judgement takes: the library reads the text
+// into a fresh attribute, the shape of the text decides how what the author
+// wrote is compared with what is held, and the held value is shown as text
+// only when there is something to say.
+#include "tools/lint/Judge.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <type_traits>
+
+#include "platform/Exception.h"
+#include "platform/Log.h"
+#include "tools/lint/judge/Measure.h"
+#include "tools/lint/judge/Shapes.h"
+#include "tools/registry/TypeList.h"
+
+namespace xmlattr::lint {
+
+using Judge = std::optional<Verdict> (*)(const Core::String& text, std::string_view utf8);
+
+struct JudgedType {
+    std::string_view name;
+    Judge judge;
+};
+
+namespace {
+
+using namespace judging;
+using xmlattr_tool::Family;
+
+// How a type's texts are judged. Keyword tables and the other types whose
+// texts are single words or opaque are only checked for rejection.
+enum class Shape : std::uint8_t { Plain, Measure, LengthList, Colour, Path, Points, Transforms };
+
+template <class T, Family F>
+constexpr Shape shapeOf() {
+    if constexpr (std::is_same_v<T, Core::SmartPtr<Drawing::Color>> ||
+                  std::is_same_v<T, Xml::SColor> || std::is_same_v<T, Xml::SNullableColor>)
+        return Shape::Colour;
+    else if constexpr (std::is_same_v<T, Core::Vector<Xml::SLength>>)
+        return Shape::LengthList;
+    else if constexpr (std::is_same_v<T, Core::Vector<Xml::PathDataCommand>>)
+        return Shape::Path;
+    else if constexpr (std::is_same_v<T, Core::Vector<Xml::Point>>)
+        return Shape::Points;
+    else if constexpr (std::is_same_v<T, Core::Vector<Xml::Transform>>)
+        return Shape::Transforms;
+    else if constexpr (std::is_same_v<T, Xml::DLength>)
+        return Shape::Plain;  // a pair of lengths, each read whole
+    else
+        return F == Family::Lengths ? Shape::Measure : Shape::Plain;
+}
+
+// The held value as the library writes it; empty where it has no text form.
+// A point list in ex units cannot be written (it writes pixels, and ex has
+// none), so it is shown from its numbers without asking; any other raise is
+// the library's fault and the judgement's verdict (judgeText).
+template <class T>
+std::string writtenBack(Xml::TXmlAttribute<T>& attribute) {
+    if constexpr (std::is_same_v<T, Core::Vector<Xml::Point>>)
+        return pointsShown(attribute.getValue());
+    else
+        return attribute.getValueAsString().toUtf8();
+}
+
+// The held value shown by its shape, for a type without a text form.
+template <Shape S, class T>
+std::string shapeShown(const T& held) {
+    if constexpr (S == Shape::Measure)
+        return measureShown(heldMeasure(held));
+    else if constexpr (S == Shape::LengthList)
+        return lengthListShown(held);
+    else if constexpr (S == Shape::Colour)
+        return colourShown(held);
+    else if constexpr (S == Shape::Path)
+        return pathShown(held);
+    else if constexpr (S == Shape::Points)
+        return pointsShown(held);
+    else if constexpr (S == Shape::Transforms)
+        return transformsShown(held);
+    else
+        return "its default";
+}
+
+template <Shape S, class T>
+std::string readsAs(Xml::TXmlAttribute<T>& attribute) {
+    std::string shown = writtenBack(attribute);
+    return shown.empty() ? shapeShown<S>(attribute.getValue()) : shown;
+}
+
+// Whether the type holds for this text what it holds for a word it does not
+// know: a word read as a number. The word's value is read once per type.
+template <class T>
+bool readsLikeNonsense(const Xml::TXmlAttribute<T>& attribute) {
+    static const std::optional<T> nonsense = []() -> std::optional<T> {
+        Xml::TXmlAttribute<T> word;
+        if (!word.parseValue(Core::String(L"qqqq")))
+            return std::nullopt;
+        return word.getValue();
+    }();
+    return nonsense && attribute == *nonsense;
+}
+
+template <Shape S, class T>
+std::optional<Verdict> judgeAccepted(Text text, const Xml::TXmlAttribute<T>& attribute) {
+    const T& held = attribute.getValue();
+    if constexpr (S == Shape::Measure)
+        return judgeMeasure(text, heldMeasure(held), [&] { return readsLikeNonsense(attribute); });
+    else if constexpr (S == Shape::LengthList)
+        return judgeLengthList(text, held);
+    else if constexpr (S == Shape::Colour)
+        return judgeColour(text);
+    else if constexpr (S == Shape::Path)
+        return judgePath(text, held);
+    else if constexpr (S == Shape::Points)
+        return judgePoints(text, held);
+    else if constexpr (S == Shape::Transforms)
+        return judgeTransforms(text, held);
+    else
+        return std::nullopt;
+}
+
+template <class T, Shape S>
+std::optional<Verdict> judgeAs(const Core::String& text, std::string_view utf8) {
+    Xml::TXmlAttribute<T> attribute;
+    if (!attribute.parseValue(text)) {
+        if constexpr (xmlattr_tool::storesOnRejection<T>()) {
+            std::string shown = readsAs<S>(attribute);
+            std::string reason = concat({"the engine stores ", shown, " instead"});
+            return Verdict{Kind::Rejected, std::move(shown), std::move(reason)};
+        } else {
+            return Verdict{
+                Kind::Rejected, {}, "the engine keeps the value it had (inherited or initial)"};
+        }
+    }
+    std::optional<Verdict> verdict = judgeAccepted<S>(text.view(), attribute);
+    if (!verdict)
+        return std::nullopt;
+    std::string shown = writtenBack(attribute);
+    if (!shown.empty() && shown == utf8)
+        return std::nullopt;  // written back as written ("body-start()", "bold")
+    verdict->readsAs = shown.empty() ? shapeShown<S>(attribute.getValue()) : std::move(shown);
+    return verdict;
+}
+
+template <class Named>
+constexpr JudgedType judged() {
+    using T = typename Named::type;
+    return {Named::name, &judgeAs<T, shapeOf<T, Named::family>()>};
+}
+
+// Every type of the tool's list, sorted by name for lookups.
+template <class... Types>
+constexpr std::array<JudgedType, sizeof...(Types)> judgedTypes(xmlattr_tool::TypeList<Types...>) {
+    std::array<JudgedType, sizeof...(Types)> types = {judged<Types>()...};
+    std::sort(types.begin(), types.end(),
+              [](const JudgedType& a, const JudgedType& b) { return a.name < b.name; });
+    return types;
+}
+
+constexpr auto kTypes = judgedTypes(xmlattr_tool::AllTypes{});
+
+static_assert(std::adjacent_find(kTypes.begin(), kTypes.end(),
+                                 [](const JudgedType& a, const JudgedType& b) {
+                                     return a.name == b.name;
+                                 }) == kTypes.end(),
+              "each type name once");
+
+}  // namespace
+
+const JudgedType* judgedType(std::string_view name) {
+    const auto found = std::lower_bound(
+        kTypes.begin(), kTypes.end(), name,
+        [](const JudgedType& type, std::string_view key) { return type.name < key; });
+    return found != kTypes.end() && found->name == name ? &*found : nullptr;
+}
+
+std::string_view typeName(const JudgedType& type) {
+    return type.name;
+}
+
+std::optional<Verdict> judgeText(const JudgedType& type, std::string_view text) {
+    // The library logs as it raises (a held value it cannot write); the
+    // verdict says all there is to say, and other threads keep their log.
+    static const Core::Log::Handler drop;
+    const Core::Log::ThreadScope quiet(drop);
+    try {
+        return type.judge(Core::String::fromUtf8(text), text);
+    } catch (const Core::Exception& error) {
+        const char* file = error.getFile() != nullptr ? error.getFile() : "an unknown place";
+        return Verdict{
+            Kind::InternalError,
+            {},
+            concat({"the library raised at ", file, ":", std::to_string(error.getLine())})};
+    }
+}
+
+}  // namespace xmlattr::lint

@@ -1,0 +1,203 @@
+// Path data: the commands and numbers an author wrote (a letter followed by
+// several groups of numbers stands for as many commands, and arc flags are a
+// single digit each) against the commands held, number by number.
+#include <algorithm>
+#include <initializer_list>
+
+#include "tools/lint/judge/Shapes.h"
+
+namespace xmlattr::lint::judging {
+
+namespace {
+
+using Type = Xml::PathDataCommandType;
+
+// The numbers of one held command, in the order path data writes them.
+struct CommandNumbers {
+    float values[7];
+    int count = 0;
+};
+
+CommandNumbers numbersOf(const Xml::PathDataCommand& c) {
+    CommandNumbers out;
+    const auto add = [&](float value) { out.values[out.count++] = value; };
+    switch (c.type) {
+        case Type::CurveTo:
+            for (const Xml::SLength* length : {&c.x1, &c.y1, &c.x2, &c.y2})
+                add(length->getSize());
+            break;
+        case Type::SmoothCurveTo:
+            add(c.x2.getSize());
+            add(c.y2.getSize());
+            break;
+        case Type::QuadraticCurveTo:
+            add(c.x1.getSize());
+            add(c.y1.getSize());
+            break;
+        case Type::Arc:
+            add(c.rx.getSize());
+            add(c.ry.getSize());
+            add(c.angle);
+            add(c.largeArc ? 1.0f : 0.0f);
+            add(c.sweep ? 1.0f : 0.0f);
+            break;
+        default:
+            break;
+    }
+    switch (c.type) {
+        case Type::ClosePath:
+            break;
+        case Type::HorizontalLineTo:
+            add(c.x.getSize());
+            break;
+        case Type::VerticalLineTo:
+            add(c.y.getSize());
+            break;
+        default:
+            add(c.x.getSize());
+            add(c.y.getSize());
+            break;
+    }
+    return out;
+}
+
+// The held numbers one after another, across commands.
+class HeldNumbers {
+  public:
+    explicit HeldNumbers(const Core::Vector<Xml::PathDataCommand>& held) : held_(held) {}
+
+    std::optional<float> next() {
+        while (at_ == current_.count) {
+            if (command_ == held_.size())
+                return std::nullopt;
+            current_ = numbersOf(held_[command_++]);
+            at_ = 0;
+        }
+        return current_.values[at_++];
+    }
+
+  private:
+    const Core::Vector<Xml::PathDataCommand>& held_;
+    int command_ = 0;
+    CommandNumbers current_;
+    int at_ = 0;
+};
+
+// Numbers a command letter takes; -1 for what is not a command letter.
+int arity(wchar_t letter) {
+    switch (lower(letter)) {
+        case L'm':
+        case L'l':
+        case L't':
+            return 2;
+        case L'h':
+        case L'v':
+            return 1;
+        case L'c':
+            return 6;
+        case L's':
+        case L'q':
+            return 4;
+        case L'a':
+            return 7;
+        case L'z':
+            return 0;
+        default:
+            return -1;
+    }
+}
+
+}  // namespace
+
+std::optional<Verdict> judgePath(Text text, const Core::Vector<Xml::PathDataCommand>& held) {
+    int commands = 0;
+    bool implicit = false;  // a letter followed by more than one group
+    bool exponent = false;
+    bool compactFlags = false;  // an arc flag run into the next number
+    bool same = true;           // every number written is the one held
+    HeldNumbers heldNumbers(held);
+    std::size_t pos = 0;
+    const auto separators = [&] {
+        while (pos < text.size() && (isBlank(text[pos]) || text[pos] == L','))
+            ++pos;
+    };
+    for (separators(); pos < text.size(); separators()) {
+        const int count = arity(text[pos]);
+        if (count < 0)
+            break;  // not a command letter: the rest is the library's to judge
+        ++pos;
+        if (count == 0) {
+            ++commands;
+            continue;
+        }
+        const bool arc = count == 7;
+        int groups = 0;
+        for (;;) {
+            float group[7];
+            int read = 0;
+            for (; read < count; ++read) {
+                separators();
+                if (arc && (read == 3 || read == 4) && pos < text.size() &&
+                    (text[pos] == L'0' || text[pos] == L'1')) {
+                    group[read] = static_cast<float>(text[pos] - L'0');
+                    ++pos;
+                    if (pos < text.size() && (isDigit(text[pos]) || text[pos] == L'.'))
+                        compactFlags = true;
+                    continue;
+                }
+                const std::size_t start = pos;
+                const auto value = readNumber(text, pos);
+                if (!value)
+                    break;
+                exponent = exponent || hasExponent(text, start, pos);
+                group[read] = *value;
+                skipUnit(text, pos);
+            }
+            if (read < count)
+                break;
+            for (int k = 0; k < count && same; ++k) {
+                const auto number = heldNumbers.next();
+                same = number && sameNumber(*number, group[k]);
+            }
+            ++groups;
+        }
+        commands += std::max(groups, 1);
+        implicit = implicit || groups > 1;
+    }
+    if (held.size() < commands && implicit)
+        return finding(Kind::ImplicitCommands,
+                       concat({"commands repeated without their letter are dropped: ",
+                               std::to_string(commands), " commands written, ",
+                               std::to_string(held.size()), " read"}));
+    if (same && !heldNumbers.next())
+        return std::nullopt;
+    if (compactFlags)
+        return finding(Kind::NumberSplit,
+                       "arc flags written without a separator are read as one number");
+    if (exponent)
+        return finding(Kind::NumberSplit, "the path grammar splits a number with an exponent");
+    return finding(Kind::ReadsDifferently, "the path read is not the one written");
+}
+
+std::string pathShown(const Core::Vector<Xml::PathDataCommand>& held) {
+    ListShown shown(static_cast<std::size_t>(held.size()));
+    for (int i = 0; i < held.size(); ++i) {
+        const Xml::PathDataCommand& command = held[i];
+        const wchar_t upper = Xml::commandLetter(command.type);
+        char letter = upper == 0 ? '?' : static_cast<char>(upper);
+        if (command.relative && upper != 0)
+            letter = static_cast<char>(lower(upper));
+        std::string item(1, letter);
+        const CommandNumbers numbers = numbersOf(command);
+        for (int k = 0; k < numbers.count; ++k) {
+            if (k > 0)
+                item += ' ';
+            item += numberShown(numbers.values[k]);
+        }
+        if (!shown.add(item))
+            break;
+    }
+    return std::move(shown).finish();
+}
+
+}  // namespace xmlattr::lint::judging

@@ -1,0 +1,44 @@
+// The shapes of text lint judges beyond a single measure (Measure.h), each
+// in a file of its own with its reading of what the author wrote: a text the
+// type accepted against the value it holds, and that value shown as text.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "css/colours/ColorParse.h"
+#include "css/colours/SColor.h"
+#include "css/geometry/PathData.h"
+#include "css/geometry/Point.h"
+#include "css/geometry/Transform.h"
+#include "css/lengths/Length.h"
+#include "platform/Vector.h"
+#include "tools/lint/judge/Written.h"
+
+namespace xmlattr::lint::judging {
+
+// LengthList.cpp: "5, 3, 1%".
+std::optional<Verdict> judgeLengthList(Text text, const Core::Vector<Xml::SLength>& held);
+std::string lengthListShown(const Core::Vector<Xml::SLength>& held);  // "4px 2px"
+
+// Colour.cpp: "rgb(1,2,3)", "#f80", "none". What is held is the library's to
+// judge; only rgb() texts are read.
+std::optional<Verdict> judgeColour(Text text);
+std::string colourShown(const Core::SmartPtr<Drawing::Color>& held);  // "rgb(1,2,3)"
+std::string colourShown(const Xml::SColor& held);
+
+// Path.cpp: "M10,10 L20,20 z".
+std::optional<Verdict> judgePath(Text text, const Core::Vector<Xml::PathDataCommand>& held);
+std::string pathShown(const Core::Vector<Xml::PathDataCommand>& held);  // "M1 1 l2 2"
+
+// Points.cpp: "10,20 30,40".
+std::optional<Verdict> judgePoints(Text text, const Core::Vector<Xml::Point>& held);
+// "10 20,30 40" as the library writes it; the coordinates' numbers where it
+// cannot (a coordinate in ex units, which has no size in pixels).
+std::string pointsShown(const Core::Vector<Xml::Point>& held);
+
+// Transforms.cpp: "translate(10,20) rotate(45)".
+std::optional<Verdict> judgeTransforms(Text text, const Core::Vector<Xml::Transform>& held);
+std::string transformsShown(const Core::Vector<Xml::Transform>& held);  // "scale(2,2)"
+
+}  // namespace xmlattr::lint::judging
