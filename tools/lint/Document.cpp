@@ -99,17 +99,10 @@ std::size_t rawIndex(std::string_view raw, std::size_t delivered) {
     return at == delivered ? i : std::string_view::npos;
 }
 
-// An attribute as it stands in the start tag: its name and where its value's
-// bytes are.
-struct RawAttribute {
-    std::string_view name;
-    std::size_t begin;  // offset in the tag
-    std::string_view value;
-};
-
 // The attributes of the start tag at the beginning of tag (which holds at
 // least the whole tag: the XML reader reports an element once it has it all).
-void scanTag(std::string_view tag, std::vector<RawAttribute>& out) {
+template <class Raw>
+void scanTag(std::string_view tag, std::vector<Raw>& out) {
     out.clear();
     std::size_t i = 1;  // past '<'
     while (i < tag.size() && !isBlank(tag[i]) && tag[i] != '>' && tag[i] != '/')
@@ -302,13 +295,12 @@ struct DocumentReader::Parse {
             return;
         }
 
-        const std::string_view tag = std::string_view(reader.window_).substr(
-            element.offset - reader.windowStart_);
-        scanTag(tag, raw);
-        std::size_t next = 0;  // attributes come in the order written
+        reader.elementOffset_ = element.offset;
+        reader.tagScanned_ = false;
         for (const XML_Char** attribute = attributes; *attribute != nullptr; attribute += 2) {
             AttributeValue value;
             value.name = attribute[0];
+            value.attribute = value.name;
             const auto [attributePrefix, attributeLocal] = splitName(value.name);
             value.local = attributeLocal;
             if (value.name == "xmlns" || attributePrefix == "xmlns") {
@@ -320,33 +312,18 @@ struct DocumentReader::Parse {
             } else {
                 return unbound(attributePrefix);
             }
-            const RawAttribute* found = nullptr;
-            if (next < raw.size() && raw[next].name == value.name) {
-                found = &raw[next++];
-            } else {
-                for (const RawAttribute& candidate : raw) {
-                    if (candidate.name == value.name)
-                        found = &candidate;
-                }
-            }
             value.text = attribute[1];
-            // A defaulted attribute stands nowhere: it is placed at its tag.
-            value.begin = found != nullptr ? element.offset + found->begin : element.offset;
-            value.end = found != nullptr ? value.begin + found->value.size() : element.offset;
-            if (value.vocabulary == Vocabulary::Svg && value.name == "style") {
-                declarations(element, value, found != nullptr ? found->value : std::string_view());
-            } else {
+            if (value.vocabulary == Vocabulary::Svg && value.name == "style")
+                declarations(element, value);
+            else
                 handler.attribute(element, value);
-            }
         }
     }
 
     // "property: value; ..." as CSS reads it: blanks around names and values
     // do not count. Each value is placed where it is written in the style.
-    void declarations(const ElementStart& element, AttributeValue value, std::string_view raw) {
+    void declarations(const ElementStart& element, AttributeValue value) {
         const std::string_view style = value.text;
-        const std::size_t styleBegin = value.begin;
-        const std::size_t styleEnd = value.end;
         value.inStyle = true;
         for (std::size_t pos = 0; pos < style.size();) {
             std::size_t end = style.find(';', pos);
@@ -355,21 +332,15 @@ struct DocumentReader::Parse {
             const std::string_view declaration = style.substr(pos, end - pos);
             const std::size_t colon = declaration.find(':');
             std::size_t nameAt = pos;
-            std::size_t textAt = pos + colon + 1;
+            value.declaration = pos + colon + 1;
             pos = end + 1;
             if (colon == std::string_view::npos)
                 continue;
             value.name = trimmed(declaration.substr(0, colon), nameAt);
             value.local = value.name;
-            value.text = trimmed(declaration.substr(colon + 1), textAt);
-            if (value.name.empty())
-                continue;
-            const std::size_t first = rawIndex(raw, textAt);
-            const std::size_t last = rawIndex(raw, textAt + value.text.size());
-            const bool placed = first != std::string_view::npos && last != std::string_view::npos;
-            value.begin = placed ? styleBegin + first : styleBegin;
-            value.end = placed ? styleBegin + last : styleEnd;
-            handler.attribute(element, value);
+            value.text = trimmed(declaration.substr(colon + 1), value.declaration);
+            if (!value.name.empty())
+                handler.attribute(element, value);
         }
     }
 
@@ -377,12 +348,39 @@ struct DocumentReader::Parse {
     XML_Parser parser;
     DocumentHandler& handler;
     Scopes scopes;
-    std::vector<RawAttribute> raw;
     std::string error;  // what stopped the parse, when a callback stopped it
     bool seenRoot = false;
     bool svgByDefault = false;
     bool watchingText = false;
 };
+
+ByteRange DocumentReader::bytesOf(const AttributeValue& value) {
+    if (!tagScanned_) {
+        scanTag(std::string_view(window_).substr(elementOffset_ - windowStart_), raw_);
+        tagScanned_ = true;
+    }
+    const RawAttribute* found = nullptr;
+    for (const RawAttribute& candidate : raw_) {
+        if (candidate.name == value.attribute) {
+            found = &candidate;
+            break;
+        }
+    }
+    // A defaulted attribute stands nowhere: it is placed at its tag.
+    if (found == nullptr)
+        return {elementOffset_, elementOffset_};
+    const ByteRange whole{elementOffset_ + found->begin,
+                          elementOffset_ + found->begin + found->value.size()};
+    if (!value.inStyle)
+        return whole;
+    // A declaration is placed through the references and line ends the XML
+    // reader replaced; where a document's own entity hides it, at the style.
+    const std::size_t first = rawIndex(found->value, value.declaration);
+    const std::size_t last = rawIndex(found->value, value.declaration + value.text.size());
+    if (first == std::string_view::npos || last == std::string_view::npos)
+        return whole;
+    return {whole.begin + first, whole.begin + last};
+}
 
 bool xmlReaderAvailable() {
     return true;
@@ -447,6 +445,10 @@ bool xmlReaderAvailable() {
 
 std::optional<DocumentError> DocumentReader::read(DocumentHandler&) {
     return DocumentError{{}, "xmlattr was built without libexpat; lint cannot read XML"};
+}
+
+ByteRange DocumentReader::bytesOf(const AttributeValue&) {
+    return {};
 }
 
 #endif

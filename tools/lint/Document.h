@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/lint/Lint.h"
 #include "tools/lint/Position.h"
@@ -30,7 +31,14 @@ struct AttributeValue {
     std::string_view local;                // without its prefix ("lang")
     bool inStyle = false;                  // a declaration of style="..."
     std::string_view text;                 // as the XML reader delivers it
-    std::size_t begin = 0;                 // its bytes in the input: [begin, end)
+    // Where it stands is found only when asked for (DocumentReader::bytesOf).
+    std::string_view attribute;    // the attribute's name as written ("style")
+    std::size_t declaration = 0;   // a declaration's text: where it begins in the style
+};
+
+// Where a value's bytes are in the input: [begin, end).
+struct ByteRange {
+    std::size_t begin = 0;
     std::size_t end = 0;
 };
 
@@ -61,9 +69,20 @@ class DocumentReader {
     // Ends the reading after the event being handled, without an error.
     void stop() { stopped_ = true; }
 
+    // The bytes of value, an attribute of the element being handled (its
+    // start tag is scanned once, on the first question).
+    ByteRange bytesOf(const AttributeValue& value);
+
   private:
     struct Parse;
     friend struct Parse;
+
+    // An attribute as it stands in the start tag.
+    struct RawAttribute {
+        std::string_view name;
+        std::size_t begin;  // of its value, in the tag
+        std::string_view value;
+    };
 
     const Source& source_;
     bool svgWithoutNamespace_;
@@ -74,6 +93,9 @@ class DocumentReader {
     PositionTracker eventTracker_;  // at eventStart_, for answers that go back
     bool eventTrackerSet_ = false;
     bool stopped_ = false;
+    std::size_t elementOffset_ = 0;  // of the element being handled
+    bool tagScanned_ = false;
+    std::vector<RawAttribute> raw_;  // of its start tag, once scanned
 };
 
 }  // namespace xmlattr::lint

@@ -117,10 +117,11 @@ class Linter final : public DocumentHandler {
             judged(row, element.written, value.name, value.inStyle, value.text);
         if (!finding)
             return;
-        finding->range.begin = value.begin;
-        finding->range.end = value.end;
-        finding->range.start = reader_.positionAt(value.begin);
-        finding->range.stop = reader_.positionAt(value.end);
+        const ByteRange bytes = reader_.bytesOf(value);
+        finding->range.begin = bytes.begin;
+        finding->range.end = bytes.end;
+        finding->range.start = reader_.positionAt(bytes.begin);
+        finding->range.stop = reader_.positionAt(bytes.end);
         add(std::move(*finding), elementIgnored_);
     }
 
