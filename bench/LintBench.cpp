@@ -2,6 +2,9 @@
 // against libexpat alone reading the same bytes. Bytes per second are the
 // figure to quote.
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -11,6 +14,7 @@
 
 #include <expat.h>
 
+#include "tools/cli/Modes.h"
 #include "tools/lint/Document.h"
 #include "tools/lint/Judge.h"
 #include "tools/lint/Lint.h"
@@ -28,13 +32,13 @@ void append(std::string& out, std::initializer_list<std::string_view> parts) {
         out += part;
 }
 
-std::string makeDocument() {
+std::string makeDocument(std::size_t size = 10'000'000) {
     std::string document =
         "<?xml version=\"1.0\"?>\n"
         "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
         "xmlns:svg=\"http://www.w3.org/2000/svg\"><fo:page-sequence master-reference=\"A4\">"
         "<fo:flow flow-name=\"xsl-region-body\">\n";
-    for (int section = 0; document.size() < 10'000'000; ++section) {
+    for (int section = 0; document.size() < size; ++section) {
         const std::string n = std::to_string(section % 97);
         append(document,
                {"<fo:block font-size=\"1", n.substr(0, 1),
@@ -178,5 +182,35 @@ void judgingOnly(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * bytes);
 }
 BENCHMARK(judgingOnly)->Name("lint_10mb/judging_only")->Unit(benchmark::kMillisecond);
+
+// The command on a folder of 40 documents of 250 KB, with one and with two
+// files at a time: wall-clock time, as -j is about the elapsed time.
+const std::string& folder() {
+    static const std::string path = [] {
+        const auto dir = std::filesystem::temp_directory_path() / "xmlattr-lint-bench-folder";
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        const std::string text = makeDocument(250'000);
+        for (int i = 0; i < 40; ++i)
+            std::ofstream(dir / ("report-" + std::to_string(100 + i) + ".fo"), std::ios::binary)
+                << text;
+        return dir.string();
+    }();
+    return path;
+}
+
+void lintFolder(benchmark::State& state) {
+    const std::string jobs = std::to_string(state.range(0));
+    const std::vector<std::string_view> args = {"lint", "-j", jobs, folder()};
+    for (auto _ : state) {
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream err;
+        benchmark::DoNotOptimize(xmlattr_tool::runTool(args, {in, out, err}));
+    }
+    state.SetBytesProcessed(state.iterations() * 40 * 250'000);
+}
+BENCHMARK(lintFolder)->Name("lint_folder/j1")->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(lintFolder)->Name("lint_folder/j2")->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "platform/Log.h"
 #include "tools/lint/Judge.h"
+#include "tools/lint/Lint.h"
 
 namespace xmlattr::lint {
 namespace {
@@ -93,6 +94,45 @@ TEST(JudgeThreads, ThreadsJudgeAsOneThreadDoes) {
     EXPECT_EQ(logged.load(), 0);
     EXPECT_EQ(expected[0], "none");
     EXPECT_EQ(expected[8], "not-a-number|0px|a word the type does not know is read as a number");
+}
+
+// Whole documents linted at once, each thread its own: every report is the
+// one a single thread makes.
+TEST(JudgeThreads, DocumentsLintedAtOnceGiveTheirOwnReports) {
+    if (!xmlReaderAvailable())
+        GTEST_SKIP() << "built without libexpat";
+    std::string document = "<svg xmlns=\"http://www.w3.org/2000/svg\">\n";
+    for (int i = 0; i < 200; ++i) {
+        document += "<rect x=\"" + std::to_string(i) + (i % 3 == 0 ? "qq" : "") +
+                    "\" style=\"fill:rgb(300,0,0); stroke-width: thick\"/>\n"
+                    "<!-- xmlattr-lint: ignore[unknown-unit] --><path d=\"M 1 1 5 3\" x=\"1qq\"/>\n";
+    }
+    document += "</svg>\n";
+    const auto describeReport = [](const Report& report) {
+        std::string out;
+        for (const Finding& finding : report.findings) {
+            out += finding.message;
+            out += '@';
+            out += std::to_string(finding.range.begin);
+            out += '\n';
+        }
+        return out;
+    };
+    const std::string expected = describeReport(lintDocument(document));
+    std::atomic<int> mismatches{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&] {
+            for (int round = 0; round < 5; ++round) {
+                if (describeReport(lintDocument(document)) != expected)
+                    ++mismatches;
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    EXPECT_EQ(mismatches.load(), 0);
+    EXPECT_GT(expected.size(), 1000u);
 }
 
 }  // namespace
