@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <initializer_list>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -81,8 +81,8 @@ void lintDocument(benchmark::State& state) {
     const std::string& text = document();
     for (auto _ : state) {
         std::size_t findings = 0;
-        const auto result = xmlattr::lint::lintDocument(
-            text, [&](const xmlattr::lint::Finding&) { ++findings; });
+        const auto result =
+            xmlattr::lint::lintDocument(text, [&](const xmlattr::lint::Finding&) { ++findings; });
         benchmark::DoNotOptimize(result.summary.checked);
         benchmark::DoNotOptimize(findings);
     }

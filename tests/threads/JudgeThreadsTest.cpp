@@ -103,9 +103,10 @@ TEST(JudgeThreads, DocumentsLintedAtOnceGiveTheirOwnReports) {
         GTEST_SKIP() << "built without libexpat";
     std::string document = "<svg xmlns=\"http://www.w3.org/2000/svg\">\n";
     for (int i = 0; i < 200; ++i) {
-        document += "<rect x=\"" + std::to_string(i) + (i % 3 == 0 ? "qq" : "") +
-                    "\" style=\"fill:rgb(300,0,0); stroke-width: thick\"/>\n"
-                    "<!-- xmlattr-lint: ignore[unknown-unit] --><path d=\"M 1 1 5 3\" x=\"1qq\"/>\n";
+        document +=
+            "<rect x=\"" + std::to_string(i) + (i % 3 == 0 ? "qq" : "") +
+            "\" style=\"fill:rgb(300,0,0); stroke-width: thick\"/>\n"
+            "<!-- xmlattr-lint: ignore[unknown-unit] --><path d=\"M 1 1 5 3\" x=\"1qq\"/>\n";
     }
     document += "</svg>\n";
     const auto describeReport = [](const Report& report) {

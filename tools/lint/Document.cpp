@@ -120,8 +120,8 @@ void scanTag(std::string_view tag, std::vector<Raw>& out) {
             ++i;
         if (i >= tag.size() || (tag[i] != '"' && tag[i] != '\''))
             return;
-        const char* close = static_cast<const char*>(
-            std::memchr(tag.data() + i + 1, tag[i], tag.size() - i - 1));
+        const char* close =
+            static_cast<const char*>(std::memchr(tag.data() + i + 1, tag[i], tag.size() - i - 1));
         const std::size_t end = close != nullptr ? close - tag.data() : tag.size();
         out.push_back({name, i + 1, tag.substr(i + 1, end - i - 1)});
         i = end + 1;
@@ -283,8 +283,7 @@ struct DocumentReader::Parse {
         element.root = !seenRoot;
         if (element.root) {
             seenRoot = true;
-            svgByDefault =
-                reader.svgWithoutNamespace_ && *space == Space::None && local == "svg";
+            svgByDefault = reader.svgWithoutNamespace_ && *space == Space::None && local == "svg";
             element.rootSvgWithoutNamespace = svgByDefault;
         }
         element.vocabulary = *space == Space::None && svgByDefault ? std::optional(Vocabulary::Svg)

@@ -17,8 +17,8 @@
 namespace xmlattr::lint {
 
 struct ElementStart {
-    std::string_view written;  // as written, "fo:block"
-    std::string_view local;    // "block"
+    std::string_view written;              // as written, "fo:block"
+    std::string_view local;                // "block"
     std::optional<Vocabulary> vocabulary;  // none: another namespace
     std::size_t offset = 0;                // of its "<"
     bool root = false;
@@ -32,8 +32,8 @@ struct AttributeValue {
     bool inStyle = false;                  // a declaration of style="..."
     std::string_view text;                 // as the XML reader delivers it
     // Where it stands is found only when asked for (DocumentReader::bytesOf).
-    std::string_view attribute;    // the attribute's name as written ("style")
-    std::size_t declaration = 0;   // a declaration's text: where it begins in the style
+    std::string_view attribute;   // the attribute's name as written ("style")
+    std::size_t declaration = 0;  // a declaration's text: where it begins in the style
 };
 
 // Where a value's bytes are in the input: [begin, end).
@@ -86,10 +86,10 @@ class DocumentReader {
 
     const Source& source_;
     bool svgWithoutNamespace_;
-    std::string window_;         // the input from windowStart_ on, not yet passed
+    std::string window_;  // the input from windowStart_ on, not yet passed
     std::size_t windowStart_ = 0;
-    PositionTracker tracker_;    // never past an event still to come
-    std::size_t eventStart_ = 0;  // of the element or comment being handled
+    PositionTracker tracker_;       // never past an event still to come
+    std::size_t eventStart_ = 0;    // of the element or comment being handled
     PositionTracker eventTracker_;  // at eventStart_, for answers that go back
     bool eventTrackerSet_ = false;
     bool stopped_ = false;

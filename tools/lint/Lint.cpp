@@ -106,8 +106,9 @@ class Linter final : public DocumentHandler {
 
     void attribute(const ElementStart& element, const AttributeValue& value) override {
         ++summary_.attributes;
-        const AttributeRow* row =
-            value.vocabulary ? findAttribute(*value.vocabulary, element.local, value.local) : nullptr;
+        const AttributeRow* row = value.vocabulary
+                                      ? findAttribute(*value.vocabulary, element.local, value.local)
+                                      : nullptr;
         if (row == nullptr) {
             ++summary_.skipped;
             return;
@@ -137,8 +138,8 @@ class Linter final : public DocumentHandler {
         while (at < text.size() && std::strchr(" \t\r\n", text[at]) != nullptr)
             ++at;
         std::size_t wordEnd = at;
-        while (wordEnd < text.size() && (std::isalnum(static_cast<unsigned char>(text[wordEnd])) ||
-                                         text[wordEnd] == '-'))
+        while (wordEnd < text.size() &&
+               (std::isalnum(static_cast<unsigned char>(text[wordEnd])) || text[wordEnd] == '-'))
             ++wordEnd;
         const std::string_view word = text.substr(at, wordEnd - at);
         std::string_view rest = text.substr(wordEnd);
@@ -257,8 +258,8 @@ std::string_view attributeType(Vocabulary vocabulary, std::string_view element,
     return row != nullptr ? row->type : std::string_view();
 }
 
-std::optional<Finding> judge(Vocabulary vocabulary, std::string_view element,
-                             std::string_view name, std::string_view text) {
+std::optional<Finding> judge(Vocabulary vocabulary, std::string_view element, std::string_view name,
+                             std::string_view text) {
     return judged(findAttribute(vocabulary, element, name), element, name, false, text);
 }
 

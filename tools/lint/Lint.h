@@ -152,8 +152,8 @@ std::string_view attributeType(Vocabulary vocabulary, std::string_view element,
 /// Judges one attribute text (UTF-8, entities already replaced) as the
 /// engine reads it; none when it reads as written or the attribute has no
 /// type. The finding's range is left empty.
-std::optional<Finding> judge(Vocabulary vocabulary, std::string_view element,
-                             std::string_view name, std::string_view text);
+std::optional<Finding> judge(Vocabulary vocabulary, std::string_view element, std::string_view name,
+                             std::string_view text);
 
 struct Options {
     KindSet kinds = KindSet::all();  ///< the kinds reported

@@ -35,7 +35,8 @@ void PositionTracker::advance(std::string_view bytes, std::size_t first, std::si
     if (std::memchr(span.data(), '\r', span.size()) == nullptr && !afterCr_) {
         const std::size_t lastLf = span.rfind('\n');
         if (lastLf != std::string_view::npos) {
-            position_.line += static_cast<std::uint32_t>(std::count(span.begin(), span.end(), '\n'));
+            position_.line +=
+                static_cast<std::uint32_t>(std::count(span.begin(), span.end(), '\n'));
             position_.column = 1;
             position_.utf16Column = 1;
             span.remove_prefix(lastLf + 1);

@@ -67,8 +67,8 @@ TEST_F(Engine, AFindingCoversItsValueInBytesLinesAndBothColumnKinds) {
                                  "y=\"10qq\"/>\r\n"
                                  "<rect width=\"1\r\n2\"/></svg>";
     const Report report = lintDocument(document);
-    ASSERT_EQ(kindsOf(report), (std::vector<std::string>{"not-a-number", "unknown-unit",
-                                                         "list-read-as-one"}));
+    ASSERT_EQ(kindsOf(report),
+              (std::vector<std::string>{"not-a-number", "unknown-unit", "list-read-as-one"}));
     const Finding& y = report.findings[1];
     EXPECT_EQ(document.substr(y.range.begin, y.range.end - y.range.begin), "10qq");
     EXPECT_EQ(y.range.start.line, 2u);
@@ -101,8 +101,9 @@ TEST_F(Engine, AStyleDeclarationIsPlacedWhereItStandsNotWhereItsNameFirstOccurs)
 TEST_F(Engine, ADocumentReadInSmallPiecesGivesTheSameFindingsAsInOnePiece) {
     // Long enough to span several of the reader's pieces, with values split
     // across the pieces the source hands over.
-    std::string document = "<?xml version=\"1.0\"?>\n<fo:root "
-                           "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">\n";
+    std::string document =
+        "<?xml version=\"1.0\"?>\n<fo:root "
+        "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">\n";
     for (int i = 0; document.size() < 300'000; ++i) {
         document += "<fo:block font-size=\"" + std::to_string(i % 30) +
                     (i % 7 == 0 ? "ptt" : "pt") + "\" margin=\"1em\">\xF0\x9F\x93\x84 " +
@@ -175,8 +176,8 @@ TEST_F(Engine, NamespacesAreResolvedWithTheirScopes) {
     EXPECT_EQ(texts, (std::vector<std::string>{"x=2qq", "x=3qq", "q:y=4qq", "xml:lang=en-"}));
     EXPECT_FALSE(report.result.error.has_value());
 
-    const Report unbound = lintDocument(std::string("<svg ") + std::string(kSvg) +
-                                        ">\n <rect a:x=\"1\"/></svg>");
+    const Report unbound =
+        lintDocument(std::string("<svg ") + std::string(kSvg) + ">\n <rect a:x=\"1\"/></svg>");
     ASSERT_TRUE(unbound.result.error.has_value());
     EXPECT_EQ(unbound.result.error->message, "XML: unbound prefix 'a'");
     EXPECT_EQ(unbound.result.error->position.line, 2u);
@@ -185,8 +186,8 @@ TEST_F(Engine, NamespacesAreResolvedWithTheirScopes) {
 TEST_F(Engine, ADocumentOfAnotherVocabularyCanBeSkippedAtItsRoot) {
     Options walking;
     walking.skipOtherRoots = true;
-    const Report other =
-        lintDocument("<!-- xmlattr-lint: ignore[nothing] --><doc><a width=\"1qq\"/></doc>", walking);
+    const Report other = lintDocument(
+        "<!-- xmlattr-lint: ignore[nothing] --><doc><a width=\"1qq\"/></doc>", walking);
     EXPECT_TRUE(other.result.skipped);
     EXPECT_TRUE(other.findings.empty());
     const Report svg = lintDocument("<svg><rect width=\"1qq\"/></svg>", walking);

@@ -16,14 +16,14 @@
 namespace xmlattr_tool {
 namespace {
 
-using xmlattr::lint::attributeRows;
-using xmlattr::lint::AttributeRow;
-using xmlattr::lint::findAttribute;
-using xmlattr::lint::Vocabulary;
-using xmlattr::lint::xmlReaderAvailable;
 using tool_test::Json;
 using tool_test::JsonReader;
 using tool_test::lines;
+using xmlattr::lint::AttributeRow;
+using xmlattr::lint::attributeRows;
+using xmlattr::lint::findAttribute;
+using xmlattr::lint::Vocabulary;
+using xmlattr::lint::xmlReaderAvailable;
 using ToolRun = tool_test::Run;
 using tool_test::runXmlattr;
 using xmlattr::lint::AttributeRow;
@@ -126,11 +126,12 @@ TEST_F(LintFiles, CompilerStyleLinesAndASummary) {
                                    "  <rect width=\"10qq\" height=\"5\"/></svg>\n");
     const ToolRun run = runXmlattr({"lint", path});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, path +
-                           ":2:16: warning: width=\"10qq\" on rect reads as 10px (SLength): unknown "
-                           "unit 'qq' is read as px [unknown-unit]\n"
-                           "1 file, 3 attributes: 2 checked, 1 without a type; 0 errors, 1 "
-                           "warning\n");
+    EXPECT_EQ(run.out,
+              path +
+                  ":2:16: warning: width=\"10qq\" on rect reads as 10px (SLength): unknown "
+                  "unit 'qq' is read as px [unknown-unit]\n"
+                  "1 file, 3 attributes: 2 checked, 1 without a type; 0 errors, 1 "
+                  "warning\n");
 }
 
 TEST_F(LintFiles, NothingFoundExitsZero) {

@@ -129,8 +129,8 @@ FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Opti
     fileOptions.skipOtherRoots = job.kind == FileJob::Walked;
     try {
         const lint::Result result = lint::lintDocument(source, sink, fileOptions);
-        if (result.skipped ||
-            (job.kind == FileJob::Walked && !result.rootRead && !hasExtension(job.path, {"fo", "svg"})))
+        if (result.skipped || (job.kind == FileJob::Walked && !result.rootRead &&
+                               !hasExtension(job.path, {"fo", "svg"})))
             return FileOutput{};
         tally.attributes += result.summary.attributes;
         tally.checked += result.summary.checked;
