@@ -84,42 +84,55 @@ std::optional<Verdict> judgeColour(Text text) {
     const Text written = trim(text);
     if (!startsWithLower(written, L"rgb("sv))
         return std::nullopt;
-    // The components, placed in text.
     const std::size_t insideAt = static_cast<std::size_t>(written.data() - text.data()) + 4;
     Text inside = text.substr(insideAt);
     inside = inside.substr(0, inside.find(L')'));
-    std::vector<Component> components;
-    for (std::size_t pos = 0; pos <= inside.size();) {
-        const std::size_t end = std::min(inside.find(L',', pos), inside.size());
-        const Text component = trim(inside.substr(pos, end - pos));
-        const std::size_t begin =
-            insideAt + static_cast<std::size_t>(component.data() - inside.data());
-        std::size_t at = 0;
-        std::optional<float> value = readNumber(component, at);
-        const bool percent = at < component.size() && component[at] == L'%';
-        if (at + (percent ? 1 : 0) != component.size())
-            value.reset();  // not a number alone
-        components.push_back({begin, begin + component.size(), value, percent});
-        pos = end + 1;
-    }
+    // Calls onComponent with each component, placed in text.
+    const auto forEachComponent = [&](auto onComponent) {
+        for (std::size_t pos = 0; pos <= inside.size();) {
+            const std::size_t end = std::min(inside.find(L',', pos), inside.size());
+            const Text component = trim(inside.substr(pos, end - pos));
+            const std::size_t begin =
+                insideAt + static_cast<std::size_t>(component.data() - inside.data());
+            std::size_t at = 0;
+            std::optional<float> value = readNumber(component, at);
+            const bool percent = at < component.size() && component[at] == L'%';
+            if (!onComponent(Component{begin, begin + component.size(), value, percent},
+                             at + (percent ? 1 : 0) == component.size()))
+                return;
+            pos = end + 1;
+        }
+    };
+    // The components, gathered only for a fix.
+    const auto components = [&] {
+        std::vector<Component> all;
+        forEachComponent([&](Component component, bool numberAlone) {
+            if (!numberAlone)
+                component.number.reset();
+            all.push_back(component);
+            return true;
+        });
+        return all;
+    };
     if (inside.find(L'%') != Text::npos) {
         Verdict verdict =
             finding(Kind::RgbPercent, "percentages inside rgb() are read as numbers from 0 to 255");
-        verdict.fix = percentFix(text, components);
+        verdict.fix = percentFix(text, components());
         return verdict;
     }
-    for (const Component& component : components) {
+    std::optional<Verdict> verdict;
+    forEachComponent([&](const Component& component, bool) {
+        if (!component.number || (*component.number >= 0 && *component.number <= 255))
+            return true;
         const Text shown = text.substr(component.begin, component.end - component.begin);
-        std::size_t at = 0;
-        if (const auto value = readNumber(shown, at); value && (*value < 0 || *value > 255)) {
-            Verdict verdict = finding(
-                Kind::RgbOutOfRange,
-                concat({"rgb() components run from 0 to 255; ", utf8(shown), " wraps around"}));
-            verdict.fix = rangeFix(text, components);
-            return verdict;
-        }
-    }
-    return std::nullopt;
+        verdict =
+            finding(Kind::RgbOutOfRange,
+                    concat({"rgb() components run from 0 to 255; ", utf8(shown), " wraps around"}));
+        return false;
+    });
+    if (verdict)
+        verdict->fix = rangeFix(text, components());
+    return verdict;
 }
 
 std::string colourShown(const Core::SmartPtr<Drawing::Color>& held) {
