@@ -3,6 +3,8 @@
 // meaning is not known; and in a document, edits on exactly the values'
 // bytes, none where references stand for part of a value.
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -248,6 +250,29 @@ TEST_F(FixDocument, AValueWithReferencesIsNotFixed) {
     EXPECT_EQ(applied(document, report.findings),
               "<svg xmlns='http://www.w3.org/2000/svg'><path style='stroke:&#x72;ed; "
               "fill:rgb(1,2,255)'/></svg>");
+}
+
+TEST_F(FixDocument, TheBundledDocumentsFixedKeepOnlyTheirFindingsWithoutAFix) {
+    for (const char* name : {"drawings.svg", "report.fo"}) {
+        std::ifstream file(std::string(XMLATTR_SOURCE_DIR "/examples/documents/") + name,
+                           std::ios::binary);
+        const std::string document{std::istreambuf_iterator<char>(file), {}};
+        ASSERT_FALSE(document.empty()) << name;
+        const Report report = lintDocument(document);
+        std::vector<std::string> unfixed;
+        std::size_t fixed = 0;
+        for (const Finding& finding : report.findings) {
+            if (finding.fix)
+                ++fixed;
+            else
+                unfixed.push_back(finding.message);
+        }
+        EXPECT_GT(fixed, 2u) << name;
+        std::vector<std::string> left;
+        for (const Finding& finding : lintDocument(applied(document, report.findings)).findings)
+            left.push_back(finding.message);
+        EXPECT_EQ(left, unfixed) << name;
+    }
 }
 
 TEST(FixRules, KindsWithoutAFixAreNotFixable) {
