@@ -120,6 +120,15 @@ TEST(FixKinds, RgbComponentsAsNumbers) {
         expectFix(c);
 }
 
+// "1pt + (((1pt)))", with depth parentheses.
+std::string nestedSum(std::size_t depth) {
+    std::string text = "1pt + ";
+    text.append(depth, '(');
+    text += "1pt";
+    text.append(depth, ')');
+    return text;
+}
+
 TEST(FixKinds, ExpressionsOfOneUnitComputed) {
     const FixCase cases[] = {
         {Fo, "block", "start-indent", "10pt + 2pt", Kind::Expression, "12pt", true},
@@ -140,12 +149,12 @@ TEST(FixKinds, ExpressionsOfOneUnitComputed) {
         expectFix(c);
     // Nested deeper than any author writes: not computed, and no deeper
     // than that on the stack.
-    const std::string deep = "1pt + " + std::string(100000, '(') + "1pt" + std::string(100000, ')');
+    const std::string deep = nestedSum(100000);
     const std::optional<Finding> finding = judge(Fo, "table-column", "column-width", deep);
     ASSERT_TRUE(finding.has_value());
     EXPECT_EQ(finding->kind, Kind::Expression);
     EXPECT_FALSE(finding->fix.has_value());
-    const std::string nested = "1pt + " + std::string(30, '(') + "1pt" + std::string(30, ')');
+    const std::string nested = nestedSum(30);
     expectFix({Fo, "table-column", "column-width", nested.c_str(), Kind::Expression, "2pt", true});
 }
 
