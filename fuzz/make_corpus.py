@@ -74,7 +74,7 @@ def main():
         write(corpus / "property", (columns[0] + "\n" + unescape(columns[1])).encode("utf-8"))
     # Every hostile text once, against types taken in turn from the sample.
     distinct = sorted(set(types))
-    for i, text in enumerate(c_literals(root / "tests" / "tools" / "HostileTextTest.cpp", 'L"')):
+    for i, text in enumerate(c_literals(root / "tests" / "tools" / "registry" / "HostileTextTest.cpp", 'L"')):
         write(corpus / "property", (distinct[i % len(distinct)] + "\n" + text).encode("utf-8"))
     for text in c_literals(root / "tests" / "platform" / "FloatReaderTest.cpp", '{"'):
         write(corpus / "float_reader", text.encode("utf-8"))

@@ -158,6 +158,10 @@ TEST_F(Engine, ARootSvgWithoutNamespaceIsReadAsSvgWithANote) {
 
     const Report other = lintDocument("<doc>\n<a width=\"10qq\"/></doc>");
     EXPECT_EQ(kindsOf(other), std::vector<std::string>{"not-checked"});
+    // The note stands at the root: after a finding before it, before one inside.
+    EXPECT_EQ(kindsOf(lintDocument("<!-- xmlattr-lint: x --><doc><!-- xmlattr-lint: y --></doc>")),
+              (std::vector<std::string>{"unknown-suppression", "not-checked",
+                                        "unknown-suppression"}));
     EXPECT_EQ(other.result.summary.checked, 0u);
 
     Options off;
