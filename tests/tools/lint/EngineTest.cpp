@@ -159,9 +159,9 @@ TEST_F(Engine, ARootSvgWithoutNamespaceIsReadAsSvgWithANote) {
     const Report other = lintDocument("<doc>\n<a width=\"10qq\"/></doc>");
     EXPECT_EQ(kindsOf(other), std::vector<std::string>{"not-checked"});
     // The note stands at the root: after a finding before it, before one inside.
-    EXPECT_EQ(kindsOf(lintDocument("<!-- xmlattr-lint: x --><doc><!-- xmlattr-lint: y --></doc>")),
-              (std::vector<std::string>{"unknown-suppression", "not-checked",
-                                        "unknown-suppression"}));
+    EXPECT_EQ(
+        kindsOf(lintDocument("<!-- xmlattr-lint: x --><doc><!-- xmlattr-lint: y --></doc>")),
+        (std::vector<std::string>{"unknown-suppression", "not-checked", "unknown-suppression"}));
     EXPECT_EQ(other.result.summary.checked, 0u);
 
     Options off;
@@ -257,7 +257,7 @@ TEST(EngineApi, JudgesOneAttributeWithoutADocument) {
     EXPECT_EQ(finding->kind, Kind::UnknownUnit);
     EXPECT_EQ(finding->message,
               "font-size=\"11ptt\" on block reads as 11px (FontSize): unknown unit 'ptt' is read "
-              "as px");
+              "as px; did you mean pt?");
     EXPECT_FALSE(judge(Vocabulary::Fo, "block", "font-size", "11pt").has_value());
     EXPECT_FALSE(judge(Vocabulary::Fo, "block", "font-family", "11ptt").has_value());
 }
