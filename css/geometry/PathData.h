@@ -73,6 +73,47 @@ struct XMLATTR_API PathDataCommand {
     static Core::Vector<PathDataCommand> parsePathData(std::wstring_view text);
 };
 
+/// Calls visit(name, argument) for each argument command's type holds, in the
+/// order path data writes them: control points ("x1" "y1" "x2" "y2"), an
+/// arc's "rx" "ry" "angle" "largeArc" "sweep", then the end point ("x" "y",
+/// or one of them); a close has none. An argument is an SLength, a float or a
+/// bool.
+template <class Visit>
+void forEachArgument(const PathDataCommand& command, Visit&& visit) {
+    using Type = PathDataCommandType;
+    const PathDataCommand& c = command;
+    switch (c.type) {
+        case Type::CurveTo:
+            visit("x1", c.x1), visit("y1", c.y1), visit("x2", c.x2), visit("y2", c.y2);
+            break;
+        case Type::SmoothCurveTo:
+            visit("x2", c.x2), visit("y2", c.y2);
+            break;
+        case Type::QuadraticCurveTo:
+            visit("x1", c.x1), visit("y1", c.y1);
+            break;
+        case Type::Arc:
+            visit("rx", c.rx), visit("ry", c.ry), visit("angle", c.angle);
+            visit("largeArc", c.largeArc), visit("sweep", c.sweep);
+            break;
+        default:
+            break;
+    }
+    switch (c.type) {
+        case Type::ClosePath:
+            break;
+        case Type::HorizontalLineTo:
+            visit("x", c.x);
+            break;
+        case Type::VerticalLineTo:
+            visit("y", c.y);
+            break;
+        default:
+            visit("x", c.x), visit("y", c.y);
+            break;
+    }
+}
+
 /// The path data attribute: parsing replaces the held list and always
 /// succeeds; the list has no text form.
 template <>

@@ -3,6 +3,7 @@
 // single digit each) against the commands held, number by number.
 #include <algorithm>
 #include <initializer_list>
+#include <type_traits>
 
 #include "tools/lint/judge/Shapes.h"
 
@@ -20,44 +21,13 @@ struct CommandNumbers {
 
 CommandNumbers numbersOf(const Xml::PathDataCommand& c) {
     CommandNumbers out;
-    const auto add = [&](float value) { out.values[out.count++] = value; };
-    switch (c.type) {
-        case Type::CurveTo:
-            for (const Xml::SLength* length : {&c.x1, &c.y1, &c.x2, &c.y2})
-                add(length->getSize());
-            break;
-        case Type::SmoothCurveTo:
-            add(c.x2.getSize());
-            add(c.y2.getSize());
-            break;
-        case Type::QuadraticCurveTo:
-            add(c.x1.getSize());
-            add(c.y1.getSize());
-            break;
-        case Type::Arc:
-            add(c.rx.getSize());
-            add(c.ry.getSize());
-            add(c.angle);
-            add(c.largeArc ? 1.0f : 0.0f);
-            add(c.sweep ? 1.0f : 0.0f);
-            break;
-        default:
-            break;
-    }
-    switch (c.type) {
-        case Type::ClosePath:
-            break;
-        case Type::HorizontalLineTo:
-            add(c.x.getSize());
-            break;
-        case Type::VerticalLineTo:
-            add(c.y.getSize());
-            break;
-        default:
-            add(c.x.getSize());
-            add(c.y.getSize());
-            break;
-    }
+    Xml::forEachArgument(c, [&](const char*, const auto& argument) {
+        using Argument = std::decay_t<decltype(argument)>;
+        if constexpr (std::is_same_v<Argument, Xml::SLength>)
+            out.values[out.count++] = argument.getSize();
+        else
+            out.values[out.count++] = static_cast<float>(argument);  // the angle; a flag is 0 or 1
+    });
     return out;
 }
 

@@ -3,6 +3,8 @@
 // rectangle values.
 #pragma once
 
+#include <type_traits>
+
 #include <string>
 
 #include "css/geometry/PathData.h"
@@ -77,7 +79,6 @@ inline void addTransform(Fields& out, const std::string& at, const Xml::Transfor
 }
 
 inline void addCommand(Fields& out, const std::string& at, const Xml::PathDataCommand& c) {
-    using Type = Xml::PathDataCommandType;
     static const char* const kNames[] = {"reserved",
                                          "MoveTo",
                                          "ClosePath",
@@ -92,48 +93,12 @@ inline void addCommand(Fields& out, const std::string& at, const Xml::PathDataCo
     const int type = static_cast<int>(c.type);
     out.add(at + "type", typeText(type >= 1 && type <= 11 ? kNames[type - 1] : "invalid", type))
         .add(at + "relative", c.relative);
-    const auto length = [&](const char* name, const Xml::SLength& value) {
-        out.add(at + name, lengthText(value));
-    };
-    switch (c.type) {
-        case Type::CurveTo:
-            length("x1", c.x1);
-            length("y1", c.y1);
-            length("x2", c.x2);
-            length("y2", c.y2);
-            break;
-        case Type::SmoothCurveTo:
-            length("x2", c.x2);
-            length("y2", c.y2);
-            break;
-        case Type::QuadraticCurveTo:
-            length("x1", c.x1);
-            length("y1", c.y1);
-            break;
-        case Type::Arc:
-            length("rx", c.rx);
-            length("ry", c.ry);
-            out.add(at + "angle", c.angle)
-                .add(at + "largeArc", c.largeArc)
-                .add(at + "sweep", c.sweep);
-            break;
-        default:
-            break;
-    }
-    switch (c.type) {
-        case Type::ClosePath:
-            break;
-        case Type::HorizontalLineTo:
-            length("x", c.x);
-            break;
-        case Type::VerticalLineTo:
-            length("y", c.y);
-            break;
-        default:
-            length("x", c.x);
-            length("y", c.y);
-            break;
-    }
+    Xml::forEachArgument(c, [&](const char* name, const auto& argument) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(argument)>, Xml::SLength>)
+            out.add(at + name, lengthText(argument));
+        else
+            out.add(at + name, argument);
+    });
 }
 
 }  // namespace geometry
