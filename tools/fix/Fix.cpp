@@ -23,6 +23,19 @@ bool overlaps(const lint::Edit& a, const lint::Edit& b) {
     return second.range.begin < first.range.end;
 }
 
+// "bytes 3-7" of an edit.
+std::string bytesOf(const lint::Edit& edit) {
+    std::string text = "bytes ";
+    text += std::to_string(edit.range.begin);
+    text += '-';
+    text += std::to_string(edit.range.end);
+    return text;
+}
+
+Applied refused(std::string why) {
+    return {{}, std::move(why)};
+}
+
 }  // namespace
 
 Applied applyEdits(std::string_view bytes, std::span<const lint::Edit> edits) {
@@ -30,10 +43,12 @@ Applied applyEdits(std::string_view bytes, std::span<const lint::Edit> edits) {
     order.reserve(edits.size());
     for (const lint::Edit& edit : edits) {
         if (edit.range.begin > edit.range.end || edit.range.end > bytes.size()) {
-            return {{},
-                    "an edit of bytes " + std::to_string(edit.range.begin) + "-" +
-                        std::to_string(edit.range.end) + " lies outside the " +
-                        std::to_string(bytes.size()) + " bytes of the document"};
+            std::string why = "an edit of ";
+            why += bytesOf(edit);
+            why += " lies outside the ";
+            why += std::to_string(bytes.size());
+            why += " bytes of the document";
+            return refused(std::move(why));
         }
         order.push_back(&edit);
     }
@@ -42,11 +57,12 @@ Applied applyEdits(std::string_view bytes, std::span<const lint::Edit> edits) {
     });
     for (std::size_t i = 1; i < order.size(); ++i) {
         if (overlaps(*order[i - 1], *order[i])) {
-            return {{},
-                    "edits of bytes " + std::to_string(order[i - 1]->range.begin) + "-" +
-                        std::to_string(order[i - 1]->range.end) + " and " +
-                        std::to_string(order[i]->range.begin) + "-" +
-                        std::to_string(order[i]->range.end) + " overlap"};
+            std::string why = "edits of ";
+            why += bytesOf(*order[i - 1]);
+            why += " and ";
+            why += bytesOf(*order[i]);
+            why += " overlap";
+            return refused(std::move(why));
         }
     }
     Applied applied;

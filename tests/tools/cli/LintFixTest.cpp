@@ -84,7 +84,8 @@ class LintFix : public ::testing::Test {
             std::string crlf = "\xef\xbb\xbf";
             for (const char c : bytes)
                 crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-            std::ofstream(folder / ("crlf-" + entry.path().filename().string()), std::ios::binary)
+            std::ofstream(folder / (std::string("crlf-") + entry.path().filename().string()),
+                          std::ios::binary)
                 << crlf;
         }
     }
@@ -252,7 +253,7 @@ TEST_F(LintFix, FixDiffAndPatchAgreeOnTheBundledDocuments) {
 
         if (std::system("patch --version >/dev/null 2>&1") == 0 && !diff.out.empty()) {
             std::ofstream(dir_ / round / "fix.diff", std::ios::binary) << diff.out;
-            const std::string command = "cd '" + (dir_ / round / "patched").string() +
+            const std::string command = std::string("cd '") + (dir_ / round / "patched").string() +
                                         "' && patch -p1 --quiet --batch < ../fix.diff";
             EXPECT_EQ(std::system(command.c_str()), 0);
             EXPECT_EQ(tree(fs::path(round) / "patched"), after);

@@ -20,8 +20,11 @@ using xmlattr::fix::unifiedDiff;
 
 std::string numbered(int from, int to, const char* end = "\n") {
     std::string text;
-    for (int i = from; i <= to; ++i)
-        text += "line " + std::to_string(i) + end;
+    for (int i = from; i <= to; ++i) {
+        text += "line ";
+        text += std::to_string(i);
+        text += end;
+    }
     return text;
 }
 
@@ -58,7 +61,8 @@ class PatchApplies : public ::testing::Test {
     void SetUp() override {
         if (std::system("patch --version >/dev/null 2>&1") != 0)
             GTEST_SKIP() << "GNU patch is not installed";
-        dir_ = fs::temp_directory_path() / ("xmlattr-diff-" + std::to_string(::getpid()));
+        dir_ =
+            fs::temp_directory_path() / (std::string("xmlattr-diff-") + std::to_string(::getpid()));
         fs::remove_all(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -69,11 +73,11 @@ class PatchApplies : public ::testing::Test {
         std::ofstream(dir_ / "docs/doc.fo", std::ios::binary) << before;
         std::ofstream(dir_ / "fix.diff", std::ios::binary)
             << unifiedDiff("docs/doc.fo", before, after);
-        const std::string command = "cd '" + dir_.string() +
+        const std::string command = std::string("cd '") + dir_.string() +
                                     "' && patch -p1 --quiet --batch --no-backup-if-mismatch "
                                     "< fix.diff >patch.log 2>&1";
         if (std::system(command.c_str()) != 0)
-            return "patch failed: " + contents(dir_ / "patch.log");
+            return std::string("patch failed: ") + contents(dir_ / "patch.log");
         return contents(dir_ / "docs/doc.fo");
     }
 

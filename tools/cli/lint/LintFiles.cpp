@@ -213,8 +213,9 @@ FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Opti
             ++output.tally.files;
             ++output.tally.unreadable;
             ++output.tally.internalErrors;
-            printer.problem(output, job.path,
-                            {lint::Position{}, "internal error: " + std::string(error.what())});
+            std::string message = "internal error: ";
+            message += error.what();
+            printer.problem(output, job.path, {lint::Position{}, message});
             return output;
         }
     }
