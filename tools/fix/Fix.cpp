@@ -87,8 +87,8 @@ Fixed fixDocument(std::string_view bytes, bool unsafe, const Linter& lintBytes) 
     fixed.report = fixed.first;
     const bool wellFormed = !fixed.first.result.error;
     for (int pass = 0; pass < kMaxPasses; ++pass) {
+        std::vector<const lint::Fix*> chosen;
         std::vector<lint::Edit> edits;
-        std::size_t taken = 0;
         for (const lint::Finding& finding : fixed.report.findings) {
             if (!offersFix(finding, unsafe) || finding.fix->edits.empty())
                 continue;
@@ -101,15 +101,34 @@ Fixed fixDocument(std::string_view bytes, bool unsafe, const Linter& lintBytes) 
             if (!clear || !applyEdits(fixed.bytes, mine).ok())
                 continue;
             edits.insert(edits.end(), mine.begin(), mine.end());
-            ++taken;
+            chosen.push_back(&*finding.fix);
         }
-        if (taken == 0)
+        if (chosen.empty())
             break;
         Applied applied = applyEdits(fixed.bytes, edits);
-        if (!applied.ok() || applied.bytes == fixed.bytes)
-            break;
         lint::Report report = lintBytes(applied.bytes);
-        if (wellFormed && report.result.error)
+        std::size_t taken = chosen.size();
+        if (wellFormed && report.result.error) {
+            // Some fix breaks the document: the fixes are taken one by one,
+            // each kept only if the document stays well-formed with it.
+            edits.clear();
+            taken = 0;
+            applied.bytes = fixed.bytes;
+            report = fixed.report;
+            for (const lint::Fix* fix : chosen) {
+                std::vector<lint::Edit> tried = edits;
+                tried.insert(tried.end(), fix->edits.begin(), fix->edits.end());
+                Applied attempt = applyEdits(fixed.bytes, tried);
+                lint::Report attempted = lintBytes(attempt.bytes);
+                if (attempted.result.error)
+                    continue;
+                edits = std::move(tried);
+                applied = std::move(attempt);
+                report = std::move(attempted);
+                ++taken;
+            }
+        }
+        if (taken == 0 || applied.bytes == fixed.bytes)
             break;
         fixed.bytes = std::move(applied.bytes);
         fixed.report = std::move(report);

@@ -52,8 +52,9 @@ struct Fixed {
 /// Applies the fixes the findings of bytes offer (the unsafe ones too when
 /// unsafe), and lints again, until no fix is left or a pass stops changing
 /// anything. In one pass the fixes are taken in document order, and one
-/// whose edits overlap a fix already taken waits for the next pass. A pass
-/// that would make a well-formed document ill-formed is not kept.
+/// whose edits overlap a fix already taken waits for the next pass. A fix
+/// that would make a well-formed document ill-formed is not applied (the
+/// others of its pass are, each tried in turn).
 Fixed fixDocument(std::string_view bytes, bool unsafe, const Linter& lintBytes);
 
 /// Whether bytes are UTF-8 throughout (no stray, truncated or overlong

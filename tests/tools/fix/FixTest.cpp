@@ -125,8 +125,9 @@ TEST(FixDocument, AppliesTheFixesThatApplyUntilNoneIsLeft) {
         {"overlapping fixes", "abc", false, "Xc", 1, 0},
         // One pass takes "ab" of "abab", the next finds nothing new.
         {"several in one pass", "ab-ab-bc", false, "X-X-X", 3, 0},
-        // A fix that breaks the document is not kept.
-        {"a fix that breaks the document", "1qq !!", false, "1qq !!", 0, 2},
+        // A fix that breaks the document is left; the others are applied.
+        {"a fix that breaks the document", "1qq !! 2qq", false, "1pt !! 2pt", 2, 1},
+        {"only a fix that breaks the document", "!!", false, "!!", 0, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
