@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "tests/tools/ToolTestSupport.h"
@@ -286,6 +287,37 @@ TEST_F(LintFix, StandardInputIsFixedToStandardOutput) {
                                      std::string("not < xml")}) {
         EXPECT_EQ(runXmlattr({"lint", "--fix", "-"}, input).out, input);
     }
+}
+
+// A file with fixes that its user may not write is reported (exit status
+// 2) and left as it was. As root, permissions do not bind: the command then
+// runs in a child process that gives root up.
+TEST_F(LintFix, AReadOnlyFileIsReportedAndLeftAlone) {
+    copyDocuments("docs");
+    const auto json = runXmlattr({"lint", "--json", "--unsafe-fixes", "docs"});
+    if (json.out.find("\"applies\":true") == std::string::npos)
+        GTEST_SKIP() << "the engine offers no fix for the bundled documents";
+    const auto before = tree("docs");
+    for (const auto& entry : fs::directory_iterator("docs"))
+        fs::permissions(entry.path(), fs::perms(0444));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // 65534: nobody.
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        const auto run = runXmlattr({"lint", "--fix", "--unsafe-fixes", "docs"});
+        const bool said =
+            run.err.find("cannot write docs/") != std::string::npos &&
+            run.err.find("Permission denied") != std::string::npos &&
+            lines(run.out).back().find(" not written; 0 fixed, ") != std::string::npos;
+        ::_exit(run.status == 2 && said ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "3: cannot give root up; 1: not reported as expected";
+    EXPECT_EQ(tree("docs"), before);
 }
 
 // A document that is not UTF-8 is linted, but not rewritten.
