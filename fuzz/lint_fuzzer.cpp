@@ -1,7 +1,7 @@
 // Lint target: any bytes as an XML document through the lint engine, which
 // must neither crash nor read outside its buffers, and whose findings must
 // stand inside the input, in document order, with positions that agree with
-// their byte offsets.
+// their byte offsets, and each fix on exactly its value's bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -37,6 +37,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         last = range.begin;
         if (finding.message.empty())
             fail("a finding without a message", finding);
+        // A fix replaces exactly the value's bytes, which are its text.
+        if (finding.fix) {
+            if (finding.fix->edits.size() != 1)
+                fail("a fix of other than one edit", finding);
+            const xmlattr::lint::Range& edit = finding.fix->edits.front().range;
+            if (edit.begin != range.begin || edit.end != range.end ||
+                bytes.substr(range.begin, range.end - range.begin) != finding.text)
+                fail("a fix beside the value's bytes", finding);
+        }
     });
     return 0;
 }

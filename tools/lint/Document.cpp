@@ -123,7 +123,7 @@ void scanTag(std::string_view tag, std::vector<Raw>& out) {
         const char* close =
             static_cast<const char*>(std::memchr(tag.data() + i + 1, tag[i], tag.size() - i - 1));
         const std::size_t end = close != nullptr ? close - tag.data() : tag.size();
-        out.push_back({name, i + 1, tag.substr(i + 1, end - i - 1)});
+        out.push_back({name, i + 1, tag.substr(i + 1, end - i - 1), tag[i]});
         i = end + 1;
     }
 }
@@ -369,16 +369,17 @@ ByteRange DocumentReader::bytesOf(const AttributeValue& value) {
     if (found == nullptr)
         return {elementOffset_, elementOffset_};
     const ByteRange whole{elementOffset_ + found->begin,
-                          elementOffset_ + found->begin + found->value.size()};
+                          elementOffset_ + found->begin + found->value.size(), found->quote, false};
     if (!value.inStyle)
-        return whole;
+        return {whole.begin, whole.end, whole.quote, found->value == value.text};
     // A declaration is placed through the references and line ends the XML
     // reader replaced; where a document's own entity hides it, at the style.
     const std::size_t first = rawIndex(found->value, value.declaration);
     const std::size_t last = rawIndex(found->value, value.declaration + value.text.size());
     if (first == std::string_view::npos || last == std::string_view::npos)
         return whole;
-    return {whole.begin + first, whole.begin + last};
+    return {whole.begin + first, whole.begin + last, whole.quote,
+            found->value.substr(first, last - first) == value.text};
 }
 
 bool xmlReaderAvailable() {

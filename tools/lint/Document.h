@@ -36,10 +36,14 @@ struct AttributeValue {
     std::size_t declaration = 0;  // a declaration's text: where it begins in the style
 };
 
-// Where a value's bytes are in the input: [begin, end).
+// Where a value's bytes are in the input: [begin, end), with the quote the
+// attribute is written in and whether those bytes are the text delivered
+// (no reference or line end the XML reader replaced).
 struct ByteRange {
     std::size_t begin = 0;
     std::size_t end = 0;
+    char quote = 0;  // '"' or '\''; 0 for a value that stands nowhere
+    bool verbatim = false;
 };
 
 class DocumentHandler {
@@ -82,6 +86,7 @@ class DocumentReader {
         std::string_view name;
         std::size_t begin;  // of its value, in the tag
         std::string_view value;
+        char quote;
     };
 
     const Source& source_;

@@ -10,10 +10,20 @@
 
 namespace xmlattr::lint {
 
+// The text its author meant, written so that the type reads it so: the
+// replacement of the whole text. Lint offers it only once it is proven (the
+// text judged again gives no finding).
+struct Rewrite {
+    std::string text;
+    bool safe = false;        // the meaning is certain, not only likely
+    std::string description;  // what it does, "drop the blanks"
+};
+
 struct Verdict {
     Kind kind;
     std::string readsAs;  // the held value as text; empty where the old value is kept
     std::string reason;   // why, in a few words
+    std::optional<Rewrite> fix;
 };
 
 // A type lint judges texts of (opaque: its judge and its name).

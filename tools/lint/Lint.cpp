@@ -71,7 +71,24 @@ std::optional<Finding> judged(const AttributeRow* row, std::string_view element,
     finding.readsAs = std::move(verdict->readsAs);
     finding.reason = std::move(verdict->reason);
     finding.message = messageOf(finding);
+    // A rewrite is offered only once proven: the new text, judged again as
+    // the same type, reads as written.
+    if (verdict->fix && verdict->fix->text != text && !judgeText(*type, verdict->fix->text)) {
+        Rewrite& rewrite = *verdict->fix;
+        finding.fix = Fix{rewrite.safe, std::move(rewrite.description),
+                          std::vector<Edit>{Edit{Range{}, std::move(rewrite.text)}}};
+    }
     return finding;
+}
+
+// Whether a fix may replace the value's bytes: they are the text delivered
+// (no reference or normalised line end stands for part of it), and the new
+// text neither closes the attribute's quotes nor, in a style, ends the
+// declaration.
+bool fixFits(const Fix& fix, const ByteRange& bytes, bool inStyle) {
+    const std::string& text = fix.edits.front().replacement;
+    return bytes.verbatim && text.find(bytes.quote) == std::string::npos &&
+           (!inStyle || text.find(';') == std::string::npos);
 }
 
 constexpr std::string_view kDirective = "xmlattr-lint:";
@@ -123,6 +140,19 @@ class Linter final : public DocumentHandler {
         finding->range.end = bytes.end;
         finding->range.start = reader_.positionAt(bytes.begin);
         finding->range.stop = reader_.positionAt(bytes.end);
+        if (finding->fix) {
+            if (fixFits(*finding->fix, bytes, value.inStyle)) {
+                finding->fix->edits.front().range = finding->range;
+            } else {
+                finding->fix.reset();
+                const std::string_view why =
+                    bytes.verbatim ? "; the rewrite cannot be written inside the value; not fixed"
+                                   : "; written with references or white space the XML reader "
+                                     "replaces; not fixed";
+                finding->reason += why;
+                finding->message += why;
+            }
+        }
         add(std::move(*finding), elementIgnored_);
     }
 

@@ -99,6 +99,10 @@ TEST(JudgeRules, ReasonsNameWhatWasWritten) {
          "commands repeated without their letter are dropped: 2 commands written, 1 read"},
         {{"Vector<Transform>", "scale(2) rotate(45", Kind::ReadsDifferently, ""},
          "2 transforms written, 1 read"},
+        {{"Vector<Point>", "5.5.3 1 2", Kind::NumberSplit, ""},
+         "two numbers written together (5.5.3) are read as one"},
+        {{"Vector<PathDataCommand>", "M0 0 L1.5.5", Kind::NumberSplit, ""},
+         "two numbers written together (1.5.5) are read as one"},
     };
     for (const auto& [c, reason] : cases) {
         const auto verdict = judgeAs(c.type, c.text);

@@ -131,10 +131,10 @@ std::optional<Verdict> judgeAs(const Core::String& text, std::string_view utf8) 
         if constexpr (xmlattr_tool::storesOnRejection<T>()) {
             std::string shown = readsAs<S>(attribute);
             std::string reason = concat({"the engine stores ", shown, " instead"});
-            return Verdict{Kind::Rejected, std::move(shown), std::move(reason)};
+            return Verdict{Kind::Rejected, std::move(shown), std::move(reason), {}};
         } else {
             return Verdict{
-                Kind::Rejected, {}, "the engine keeps the value it had (inherited or initial)"};
+                Kind::Rejected, {}, "the engine keeps the value it had (inherited or initial)", {}};
         }
     }
     std::optional<Verdict> verdict = judgeAccepted<S>(text.view(), attribute);
@@ -195,7 +195,8 @@ std::optional<Verdict> judgeText(const JudgedType& type, std::string_view text) 
         return Verdict{
             Kind::InternalError,
             {},
-            concat({"the library raised at ", file, ":", std::to_string(error.getLine())})};
+            concat({"the library raised at ", file, ":", std::to_string(error.getLine())}),
+            {}};
     }
 }
 

@@ -40,11 +40,21 @@ std::optional<Verdict> judgeLengthList(Text text, const Core::Vector<Xml::SLengt
         return std::nullopt;  // "none" or the empty text
     const std::size_t written = forEachItem(text, [](std::size_t, Text) { return true; });
     if (count < written) {
-        if (text.find(L',') == Text::npos)
-            return finding(Kind::ListReadAsOne,
-                           "a list separated by blanks is read as one item: separate items "
-                           "with commas");
-        return finding(Kind::ReadsDifferently, "fewer items are read than are written");
+        if (text.find(L',') != Text::npos)
+            return finding(Kind::ReadsDifferently, "fewer items are read than are written");
+        Verdict verdict = finding(Kind::ListReadAsOne,
+                                  "a list separated by blanks is read as one item: separate "
+                                  "items with commas");
+        // The items as written, separated by commas.
+        std::string items;
+        forEachItem(text, [&](std::size_t i, Text item) {
+            if (i > 0)
+                items += ", ";
+            items += utf8(item);
+            return true;
+        });
+        verdict.fix = Rewrite{std::move(items), true, "separate the items with commas"};
+        return verdict;
     }
     std::optional<Verdict> verdict;
     forEachItem(text, [&](std::size_t i, Text item) {

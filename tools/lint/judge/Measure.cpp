@@ -1,6 +1,7 @@
 #include "tools/lint/judge/Measure.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace xmlattr::lint::judging {
 
@@ -141,6 +142,160 @@ std::optional<Verdict> judgeWrittenMeasure(const WrittenMeasure& written,
         return finding(Kind::UnknownUnit,
                        concat({"unknown unit '", utf8(written.unit), "' is read as ", held->unit}));
     return finding(Kind::ReadsDifferently, "the measure read is not the one written");
+}
+
+namespace {
+
+// An expression of numbers and lengths in one absolute unit, as XSL writes
+// it ("2in div 12", "(10pt + 2pt) * 2"), computed; none where it needs
+// context (em, ex, a percentage, a function, two units) or is not one.
+class Arithmetic {
+  public:
+    struct Quantity {
+        double value = 0;
+        Text unit;  // empty for a number
+    };
+
+    static std::optional<Quantity> compute(Text text) {
+        Arithmetic arithmetic(text);
+        std::optional<Quantity> result = arithmetic.sum();
+        arithmetic.blanks();
+        if (!result || arithmetic.pos_ != text.size() || !std::isfinite(result->value))
+            return std::nullopt;
+        return result;
+    }
+
+  private:
+    explicit Arithmetic(Text text) : text_(text) {}
+
+    void blanks() {
+        while (pos_ < text_.size() && isBlank(text_[pos_]))
+            ++pos_;
+    }
+    bool at(wchar_t c) {
+        blanks();
+        if (pos_ < text_.size() && text_[pos_] == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+    bool atWord(Text word) {
+        blanks();
+        if (text_.substr(pos_, word.size()) != word ||
+            (pos_ + word.size() < text_.size() && isLetter(text_[pos_ + word.size()])))
+            return false;
+        pos_ += word.size();
+        return true;
+    }
+
+    std::optional<Quantity> sum() {
+        std::optional<Quantity> left = product();
+        while (left) {
+            const bool plus = at(L'+');
+            if (!plus && !at(L'-'))
+                break;
+            const std::optional<Quantity> right = product();
+            if (!right || right->unit != left->unit)
+                return std::nullopt;
+            left->value += plus ? right->value : -right->value;
+        }
+        return left;
+    }
+
+    std::optional<Quantity> product() {
+        std::optional<Quantity> left = factor();
+        while (left) {
+            const bool times = at(L'*');
+            if (!times && !atWord(L"div"))
+                break;
+            const std::optional<Quantity> right = factor();
+            if (!right)
+                return std::nullopt;
+            if (times) {
+                if (!left->unit.empty() && !right->unit.empty())
+                    return std::nullopt;  // an area
+                left->value *= right->value;
+                if (left->unit.empty())
+                    left->unit = right->unit;
+            } else {
+                if (!right->unit.empty() || right->value == 0)
+                    return std::nullopt;
+                left->value /= right->value;
+            }
+        }
+        return left;
+    }
+
+    std::optional<Quantity> factor() {
+        // Parentheses and signs nest no deeper than an author writes them.
+        if (++depth_ > kDepth)
+            return std::nullopt;
+        std::optional<Quantity> quantity = unnested();
+        --depth_;
+        return quantity;
+    }
+
+    std::optional<Quantity> unnested() {
+        if (at(L'(')) {
+            std::optional<Quantity> inner = sum();
+            return inner && at(L')') ? inner : std::nullopt;
+        }
+        blanks();
+        if (pos_ + 1 < text_.size() && text_[pos_] == L'-' && text_[pos_ + 1] == L'(') {
+            ++pos_;
+            std::optional<Quantity> negated = factor();
+            if (negated)
+                negated->value = -negated->value;
+            return negated;
+        }
+        const std::optional<float> number = readNumber(text_, pos_);
+        if (!number)
+            return std::nullopt;
+        std::size_t end = pos_;
+        while (end < text_.size() && (isLetter(text_[end]) || text_[end] == L'%'))
+            ++end;
+        Quantity quantity{*number, text_.substr(pos_, end - pos_)};
+        pos_ = end;
+        if (!quantity.unit.empty()) {
+            const int unit = quantity.unit.size() == 2 ? Xml::detail::lengthUnitOfSuffix(
+                                                             quantity.unit[0], quantity.unit[1])
+                                                       : -1;
+            if (unit < 0 || unit == Xml::Length::Em || unit == Xml::Length::Ex)
+                return std::nullopt;  // a percentage, em or ex needs its context
+        }
+        return quantity;
+    }
+
+    static constexpr int kDepth = 32;
+    Text text_;
+    std::size_t pos_ = 0;
+    int depth_ = 0;
+};
+
+// An expression's result written with at most four decimals: exact where
+// that is its value, to within the precision its numbers were read with.
+Rewrite resultOf(const Arithmetic::Quantity& result) {
+    const double rounded = std::round(result.value * 1e4) / 1e4;
+    const bool exact =
+        std::fabs(result.value - rounded) <= 1e-6 * std::max(1.0, std::fabs(rounded));
+    std::string text = numberShown(rounded == 0 ? 0.0 : rounded);  // no "-0"
+    text += utf8(result.unit);
+    return Rewrite{
+        std::move(text), exact,
+        exact ? "write the expression's result" : "write the expression's result, rounded"};
+}
+
+}  // namespace
+
+std::optional<Rewrite> measureFix(Text text, Kind kind) {
+    if (kind == Kind::BlankChangedUnit)
+        return Rewrite{utf8(trim(text)), true, "drop the blanks"};
+    if (kind == Kind::Expression) {
+        if (const std::optional<Arithmetic::Quantity> result = Arithmetic::compute(text))
+            return resultOf(*result);
+    }
+    return std::nullopt;
 }
 
 Verdict notANumber() {

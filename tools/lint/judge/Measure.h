@@ -86,6 +86,10 @@ std::optional<Verdict> judgeWrittenMeasure(const WrittenMeasure& written,
                                            const std::optional<HeldMeasure>& held);
 Verdict notANumber();
 
+// The text its author meant for a measure text judged as kind: without its
+// blanks, or an expression's result; none where that is not known.
+std::optional<Rewrite> measureFix(Text text, Kind kind);
+
 // A measure text its type accepted, against the measure held (none where the
 // type holds no measure). readsLikeNonsense() tells whether the type holds
 // what it holds for a word it does not know; it is asked only of a word.
@@ -95,7 +99,10 @@ std::optional<Verdict> judgeMeasure(Text text, const std::optional<HeldMeasure>&
     const WrittenMeasure written = readMeasure(text);
     if (written.word)
         return readsLikeNonsense() ? std::optional<Verdict>(notANumber()) : std::nullopt;
-    return judgeWrittenMeasure(written, held);
+    std::optional<Verdict> verdict = judgeWrittenMeasure(written, held);
+    if (verdict)
+        verdict->fix = measureFix(text, verdict->kind);
+    return verdict;
 }
 
 }  // namespace xmlattr::lint::judging

@@ -107,6 +107,16 @@ int arity(wchar_t letter) {
     }
 }
 
+// The letter that repeats a command for a further group of numbers: a
+// moveto's further pairs are linetos.
+char repeatedLetter(wchar_t letter) {
+    if (letter == L'M')
+        return 'L';
+    if (letter == L'm')
+        return 'l';
+    return static_cast<char>(letter);
+}
+
 }  // namespace
 
 std::optional<Verdict> judgePath(Text text, const Core::Vector<Xml::PathDataCommand>& held) {
@@ -114,7 +124,12 @@ std::optional<Verdict> judgePath(Text text, const Core::Vector<Xml::PathDataComm
     bool implicit = false;  // a letter followed by more than one group
     bool exponent = false;
     bool compactFlags = false;  // an arc flag run into the next number
+    Text runTogether;           // a number run into the next one's point
     bool same = true;           // every number written is the one held
+    // The text rewritten as its author meant it: each command's letter
+    // written, flags and numbers separated, numbers without exponents.
+    Splices rewrite;
+    bool rewritable = true;
     HeldNumbers heldNumbers(held);
     std::size_t pos = 0;
     const auto separators = [&] {
@@ -122,7 +137,8 @@ std::optional<Verdict> judgePath(Text text, const Core::Vector<Xml::PathDataComm
             ++pos;
     };
     for (separators(); pos < text.size(); separators()) {
-        const int count = arity(text[pos]);
+        const wchar_t letter = text[pos];
+        const int count = arity(letter);
         if (count < 0)
             break;  // not a command letter: the rest is the library's to judge
         ++pos;
@@ -130,52 +146,98 @@ std::optional<Verdict> judgePath(Text text, const Core::Vector<Xml::PathDataComm
             ++commands;
             continue;
         }
+        const bool blankAfterLetter = pos < text.size() && isBlank(text[pos]);
         const bool arc = count == 7;
         int groups = 0;
         for (;;) {
-            float group[7];
+            const std::size_t groupSeparators = pos;
+            Splices group;  // the changes within this group, kept once it is whole
+            float numbers[7];
             int read = 0;
             for (; read < count; ++read) {
                 separators();
+                if (read == 0 && groups > 0 && pos < text.size() && arity(text[pos]) < 0) {
+                    // A further group: its command's letter, after a blank
+                    // rather than a comma.
+                    const bool comma =
+                        text.substr(groupSeparators, pos - groupSeparators).find(L',') !=
+                        Text::npos;
+                    std::string inserted = comma ? " " : "";
+                    inserted += repeatedLetter(letter);
+                    if (blankAfterLetter)
+                        inserted += ' ';
+                    group.add(comma ? groupSeparators : pos, pos, std::move(inserted));
+                }
                 if (arc && (read == 3 || read == 4) && pos < text.size() &&
                     (text[pos] == L'0' || text[pos] == L'1')) {
-                    group[read] = static_cast<float>(text[pos] - L'0');
+                    numbers[read] = static_cast<float>(text[pos] - L'0');
                     ++pos;
-                    if (pos < text.size() && (isDigit(text[pos]) || text[pos] == L'.'))
+                    if (pos < text.size() && (isDigit(text[pos]) || text[pos] == L'.')) {
                         compactFlags = true;
+                        group.add(pos, pos, " ");
+                    }
                     continue;
                 }
                 const std::size_t start = pos;
                 const auto value = readNumber(text, pos);
                 if (!value)
                     break;
-                exponent = exponent || hasExponent(text, start, pos);
-                group[read] = *value;
+                if (hasExponent(text, start, pos)) {
+                    exponent = true;
+                    const std::optional<std::string> plain =
+                        withoutExponent(text.substr(start, pos - start));
+                    rewritable = rewritable && plain.has_value();
+                    if (plain)
+                        group.add(start, pos, *plain);
+                }
+                numbers[read] = *value;
                 skipUnit(text, pos);
+                if (pos < text.size() && text[pos] == L'.') {
+                    if (runTogether.empty()) {  // "5.5.3": two numbers
+                        std::size_t next = pos;
+                        readNumber(text, next);
+                        runTogether = text.substr(start, next - start);
+                    }
+                    group.add(pos, pos, " ");
+                }
             }
             if (read < count)
                 break;
+            rewrite.append(std::move(group));
             for (int k = 0; k < count && same; ++k) {
                 const auto number = heldNumbers.next();
-                same = number && sameNumber(*number, group[k]);
+                same = number && sameNumber(*number, numbers[k]);
             }
             ++groups;
         }
         commands += std::max(groups, 1);
         implicit = implicit || groups > 1;
     }
+    const auto withFix = [&](Verdict verdict, const char* description) {
+        if (rewritable && !rewrite.empty())
+            verdict.fix = Rewrite{rewrite.appliedTo(text), true, description};
+        return verdict;
+    };
     if (held.size() < commands && implicit)
-        return finding(Kind::ImplicitCommands,
-                       concat({"commands repeated without their letter are dropped: ",
-                               std::to_string(commands), " commands written, ",
-                               std::to_string(held.size()), " read"}));
+        return withFix(finding(Kind::ImplicitCommands,
+                               concat({"commands repeated without their letter are dropped: ",
+                                       std::to_string(commands), " commands written, ",
+                                       std::to_string(held.size()), " read"})),
+                       "write the commands' letters");
     if (same && !heldNumbers.next())
         return std::nullopt;
     if (compactFlags)
-        return finding(Kind::NumberSplit,
-                       "arc flags written without a separator are read as one number");
+        return withFix(finding(Kind::NumberSplit,
+                               "arc flags written without a separator are read as one number"),
+                       "separate the numbers");
     if (exponent)
-        return finding(Kind::NumberSplit, "the path grammar splits a number with an exponent");
+        return withFix(
+            finding(Kind::NumberSplit, "the path grammar splits a number with an exponent"),
+            "write the numbers without exponents");
+    if (!runTogether.empty())
+        return withFix(finding(Kind::NumberSplit, concat({"two numbers written together (",
+                                                          utf8(runTogether), ") are read as one"})),
+                       "separate the numbers");
     return finding(Kind::ReadsDifferently, "the path read is not the one written");
 }
 

@@ -15,6 +15,9 @@ std::optional<Verdict> judgePoints(Text text, const Core::Vector<Xml::Point>& he
     int written = 0;
     bool same = true;
     bool exponent = false;  // some number has an exponent
+    Splices plain;          // the numbers written without exponents
+    bool rewritable = true;
+    Text runTogether;  // a number run into the next one's point
     std::size_t pos = 0;
     for (;;) {
         while (pos < text.size() && (isBlank(text[pos]) || text[pos] == L','))
@@ -25,16 +28,44 @@ std::optional<Verdict> judgePoints(Text text, const Core::Vector<Xml::Point>& he
         const auto value = readNumber(text, pos);
         if (!value)
             break;
-        exponent = exponent || hasExponent(text, start, pos);
+        if (hasExponent(text, start, pos)) {
+            exponent = true;
+            const std::optional<std::string> number =
+                withoutExponent(text.substr(start, pos - start));
+            rewritable = rewritable && number.has_value();
+            if (number)
+                plain.add(start, pos, *number);
+        }
         same = same && written < coordinates && sameNumber(heldNumber(written), *value);
         ++written;
         skipUnit(text, pos);
+        if (pos < text.size() && text[pos] == L'.') {
+            if (runTogether.empty()) {  // "5.5.3": two numbers
+                std::size_t next = pos;
+                readNumber(text, next);
+                runTogether = text.substr(start, next - start);
+            }
+            plain.add(pos, pos, " ");
+        }
     }
     if (same && written == coordinates)
         return std::nullopt;
-    if (exponent && text.find(L'-') != Text::npos)
-        return finding(Kind::NumberSplit,
-                       "the point grammar splits a number at the '-' of its exponent");
+    if (exponent && text.find(L'-') != Text::npos) {
+        Verdict verdict = finding(Kind::NumberSplit,
+                                  "the point grammar splits a number at the '-' of its exponent");
+        if (rewritable)
+            verdict.fix =
+                Rewrite{plain.appliedTo(text), true, "write the numbers without exponents"};
+        return verdict;
+    }
+    if (!runTogether.empty()) {
+        Verdict verdict = finding(
+            Kind::NumberSplit,
+            concat({"two numbers written together (", utf8(runTogether), ") are read as one"}));
+        if (rewritable)
+            verdict.fix = Rewrite{plain.appliedTo(text), true, "separate the numbers"};
+        return verdict;
+    }
     return finding(Kind::ReadsDifferently, "the points read are not the ones written");
 }
 

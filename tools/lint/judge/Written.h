@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "css/lengths/Length.h"
 #include "platform/Format.h"
@@ -98,6 +99,34 @@ inline bool sameNumber(double a, double b) {
 std::string numberShown(double value);
 
 Verdict finding(Kind kind, std::string reason);
+
+// A number written with an exponent ("-4.5e-1"), written without it
+// ("-0.45"): the same digits with the point moved, so the same number; none
+// for an exponent beyond 30 or what is not such a number.
+std::optional<std::string> withoutExponent(Text number);
+
+// Changes to a text, each replacing [begin, end) of it, added in order of
+// place and not overlapping.
+class Splices {
+  public:
+    void add(std::size_t begin, std::size_t end, std::string text) {
+        splices_.push_back({begin, end, std::move(text)});
+    }
+    void append(Splices&& more) {
+        for (Splice& splice : more.splices_)
+            splices_.push_back(std::move(splice));
+    }
+    bool empty() const { return splices_.empty(); }
+    std::string appliedTo(Text text) const;
+
+  private:
+    struct Splice {
+        std::size_t begin;
+        std::size_t end;
+        std::string text;
+    };
+    std::vector<Splice> splices_;
+};
 
 // The items of a held list, one by one, joined by blanks and cut to a
 // readable length with the total of items: "M1 1 L2 2 ... (40 in all)".
