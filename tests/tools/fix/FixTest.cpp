@@ -107,7 +107,7 @@ lint::Report fakeLint(std::string_view bytes) {
     return report;
 }
 
-TEST(FixDocument, AppliesTheFixesThatApplyUntilNoneIsLeft) {
+TEST(FixPasses, AppliesTheFixesThatApplyUntilNoneIsLeft) {
     struct Case {
         const char* name;
         std::string bytes;
@@ -146,7 +146,7 @@ TEST(FixDocument, AppliesTheFixesThatApplyUntilNoneIsLeft) {
     }
 }
 
-TEST(FixDocument, FixesThatUndoEachOtherStopAfterAFewPasses) {
+TEST(FixPasses, FixesThatUndoEachOtherStopAfterAFewPasses) {
     const fix::Fixed fixed = fix::fixDocument("swap1", false, fakeLint);
     EXPECT_GT(fixed.fixed, 1u);
     EXPECT_LE(fixed.fixed, 8u);
