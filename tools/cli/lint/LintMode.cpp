@@ -82,10 +82,13 @@ and the other files are still linted.
   --format FORMAT     text (the default) or
           json    JSON Lines: per finding {file, line, column, severity,
                   kind, element, attribute, style, text, type, readsAs,
-                  message}; per file that cannot be read {file, line,
-                  column, severity: "error", kind: "file", message}; last
-                  {"summary": {files, attributes, checked, skipped, errors,
-                  warnings, unreadable, notes}}
+                  message, and where one is offered fix: {safe, applies,
+                  description, edits: [{begin, end, replacement}]}}, the
+                  edits in bytes of the file; per file that cannot be read
+                  {file, line, column, severity: "error", kind: "file",
+                  message}; last {"summary": {files, attributes, checked,
+                  skipped, errors, warnings, unreadable, notes, fixable}},
+                  with --fix fixed and remaining instead of fixable
           sarif   one SARIF 2.1.0 log, for code-scanning services: a rule
                   per kind, a result per finding; files that cannot be read
                   are notifications of the run's invocation
