@@ -129,6 +129,47 @@ TEST_F(LintFix, TheMarkerFollowsTheFixesOffered) {
     }
 }
 
+// A SARIF result carries the fix that applies as replacements of bytes: the
+// edits of the JSON finding, one for one.
+TEST_F(LintFix, SarifResultsCarryTheFixesThatApply) {
+    copyDocuments("docs");
+    for (const bool unsafe : {false, true}) {
+        SCOPED_TRACE(unsafe);
+        std::vector<std::string> args = {"lint", "-j", "1", "docs"};
+        if (unsafe)
+            args.push_back("--unsafe-fixes");
+        args.push_back("--json");
+        const auto json = runXmlattr(args);
+        args.back() = "--format=sarif";
+        const auto sarif = runXmlattr(args);
+        const Json log = JsonReader::parse(sarif.out);
+        const std::vector<Json>& results = log["runs"].items.at(0)["results"].items;
+        const std::vector<std::string> findings = lines(json.out);
+        ASSERT_EQ(results.size() + 1, findings.size());
+        for (std::size_t i = 0; i < results.size(); ++i) {
+            const Json finding = JsonReader::parse(findings[i]);
+            const bool applies = finding.has("fix") && finding["fix"]["applies"].boolean;
+            ASSERT_EQ(results[i].has("fixes"), applies) << findings[i];
+            if (!applies)
+                continue;
+            const Json& change = results[i]["fixes"].items.at(0)["artifactChanges"].items.at(0);
+            EXPECT_TRUE(change["artifactLocation"]["uri"].text.ends_with(
+                fs::path(finding["file"].text).filename().string()));
+            const std::vector<Json>& replacements = change["replacements"].items;
+            const std::vector<Json>& edits = finding["fix"]["edits"].items;
+            ASSERT_EQ(replacements.size(), edits.size());
+            for (std::size_t k = 0; k < edits.size(); ++k) {
+                const Json& deleted = replacements[k]["deletedRegion"];
+                EXPECT_EQ(deleted["byteOffset"].number, edits[k]["begin"].number);
+                EXPECT_EQ(deleted["byteOffset"].number + deleted["byteLength"].number,
+                          edits[k]["end"].number);
+                EXPECT_EQ(replacements[k]["insertedContent"]["text"].text,
+                          edits[k]["replacement"].text);
+            }
+        }
+    }
+}
+
 TEST_F(LintFix, BadCombinationsAreUsageErrors) {
     std::ofstream("a.svg") << "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
     const std::vector<std::vector<std::string>> cases = {

@@ -180,6 +180,24 @@ class SarifPrinter : public Printer {
             properties["readsAs"] = finding.readsAs;
         if (!properties.empty())
             result["properties"] = std::move(properties);
+        // A fix that applies, as replacements of the file's bytes.
+        if (offersFix(finding)) {
+            Json replacements = Json::array();
+            for (const lint::Edit& edit : finding.fix->edits) {
+                Json replacement;
+                replacement["deletedRegion"]["byteOffset"] = edit.range.begin;
+                replacement["deletedRegion"]["byteLength"] = edit.range.end - edit.range.begin;
+                replacement["insertedContent"]["text"] = edit.replacement;
+                replacements.push_back(std::move(replacement));
+            }
+            Json change;
+            change["artifactLocation"]["uri"] = artifactUri(file);
+            change["replacements"] = std::move(replacements);
+            Json fix;
+            fix["description"]["text"] = finding.fix->description;
+            fix["artifactChanges"] = Json::array({std::move(change)});
+            result["fixes"] = Json::array({std::move(fix)});
+        }
         output.out += ",\n";
         output.out += dump(result);
     }
