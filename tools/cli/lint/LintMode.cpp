@@ -90,8 +90,9 @@ and the other files are still linted.
                   skipped, errors, warnings, unreadable, notes, fixable}},
                   with --fix fixed and remaining instead of fixable
           sarif   one SARIF 2.1.0 log, for code-scanning services: a rule
-                  per kind, a result per finding; files that cannot be read
-                  are notifications of the run's invocation
+                  per kind, a result per finding (with its fix where one
+                  applies); files that cannot be read are notifications of
+                  the run's invocation
           github  GitHub Actions annotations (::error, ::warning, ::notice
                   file=...,line=...,col=...,title=KIND::MESSAGE), then the
                   summary line
