@@ -83,11 +83,12 @@ std::optional<Finding> judged(const AttributeRow* row, std::string_view element,
 
 // Whether a fix may replace the value's bytes: they are the text delivered
 // (no reference or normalised line end stands for part of it), and the new
-// text neither closes the attribute's quotes nor, in a style, ends the
-// declaration.
+// text stands in an attribute as it is (no "<" or "&"), neither closes the
+// attribute's quotes nor, in a style, ends the declaration.
 bool fixFits(const Fix& fix, const ByteRange& bytes, bool inStyle) {
     const std::string& text = fix.edits.front().replacement;
-    return bytes.verbatim && text.find(bytes.quote) == std::string::npos &&
+    return bytes.verbatim && text.find_first_of("<&") == std::string::npos &&
+           text.find(bytes.quote) == std::string::npos &&
            (!inStyle || text.find(';') == std::string::npos);
 }
 

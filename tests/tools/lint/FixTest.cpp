@@ -3,6 +3,8 @@
 // meaning is not known; and in a document, edits on exactly the values'
 // bytes, none where references stand for part of a value.
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -118,6 +120,15 @@ TEST(FixKinds, RgbComponentsAsNumbers) {
         expectFix(c);
 }
 
+// "1pt + (((1pt)))", with depth parentheses.
+std::string nestedSum(std::size_t depth) {
+    std::string text = "1pt + ";
+    text.append(depth, '(');
+    text += "1pt";
+    text.append(depth, ')');
+    return text;
+}
+
 TEST(FixKinds, ExpressionsOfOneUnitComputed) {
     const FixCase cases[] = {
         {Fo, "block", "start-indent", "10pt + 2pt", Kind::Expression, "12pt", true},
@@ -138,12 +149,12 @@ TEST(FixKinds, ExpressionsOfOneUnitComputed) {
         expectFix(c);
     // Nested deeper than any author writes: not computed, and no deeper
     // than that on the stack.
-    const std::string deep = "1pt + " + std::string(100000, '(') + "1pt" + std::string(100000, ')');
+    const std::string deep = nestedSum(100000);
     const std::optional<Finding> finding = judge(Fo, "table-column", "column-width", deep);
     ASSERT_TRUE(finding.has_value());
     EXPECT_EQ(finding->kind, Kind::Expression);
     EXPECT_FALSE(finding->fix.has_value());
-    const std::string nested = "1pt + " + std::string(30, '(') + "1pt" + std::string(30, ')');
+    const std::string nested = nestedSum(30);
     expectFix({Fo, "table-column", "column-width", nested.c_str(), Kind::Expression, "2pt", true});
 }
 
@@ -248,6 +259,29 @@ TEST_F(FixDocument, AValueWithReferencesIsNotFixed) {
     EXPECT_EQ(applied(document, report.findings),
               "<svg xmlns='http://www.w3.org/2000/svg'><path style='stroke:&#x72;ed; "
               "fill:rgb(1,2,255)'/></svg>");
+}
+
+TEST_F(FixDocument, TheBundledDocumentsFixedKeepOnlyTheirFindingsWithoutAFix) {
+    for (const char* name : {"drawings.svg", "report.fo"}) {
+        std::ifstream file(std::string(XMLATTR_SOURCE_DIR "/examples/documents/") + name,
+                           std::ios::binary);
+        const std::string document{std::istreambuf_iterator<char>(file), {}};
+        ASSERT_FALSE(document.empty()) << name;
+        const Report report = lintDocument(document);
+        std::vector<std::string> unfixed;
+        std::size_t fixed = 0;
+        for (const Finding& finding : report.findings) {
+            if (finding.fix)
+                ++fixed;
+            else
+                unfixed.push_back(finding.message);
+        }
+        EXPECT_GT(fixed, 2u) << name;
+        std::vector<std::string> left;
+        for (const Finding& finding : lintDocument(applied(document, report.findings)).findings)
+            left.push_back(finding.message);
+        EXPECT_EQ(left, unfixed) << name;
+    }
 }
 
 TEST(FixRules, KindsWithoutAFixAreNotFixable) {
