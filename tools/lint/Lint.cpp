@@ -222,9 +222,17 @@ class Linter final : public DocumentHandler {
         if (skipped_)
             return Result{Summary{}, std::nullopt, true, true};
         if (!error && root_.end > 0 && !checkedVocabulary_) {
+            const std::size_t before = findings_.size();
             note(Kind::NotChecked,
                  "no element is in the XSL-FO or SVG namespace: nothing in the file was checked");
-            std::rotate(findings_.begin(), findings_.end() - 1, findings_.end());
+            // Found at the end, it stands at the root: after what comes before
+            // the root (a comment's finding), before what comes after it.
+            if (findings_.size() > before) {
+                const auto at = std::upper_bound(
+                    findings_.begin(), findings_.end() - 1, root_.begin,
+                    [](std::size_t offset, const Finding& f) { return offset < f.range.begin; });
+                std::rotate(at, findings_.end() - 1, findings_.end());
+            }
         }
         for (const Finding& finding : findings_) {
             if (fileIgnored_.has(finding.kind) && finding.kind != Kind::UnknownSuppression)

@@ -13,7 +13,10 @@
 namespace xmlattr::lint {
 namespace {
 
-constexpr std::string_view kSvg = "xmlns=\"http://www.w3.org/2000/svg\"";
+// The start of an SVG root, as a string to append to.
+std::string svgStart() {
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\"";
+}
 
 class Engine : public ::testing::Test {
   protected:
@@ -62,7 +65,7 @@ void expectPlaced(std::string_view document, const Finding& finding) {
 TEST_F(Engine, AFindingCoversItsValueInBytesLinesAndBothColumnKinds) {
     // A character outside the Basic Multilingual Plane (two UTF-16 units) and
     // an accented letter (one) before the values, CR LF line ends and a tab.
-    const std::string document = std::string("<svg ") + std::string(kSvg) +
+    const std::string document = svgStart() +
                                  ">\r\n<!-- \xF0\x9F\x98\x80\xC3\xA9 -->\t<rect x=\"thick\" "
                                  "y=\"10qq\"/>\r\n"
                                  "<rect width=\"1\r\n2\"/></svg>";
@@ -83,7 +86,7 @@ TEST_F(Engine, AFindingCoversItsValueInBytesLinesAndBothColumnKinds) {
 }
 
 TEST_F(Engine, AStyleDeclarationIsPlacedWhereItStandsNotWhereItsNameFirstOccurs) {
-    const std::string document = std::string("<svg ") + std::string(kSvg) +
+    const std::string document = svgStart() +
                                  "><rect style=\"fill:url(#stroke); "
                                  "stroke : rgb(300,0,0) ;stroke-width:&#x31;0qq\"/></svg>";
     const Report report = lintDocument(document);
@@ -138,8 +141,8 @@ TEST_F(Engine, FindingsAfterALongRunOfTextArePlaced) {
     std::string text;
     for (int line = 0; text.size() < 1'000'000; ++line)
         text += "A line of text, \xF0\x9F\x98\x80 with a character of two UTF-16 units.\r\n";
-    const std::string document = std::string("<svg ") + std::string(kSvg) + "><text x=\"1qq\">" +
-                                 text + "</text><rect \n  x=\"2qq\"/></svg>";
+    const std::string document =
+        svgStart() + "><text x=\"1qq\">" + text + "</text><rect \n  x=\"2qq\"/></svg>";
     const Report report = lintDocument(document);
     ASSERT_EQ(report.findings.size(), 2u);
     for (const Finding& finding : report.findings)
@@ -155,6 +158,10 @@ TEST_F(Engine, ARootSvgWithoutNamespaceIsReadAsSvgWithANote) {
 
     const Report other = lintDocument("<doc>\n<a width=\"10qq\"/></doc>");
     EXPECT_EQ(kindsOf(other), std::vector<std::string>{"not-checked"});
+    // The note stands at the root: after a finding before it, before one inside.
+    EXPECT_EQ(
+        kindsOf(lintDocument("<!-- xmlattr-lint: x --><doc><!-- xmlattr-lint: y --></doc>")),
+        (std::vector<std::string>{"unknown-suppression", "not-checked", "unknown-suppression"}));
     EXPECT_EQ(other.result.summary.checked, 0u);
 
     Options off;
@@ -166,7 +173,7 @@ TEST_F(Engine, ARootSvgWithoutNamespaceIsReadAsSvgWithANote) {
 TEST_F(Engine, NamespacesAreResolvedWithTheirScopes) {
     // The default namespace undeclared inside the drawing, and a prefix bound
     // to the SVG namespace on an inner element only.
-    const Report report = lintDocument(std::string("<svg ") + std::string(kSvg) +
+    const Report report = lintDocument(svgStart() +
                                        "><g xmlns=\"\"><rect x=\"1qq\"/></g><rect x=\"2qq\"/>"
                                        "<q:g xmlns:q=\"http://www.w3.org/2000/svg\"><q:rect "
                                        "x=\"3qq\" q:y=\"4qq\" xml:lang=\"en-\"/></q:g></svg>");
@@ -176,8 +183,7 @@ TEST_F(Engine, NamespacesAreResolvedWithTheirScopes) {
     EXPECT_EQ(texts, (std::vector<std::string>{"x=2qq", "x=3qq", "q:y=4qq", "xml:lang=en-"}));
     EXPECT_FALSE(report.result.error.has_value());
 
-    const Report unbound =
-        lintDocument(std::string("<svg ") + std::string(kSvg) + ">\n <rect a:x=\"1\"/></svg>");
+    const Report unbound = lintDocument(svgStart() + ">\n <rect a:x=\"1\"/></svg>");
     ASSERT_TRUE(unbound.result.error.has_value());
     EXPECT_EQ(unbound.result.error->message, "XML: unbound prefix 'a'");
     EXPECT_EQ(unbound.result.error->position.line, 2u);
@@ -199,7 +205,7 @@ TEST_F(Engine, ADocumentOfAnotherVocabularyCanBeSkippedAtItsRoot) {
 }
 
 TEST_F(Engine, CommentsSilenceKindsOnTheNextElementOrTheWholeFile) {
-    const std::string head = std::string("<svg ") + std::string(kSvg) + ">";
+    const std::string head = svgStart() + ">";
     const auto kinds = [&](const std::string& body) {
         return kindsOf(lintDocument(head + body + "</svg>"));
     };
@@ -226,15 +232,14 @@ TEST_F(Engine, CommentsSilenceKindsOnTheNextElementOrTheWholeFile) {
 TEST_F(Engine, OnlyTheSelectedKindsAreReported) {
     Options options;
     options.kinds = KindSet::none().add(Kind::NotANumber);
-    const Report report = lintDocument(
-        std::string("<svg ") + std::string(kSvg) + "><rect x=\"1qq\" y=\"thick\"/></svg>", options);
+    const Report report =
+        lintDocument(svgStart() + "><rect x=\"1qq\" y=\"thick\"/></svg>", options);
     EXPECT_EQ(kindsOf(report), std::vector<std::string>{"not-a-number"});
     EXPECT_EQ(report.result.summary.suppressed, 1u);
 }
 
 TEST_F(Engine, FindingsBeforeAnXmlErrorAreGivenAndTheErrorIsPlaced) {
-    const Report report = lintDocument(std::string("<svg ") + std::string(kSvg) +
-                                       ">\n\xF0\x9F\x98\x80<rect x=\"1qq\">\n</svg>");
+    const Report report = lintDocument(svgStart() + ">\n\xF0\x9F\x98\x80<rect x=\"1qq\">\n</svg>");
     EXPECT_EQ(kindsOf(report), std::vector<std::string>{"unknown-unit"});
     ASSERT_TRUE(report.result.error.has_value());
     EXPECT_EQ(report.result.error->message, "XML: mismatched tag");
@@ -252,7 +257,7 @@ TEST(EngineApi, JudgesOneAttributeWithoutADocument) {
     EXPECT_EQ(finding->kind, Kind::UnknownUnit);
     EXPECT_EQ(finding->message,
               "font-size=\"11ptt\" on block reads as 11px (FontSize): unknown unit 'ptt' is read "
-              "as px");
+              "as px; did you mean pt?");
     EXPECT_FALSE(judge(Vocabulary::Fo, "block", "font-size", "11pt").has_value());
     EXPECT_FALSE(judge(Vocabulary::Fo, "block", "font-family", "11ptt").has_value());
 }

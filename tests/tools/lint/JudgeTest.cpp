@@ -91,6 +91,15 @@ TEST(JudgeRules, EachKindOfFinding) {
 TEST(JudgeRules, ReasonsNameWhatWasWritten) {
     const std::pair<KindCase, const char*> cases[] = {
         {{"SLength", "10qq", Kind::UnknownUnit, ""}, "unknown unit 'qq' is read as px"},
+        // A unit one letter away from one known unit is suggested; from
+        // several (pz: px, pt, pc), none is.
+        {{"FontSize", "12ptt", Kind::UnknownUnit, ""},
+         "unknown unit 'ptt' is read as px; did you mean pt?"},
+        {{"SLength", "1.5mmm", Kind::UnknownUnit, ""},
+         "unknown unit 'mmm' is read as mm; did you mean mm?"},
+        {{"SLength", "2nn", Kind::UnknownUnit, ""},
+         "unknown unit 'nn' is read as px; did you mean in?"},
+        {{"SLength", "2pz", Kind::UnknownUnit, ""}, "unknown unit 'pz' is read as px"},
         {{"SColor", "rgb(300,0,-1)", Kind::RgbOutOfRange, ""},
          "rgb() components run from 0 to 255; 300 wraps around"},
         {{"Vector<Transform>", "skew(5)", Kind::TransformDefault, ""},

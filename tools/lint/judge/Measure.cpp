@@ -138,9 +138,14 @@ std::optional<Verdict> judgeWrittenMeasure(const WrittenMeasure& written,
     if (written.blankAround)
         return finding(Kind::BlankChangedUnit,
                        "a blank before or after the value changes the unit it is read in");
-    if (!written.unit.empty() && !knownUnit(written.unit))
-        return finding(Kind::UnknownUnit,
-                       concat({"unknown unit '", utf8(written.unit), "' is read as ", held->unit}));
+    if (!written.unit.empty() && !knownUnit(written.unit)) {
+        // A unit a letter away from a known one is suggested, never applied.
+        const std::string_view near = nearUnit(written.unit);
+        return finding(
+            Kind::UnknownUnit,
+            concat({"unknown unit '", utf8(written.unit), "' is read as ", held->unit,
+                    near.empty() ? "" : "; did you mean ", near, near.empty() ? "" : "?"}));
+    }
     return finding(Kind::ReadsDifferently, "the measure read is not the one written");
 }
 

@@ -77,6 +77,41 @@ inline bool knownUnit(Text unit) {
         return unit[0] == L'%';
     return unit.size() == 2 && Xml::detail::lengthUnitOfSuffix(unit[0], unit[1]) >= 0;
 }
+// Whether written becomes known by changing, adding or dropping one letter.
+inline bool oneLetterAway(Text written, std::string_view known) {
+    std::size_t i = 0;  // the first difference
+    while (i < written.size() && i < known.size() && written[i] == static_cast<wchar_t>(known[i]))
+        ++i;
+    // What follows it, with a letter skipped in written, in known or in both.
+    const auto restSame = [&](std::size_t a, std::size_t b) {
+        if (a > written.size() || b > known.size() || written.size() - a != known.size() - b)
+            return false;
+        for (; a < written.size(); ++a, ++b) {
+            if (written[a] != static_cast<wchar_t>(known[b]))
+                return false;
+        }
+        return true;
+    };
+    if (i == written.size() && i == known.size())
+        return false;  // the very unit
+    return restSame(i + 1, i) || restSame(i, i + 1) || restSame(i + 1, i + 1);
+}
+
+// The one unit of a length that unit is a letter away from ("ptt" is pt,
+// "mmm" is mm), for a suggestion; empty when there is none or more than one.
+inline std::string_view nearUnit(Text unit) {
+    std::string_view found;
+    for (int each = Xml::Length::Px; each <= Xml::Length::Ex; ++each) {
+        const std::string_view known = Xml::Length::suffixOf(static_cast<Xml::Length::Unit>(each));
+        if (oneLetterAway(unit, known)) {
+            if (!found.empty())
+                return {};
+            found = known;
+        }
+    }
+    return found;
+}
+
 // Skips a known unit written after a coordinate ("2mm"): path and point
 // lists take SVG lengths.
 inline void skipUnit(Text text, std::size_t& pos) {
