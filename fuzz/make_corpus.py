@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """Writes the seed corpora of the fuzz targets from texts the project already
 uses: examples/sample.tsv (type and text per line), the hostile texts of
-tests/tools/HostileTextTest.cpp and the number rows of
+tests/tools/registry/HostileTextTest.cpp and the number rows of
 tests/platform/FloatReaderTest.cpp. Run from anywhere; rewrites the generated files of fuzz/corpus/.
 
   property/      "TYPE\\nTEXT" (see tools/PropertyInput.h)
   float_reader/  a number text, one byte per unit
   lint/          an XML document: the bundled ones and the small ones below
+  fix/           the same documents, and the bundled ones with a byte-order
+                 mark and CR LF line ends
 """
 import hashlib
 import pathlib
@@ -79,9 +81,12 @@ def main():
     for text in c_literals(root / "tests" / "platform" / "FloatReaderTest.cpp", '{"'):
         write(corpus / "float_reader", text.encode("utf-8"))
     for document in sorted((root / "examples" / "documents").iterdir()):
-        write(corpus / "lint", document.read_bytes())
+        for target in ("lint", "fix"):
+            write(corpus / target, document.read_bytes())
+        write(corpus / "fix", b"\xef\xbb\xbf" + document.read_bytes().replace(b"\n", b"\r\n"))
     for document in LINT_SEEDS:
-        write(corpus / "lint", document)
+        for target in ("lint", "fix"):
+            write(corpus / target, document)
 
 
 if __name__ == "__main__":

@@ -7,13 +7,19 @@
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <iterator>
 #include <vector>
+
+#include "tools/fix/Diff.h"
+#include "tools/fix/Fix.h"
+#include "tools/fix/Rewrite.h"
 
 namespace xmlattr_tool::lint_cli {
 
 namespace {
 
 namespace fs = std::filesystem;
+namespace fix = xmlattr::fix;
 
 char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -39,6 +45,102 @@ std::string joinPath(std::string_view directory, std::string_view name) {
         path += '/';
     path += name;
     return path;
+}
+
+// Counts and shows one finding of a file.
+void show(FileOutput& output, const FileJob& job, const Printer& printer,
+          const lint::Finding& finding, bool print) {
+    output.tally.count(finding);
+    if (printer.offersFix(finding))
+        ++output.tally.fixable;
+    else if (finding.fix)
+        ++output.tally.unsafeHidden;
+    if (print)
+        printer.finding(output, job.path, finding);
+}
+
+// Whether a file found in a folder is left out: its root element is not
+// XSL-FO or SVG, or it is broken before its root and not named as one.
+bool leftOut(const FileJob& job, const lint::Result& result) {
+    return result.skipped || (job.kind == FileJob::Walked && !result.rootRead &&
+                              !hasExtension(job.path, {"fo", "svg"}));
+}
+
+void countResult(FileOutput& output, const FileJob& job, const Printer& printer,
+                 const lint::Result& result) {
+    Tally& tally = output.tally;
+    tally.attributes += result.summary.attributes;
+    tally.checked += result.summary.checked;
+    tally.skipped += result.summary.skipped;
+    if (result.error) {
+        ++tally.unreadable;
+        printer.problem(output, job.path, {result.error->position, result.error->message});
+    }
+}
+
+// --fix and --diff: the file is read whole, fixed in memory, and written
+// back (or diffed) only when its fixes changed it.
+FileOutput fixFile(const FileJob& job, const Printer& printer, const lint::Options& options,
+                   std::istream& in) {
+    FileOutput output;
+    Tally& tally = output.tally;
+    const FixSettings& settings = printer.fixes();
+    fix::ReadFile file;
+    if (job.kind == FileJob::StandardIn) {
+        file.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (in.bad())
+            file.error = "read error";
+    } else {
+        file = fix::readFile(job.path);
+    }
+    ++tally.files;
+    if (!file.ok()) {
+        ++tally.unreadable;
+        printer.problem(output, job.path, {std::nullopt, file.error});
+        return output;
+    }
+    const fix::Linter linter = [&options](std::string_view bytes) {
+        return lint::lintDocument(bytes, options);
+    };
+    // Only UTF-8 is rewritten: the edits are UTF-8, and a file in another
+    // encoding would come back in two.
+    const bool utf8 = fix::isUtf8(file.bytes);
+    fix::Fixed fixed;
+    if (utf8) {
+        fixed = fix::fixDocument(file.bytes, settings.unsafe, linter);
+    } else {
+        fixed.bytes = file.bytes;
+        fixed.first = linter(file.bytes);
+        fixed.report = fixed.first;
+    }
+    if (leftOut(job, fixed.first.result))
+        return FileOutput{};
+    const bool standardIn = job.kind == FileJob::StandardIn;
+    bool kept = fixed.changed();
+    if (!utf8 && std::any_of(fixed.first.findings.begin(), fixed.first.findings.end(),
+                             [&](const lint::Finding& f) { return printer.offersFix(f); })) {
+        ++tally.notWritten;
+        output.err += "xmlattr: error: " + job.path + " is not UTF-8: its fixes are not applied\n";
+    }
+    if (settings.mode == FixSettings::Fix && kept && !standardIn) {
+        if (const std::string why = fix::rewriteFile(job.path, file, fixed.bytes); !why.empty()) {
+            ++tally.notWritten;
+            kept = false;
+            output.err += "xmlattr: error: ";
+            output.err += why;
+            output.err += '\n';
+        }
+    }
+    if (settings.mode == FixSettings::Fix && standardIn)
+        output.document = kept ? fixed.bytes : file.bytes;
+    if (settings.mode == FixSettings::Diff && kept)
+        output.out += fix::unifiedDiff(job.path, file.bytes, fixed.bytes);
+    tally.fixed += kept ? fixed.fixed : 0;
+    const lint::Report& shown = kept ? fixed.report : fixed.first;
+    for (const lint::Finding& finding : shown.findings)
+        show(output, job, printer, finding, settings.mode != FixSettings::Diff);
+    countResult(output, job, printer, shown.result);
+    return output;
 }
 
 }  // namespace
@@ -99,6 +201,24 @@ FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Opti
         printer.problem(output, job.path, {std::nullopt, job.problem});
         return output;
     }
+    // A file found in a folder is linted only when its root element is
+    // XSL-FO or SVG.
+    lint::Options fileOptions = options;
+    fileOptions.skipOtherRoots = job.kind == FileJob::Walked;
+    if (printer.fixes().mode != FixSettings::Report) {
+        try {
+            return fixFile(job, printer, fileOptions, in);
+        } catch (const std::exception& error) {
+            FileOutput output;
+            ++output.tally.files;
+            ++output.tally.unreadable;
+            ++output.tally.internalErrors;
+            std::string message = "internal error: ";
+            message += error.what();
+            printer.problem(output, job.path, {lint::Position{}, message});
+            return output;
+        }
+    }
     std::ifstream file;
     if (job.kind != FileJob::StandardIn) {
         file.open(job.path, std::ios::binary);
@@ -119,26 +239,15 @@ FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Opti
         return static_cast<std::ptrdiff_t>(stream.gcount());
     };
     const lint::FindingSink sink = [&](const lint::Finding& finding) {
-        tally.count(finding);
-        printer.finding(output, job.path, finding);
+        show(output, job, printer, finding, true);
     };
-    // A file found in a folder is linted only when its root element is
-    // XSL-FO or SVG; one that is broken before its root, only when its name
-    // says it is one (so that its error is shown).
-    lint::Options fileOptions = options;
-    fileOptions.skipOtherRoots = job.kind == FileJob::Walked;
     try {
+        // One that is broken before its root is linted only when its name
+        // says it is one (so that its error is shown).
         const lint::Result result = lint::lintDocument(source, sink, fileOptions);
-        if (result.skipped || (job.kind == FileJob::Walked && !result.rootRead &&
-                               !hasExtension(job.path, {"fo", "svg"})))
+        if (leftOut(job, result))
             return FileOutput{};
-        tally.attributes += result.summary.attributes;
-        tally.checked += result.summary.checked;
-        tally.skipped += result.summary.skipped;
-        if (result.error) {
-            ++tally.unreadable;
-            printer.problem(output, job.path, {result.error->position, result.error->message});
-        }
+        countResult(output, job, printer, result);
     } catch (const std::exception& error) {
         // The engine reports what the library raises as findings; anything
         // else stops this file only.

@@ -33,7 +33,11 @@ void walkDirectory(const std::string& directory, const std::function<void(FileJo
 // files of a directory.
 void expandOperand(std::string_view operand, const std::function<void(FileJob)>& onFile);
 
-// Lints one file into its output; in is standard input.
+// Lints one file into its output; in is standard input. With the printer's
+// FixSettings::Fix the file's fixes are applied and it is rewritten (in
+// place, nothing else changed) when they changed it, and the findings that
+// remain are shown; standard input's document goes to output.document. With
+// Diff, output.out gets the diff of what Fix would do.
 FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Options& options,
                     std::istream& in);
 

@@ -49,13 +49,13 @@ class TextPrinter : public Printer {
         output.out += finding.message;
         output.out += " [";
         output.out += lint::ruleOf(finding.kind).name;
-        output.out += "]\n";
+        output.out += offersFix(finding) ? "] [*]\n" : "]\n";
     }
 
     void end(std::ostream& out, const Tally& tally, bool statistics) override {
         if (statistics)
             out << statisticsLines(tally);
-        out << summaryLine(tally);
+        out << summaryLine(tally, fixes_);
     }
 };
 
@@ -76,6 +76,23 @@ class JsonPrinter : public Printer {
         object["type"] = finding.type;
         object["readsAs"] = finding.readsAs.empty() ? Json() : Json(finding.readsAs);
         object["message"] = finding.message;
+        if (finding.fix) {
+            const lint::Fix& fix = *finding.fix;
+            Json edits = Json::array();
+            for (const lint::Edit& edit : fix.edits) {
+                Json entry;
+                entry["begin"] = edit.range.begin;
+                entry["end"] = edit.range.end;
+                entry["replacement"] = edit.replacement;
+                edits.push_back(std::move(entry));
+            }
+            Json offered;
+            offered["safe"] = fix.safe;
+            offered["applies"] = offersFix(finding);
+            offered["description"] = fix.description;
+            offered["edits"] = std::move(edits);
+            object["fix"] = std::move(offered);
+        }
         output.out += dump(object);
         output.out += '\n';
     }
@@ -105,6 +122,12 @@ class JsonPrinter : public Printer {
         counts["warnings"] = tally.warnings;
         counts["unreadable"] = tally.unreadable;
         counts["notes"] = tally.notes;
+        if (fixes_.mode == FixSettings::Report) {
+            counts["fixable"] = tally.fixable;
+        } else {
+            counts["fixed"] = tally.fixed;
+            counts["remaining"] = tally.errors + tally.warnings;
+        }
         Json summary;
         summary["summary"] = std::move(counts);
         out << dump(summary) << '\n';
@@ -157,6 +180,24 @@ class SarifPrinter : public Printer {
             properties["readsAs"] = finding.readsAs;
         if (!properties.empty())
             result["properties"] = std::move(properties);
+        // A fix that applies, as replacements of the file's bytes.
+        if (offersFix(finding)) {
+            Json replacements = Json::array();
+            for (const lint::Edit& edit : finding.fix->edits) {
+                Json replacement;
+                replacement["deletedRegion"]["byteOffset"] = edit.range.begin;
+                replacement["deletedRegion"]["byteLength"] = edit.range.end - edit.range.begin;
+                replacement["insertedContent"]["text"] = edit.replacement;
+                replacements.push_back(std::move(replacement));
+            }
+            Json change;
+            change["artifactLocation"]["uri"] = artifactUri(file);
+            change["replacements"] = std::move(replacements);
+            Json fix;
+            fix["description"]["text"] = finding.fix->description;
+            fix["artifactChanges"] = Json::array({std::move(change)});
+            result["fixes"] = Json::array({std::move(fix)});
+        }
         output.out += ",\n";
         output.out += dump(result);
     }
@@ -285,7 +326,9 @@ class GithubPrinter : public Printer {
         out += '\n';
     }
 
-    void end(std::ostream& out, const Tally& tally, bool) override { out << summaryLine(tally); }
+    void end(std::ostream& out, const Tally& tally, bool) override {
+        out << summaryLine(tally, fixes_);
+    }
 
   private:
     static std::string_view command(lint::Severity severity) {
@@ -352,6 +395,10 @@ void Tally::add(const Tally& other) {
     notes += other.notes;
     unreadable += other.unreadable;
     internalErrors += other.internalErrors;
+    fixable += other.fixable;
+    unsafeHidden += other.unsafeHidden;
+    fixed += other.fixed;
+    notWritten += other.notWritten;
     for (std::size_t i = 0; i < byKind.size(); ++i)
         byKind[i] += other.byKind[i];
 }
@@ -371,6 +418,10 @@ void Tally::count(const lint::Finding& finding) {
     if (finding.kind == lint::Kind::InternalError)
         ++internalErrors;
     ++byKind[static_cast<std::size_t>(finding.kind)];
+}
+
+bool Printer::offersFix(const lint::Finding& finding) const {
+    return finding.fix && (finding.fix->safe || fixes_.unsafe);
 }
 
 void Printer::problem(FileOutput& output, std::string_view file, const FileProblem& problem) const {
@@ -405,7 +456,7 @@ std::unique_ptr<Printer> makePrinter(Format format) {
     return std::make_unique<TextPrinter>();
 }
 
-std::string summaryLine(const Tally& tally) {
+std::string summaryLine(const Tally& tally, const FixSettings& fixes) {
     std::string line = plural(tally.files, "file, ", "files, ");
     line += std::to_string(tally.attributes) + " attributes: ";
     line += std::to_string(tally.checked) + " checked, ";
@@ -420,6 +471,27 @@ std::string summaryLine(const Tally& tally) {
         line += "; ";
         line += std::to_string(tally.unreadable);
         line += " not read";
+    }
+    if (tally.notWritten > 0) {
+        line += "; ";
+        line += std::to_string(tally.notWritten);
+        line += " not written";
+    }
+    if (fixes.mode != FixSettings::Report) {
+        line += "; ";
+        line += std::to_string(tally.fixed);
+        line += fixes.mode == FixSettings::Fix ? " fixed, " : " would be fixed, ";
+        line += std::to_string(tally.errors + tally.warnings);
+        line += " remaining";
+    } else if (tally.fixable > 0) {
+        line += "; ";
+        line += std::to_string(tally.fixable);
+        line += fixes.unsafe ? " fixable with --fix --unsafe-fixes" : " fixable with --fix";
+    }
+    if (tally.unsafeHidden > 0) {
+        line += "; ";
+        line += std::to_string(tally.unsafeHidden);
+        line += " more with --unsafe-fixes";
     }
     line += '\n';
     return line;

@@ -82,13 +82,17 @@ and the other files are still linted.
   --format FORMAT     text (the default) or
           json    JSON Lines: per finding {file, line, column, severity,
                   kind, element, attribute, style, text, type, readsAs,
-                  message}; per file that cannot be read {file, line,
-                  column, severity: "error", kind: "file", message}; last
-                  {"summary": {files, attributes, checked, skipped, errors,
-                  warnings, unreadable, notes}}
+                  message, and where one is offered fix: {safe, applies,
+                  description, edits: [{begin, end, replacement}]}}, the
+                  edits in bytes of the file; per file that cannot be read
+                  {file, line, column, severity: "error", kind: "file",
+                  message}; last {"summary": {files, attributes, checked,
+                  skipped, errors, warnings, unreadable, notes, fixable}},
+                  with --fix fixed and remaining instead of fixable
           sarif   one SARIF 2.1.0 log, for code-scanning services: a rule
-                  per kind, a result per finding; files that cannot be read
-                  are notifications of the run's invocation
+                  per kind, a result per finding (with its fix where one
+                  applies); files that cannot be read are notifications of
+                  the run's invocation
           github  GitHub Actions annotations (::error, ::warning, ::notice
                   file=...,line=...,col=...,title=KIND::MESSAGE), then the
                   summary line
@@ -99,13 +103,29 @@ and the other files are still linted.
                       found, most first (text format)
   -j N, --jobs N      lint N files at a time (default: one per processor);
                       the output is the same whatever N
+  --fix               apply the fixes of the findings that offer a safe one,
+                      rewrite each file they change, and report what
+                      remains; a finding that offers a fix ends in [*]
+  --unsafe-fixes      offer (and with --fix apply) the fixes whose meaning
+                      is likely but not certain too
+  --diff              print what --fix would change as a unified diff
+                      (patch -p1 applies it) and write nothing; the summary
+                      goes to standard error
   --attributes        list the attributes read, one per line: vocabulary
                       (fo, svg, xml), element (* for any), name, type; then
                       exit
 
-Exit status: 0 nothing found but notes, 1 errors or warnings found, 2 usage
-error, a file that could not be read, or an internal error of the library
-on some value.
+A file is rewritten only when a fix changed it, and only if it is UTF-8: the
+new bytes go to a temporary file beside it, with its permissions, which then
+replaces it; nothing but the fixed values changes, and a file that changed
+on disk after it was read, or that is read-only, is reported and left as it
+is. With --fix, '-' writes the fixed document to standard output and the
+report to standard error.
+
+Exit status: 0 nothing found but notes, 1 errors or warnings found (with
+--fix: remaining; with --diff: remaining, or something to fix), 2 usage
+error, a file that could not be read or written, or an internal error of
+the library on some value.
 )";
     return text;
 }
@@ -126,6 +146,7 @@ struct LintSettings {
     unsigned jobs = 1;
     lint::Options options;
     bool statistics = false;
+    FixSettings fixes;
 };
 
 std::string kindList() {
@@ -247,10 +268,21 @@ ParsedArgs parseArgs(Args args) {
     for (const lint::Kind kind : ignored)
         kinds.remove(kind);
     settings.options.kinds = kinds;
-    parsed.flags = splitOptions(rest, {"--json", "--attributes", "--statistics"});
+    parsed.flags = splitOptions(
+        rest, {"--json", "--attributes", "--statistics", "--fix", "--unsafe-fixes", "--diff"});
     if (parsed.flags.has("--json"))
         settings.format = Format::Json;
     settings.statistics = parsed.flags.has("--statistics");
+    settings.fixes.unsafe = parsed.flags.has("--unsafe-fixes");
+    if (parsed.flags.has("--fix"))
+        settings.fixes.mode = FixSettings::Fix;
+    if (parsed.flags.has("--diff")) {
+        settings.fixes.mode = FixSettings::Diff;
+        if (parsed.flags.has("--fix") && parsed.error.empty())
+            parsed.error = "--fix and --diff do not go together: --diff shows what --fix would do";
+        if (settings.format != Format::Text && parsed.error.empty())
+            parsed.error = "--diff prints a diff, in no other format";
+    }
     return parsed;
 }
 
@@ -260,19 +292,30 @@ ParsedArgs parseArgs(Args args) {
 class Run {
   public:
     Run(const LintSettings& settings, Streams streams)
-        : settings_(settings), streams_(streams), printer_(makePrinter(settings.format)) {}
+        : settings_(settings), streams_(streams), printer_(makePrinter(settings.format)) {
+        printer_->setFixes(settings.fixes);
+    }
 
     int lint(const std::vector<std::string_view>& operands) {
-        printer_->begin(streams_.out);
+        // Standard output holds the fixed document of '-' with --fix, and
+        // the diff with --diff: the report goes to standard error then.
+        const bool fixingInput = settings_.fixes.mode == FixSettings::Fix &&
+                                 std::find(operands.begin(), operands.end(), "-") != operands.end();
+        report_ = fixingInput ? &streams_.err : &streams_.out;
+        summary_ = fixingInput || settings_.fixes.mode == FixSettings::Diff ? &streams_.err
+                                                                            : &streams_.out;
+        printer_->begin(*report_);
         const std::size_t workers = settings_.jobs > 1 ? settings_.jobs : 0;
         for (std::size_t i = 0; i < workers; ++i)
             threads_.emplace_back([this] { work(); });
         for (const std::string_view operand : operands)
             expandOperand(operand, [this](FileJob job) { submit(std::move(job)); });
         finish();
-        printer_->end(streams_.out, tally_, settings_.statistics);
-        if (tally_.unreadable > 0 || tally_.internalErrors > 0)
+        printer_->end(*summary_, tally_, settings_.statistics);
+        if (tally_.unreadable > 0 || tally_.internalErrors > 0 || tally_.notWritten > 0)
             return kUsageError;
+        if (settings_.fixes.mode == FixSettings::Diff && tally_.fixed > 0)
+            return kFailure;
         return tally_.errors + tally_.warnings > 0 ? kFailure : kSuccess;
     }
 
@@ -282,7 +325,9 @@ class Run {
     }
 
     void print(const FileOutput& output) {
-        printer_->write(streams_.out, streams_.err, output);
+        printer_->write(*report_, streams_.err, output);
+        if (output.document)
+            streams_.out << *output.document;
         tally_.add(output.tally);
     }
 
@@ -352,6 +397,8 @@ class Run {
     const LintSettings& settings_;
     Streams streams_;
     std::unique_ptr<Printer> printer_;
+    std::ostream* report_ = nullptr;   // findings and problems
+    std::ostream* summary_ = nullptr;  // the summary
     Tally tally_;
     std::vector<std::thread> threads_;
     std::mutex mutex_;

@@ -23,6 +23,14 @@ enum class Format { Text, Json, Sarif, Github };
 // "text", "json", "sarif", "github"; none for another word.
 std::optional<Format> formatNamed(std::string_view name);
 
+// What is done with the fixes findings offer: --fix applies them, --diff
+// shows what --fix would do; unsafe fixes count with --unsafe-fixes.
+struct FixSettings {
+    enum Mode { Report, Fix, Diff };
+    Mode mode = Report;
+    bool unsafe = false;
+};
+
 // Counts over one file or the whole run.
 struct Tally {
     std::size_t files = 0;
@@ -34,6 +42,10 @@ struct Tally {
     std::size_t notes = 0;
     std::size_t unreadable = 0;      // files not read to their end
     std::size_t internalErrors = 0;  // values the library raised on
+    std::size_t fixable = 0;         // findings shown that offer a fix that applies
+    std::size_t unsafeHidden = 0;    // findings that offer only an unsafe fix, not applied
+    std::size_t fixed = 0;           // fixes applied (--fix) or that would be (--diff)
+    std::size_t notWritten = 0;      // files whose fixes could not be written
     std::array<std::size_t, 32> byKind{};
 
     void add(const Tally& other);
@@ -55,11 +67,18 @@ struct FileOutput {
     std::string err;
     std::vector<std::string> notices;  // SARIF notifications, as JSON
     Tally tally;
+    // --fix on standard input: the document, fixed, for standard output.
+    std::optional<std::string> document;
 };
 
 class Printer {
   public:
     virtual ~Printer() = default;
+
+    void setFixes(const FixSettings& fixes) { fixes_ = fixes; }
+    const FixSettings& fixes() const { return fixes_; }
+    // Whether finding offers a fix that these settings apply.
+    bool offersFix(const lint::Finding& finding) const;
 
     // Called from several threads at once: they only write into output.
     virtual void finding(FileOutput& output, std::string_view file,
@@ -71,12 +90,17 @@ class Printer {
     virtual void begin(std::ostream&) {}
     virtual void write(std::ostream& out, std::ostream& err, const FileOutput& output);
     virtual void end(std::ostream& out, const Tally& tally, bool statistics) = 0;
+
+  protected:
+    FixSettings fixes_;
 };
 
 std::unique_ptr<Printer> makePrinter(Format format);
 
-// The summary line of the text format, with its line end.
-std::string summaryLine(const Tally& tally);
+// The summary line of the text format, with its line end: with --fix it
+// ends "; 3 fixed, 4 remaining", with --diff "; 3 would be fixed, 4
+// remaining", otherwise "; 3 fixable with --fix" where any is.
+std::string summaryLine(const Tally& tally, const FixSettings& fixes = {});
 
 // "  12 unknown-unit" per kind found, most found first, with line ends.
 std::string statisticsLines(const Tally& tally);

@@ -1,0 +1,387 @@
+// xmlattr lint --fix, --unsafe-fixes and --diff: files rewritten only where
+// fixes change them, byte for byte elsewhere; the diff applies with patch
+// -p1 to the same result; a second --fix changes nothing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "tests/tools/ToolTestSupport.h"
+#include "tools/fix/Rewrite.h"
+#include "tools/lint/Lint.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace fix = xmlattr::fix;
+namespace lint = xmlattr::lint;
+using tool_test::Json;
+using tool_test::JsonReader;
+using tool_test::lines;
+using tool_test::runXmlattr;
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The bytes of every file below folder, by their path relative to it.
+std::map<std::string, std::string> tree(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), folder).string()] = contents(entry.path());
+    }
+    return files;
+}
+
+std::map<std::string, fix::Stamp> stamps(const fs::path& folder) {
+    std::map<std::string, fix::Stamp> found;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file())
+            found[entry.path().string()] = fix::readFile(entry.path().string()).stamp;
+    }
+    return found;
+}
+
+class LintFix : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!lint::xmlReaderAvailable())
+            GTEST_SKIP() << "built without libexpat";
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() /
+               (std::string("xmlattr-lint-fix-") + std::to_string(::getpid()) + "-" + test->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        previous_ = fs::current_path();
+        // Paths relative to the test's folder, as a user in a project gives them.
+        fs::current_path(dir_);
+    }
+    void TearDown() override {
+        if (dir_.empty())
+            return;
+        fs::current_path(previous_);
+        fs::remove_all(dir_);
+    }
+
+    // The bundled documents, and the same with a byte-order mark and CR LF
+    // line ends, in folder.
+    static void copyDocuments(const fs::path& folder) {
+        fs::create_directories(folder);
+        const fs::path source = fs::path(XMLATTR_SOURCE_DIR) / "examples/documents";
+        for (const auto& entry : fs::directory_iterator(source)) {
+            const std::string bytes = contents(entry.path());
+            std::ofstream(folder / entry.path().filename(), std::ios::binary) << bytes;
+            std::string crlf = "\xef\xbb\xbf";
+            for (const char c : bytes)
+                crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+            std::ofstream(folder / (std::string("crlf-") + entry.path().filename().string()),
+                          std::ios::binary)
+                << crlf;
+        }
+    }
+
+    fs::path dir_;
+    fs::path previous_;
+};
+
+// Each finding's text line ends in [*] exactly when it offers a fix that
+// applies: a safe one, or an unsafe one with --unsafe-fixes.
+TEST_F(LintFix, TheMarkerFollowsTheFixesOffered) {
+    copyDocuments("docs");
+    for (const bool unsafe : {false, true}) {
+        SCOPED_TRACE(unsafe);
+        std::vector<std::string> args = {"lint", "-j", "1", "docs"};
+        if (unsafe)
+            args.push_back("--unsafe-fixes");
+        const auto text = runXmlattr(args);
+        args.push_back("--json");
+        const auto json = runXmlattr(args);
+        const std::vector<std::string> textLines = lines(text.out);
+        const std::vector<std::string> jsonLines = lines(json.out);
+        ASSERT_EQ(textLines.size(), jsonLines.size());
+        std::size_t offered = 0;
+        for (std::size_t i = 0; i + 1 < jsonLines.size(); ++i) {
+            const Json finding = JsonReader::parse(jsonLines[i]);
+            const bool applies = finding.has("fix") && finding["fix"]["applies"].boolean;
+            if (finding.has("fix")) {
+                EXPECT_EQ(finding["fix"]["applies"].boolean,
+                          finding["fix"]["safe"].boolean || unsafe);
+            }
+            offered += applies ? 1 : 0;
+            const std::string end = "[" + finding["kind"].text + "]" + (applies ? " [*]" : "");
+            EXPECT_TRUE(textLines[i].ends_with(end)) << textLines[i];
+        }
+        const Json summary = JsonReader::parse(jsonLines.back())["summary"];
+        EXPECT_EQ(summary["fixable"].number, static_cast<double>(offered));
+        const bool hinted = textLines.back().find(" fixable with --fix") != std::string::npos;
+        EXPECT_EQ(hinted, offered > 0) << textLines.back();
+    }
+}
+
+// A SARIF result carries the fix that applies as replacements of bytes: the
+// edits of the JSON finding, one for one.
+TEST_F(LintFix, SarifResultsCarryTheFixesThatApply) {
+    copyDocuments("docs");
+    for (const bool unsafe : {false, true}) {
+        SCOPED_TRACE(unsafe);
+        std::vector<std::string> args = {"lint", "-j", "1", "docs"};
+        if (unsafe)
+            args.push_back("--unsafe-fixes");
+        args.push_back("--json");
+        const auto json = runXmlattr(args);
+        args.back() = "--format=sarif";
+        const auto sarif = runXmlattr(args);
+        const Json log = JsonReader::parse(sarif.out);
+        const std::vector<Json>& results = log["runs"].items.at(0)["results"].items;
+        const std::vector<std::string> findings = lines(json.out);
+        ASSERT_EQ(results.size() + 1, findings.size());
+        for (std::size_t i = 0; i < results.size(); ++i) {
+            const Json finding = JsonReader::parse(findings[i]);
+            const bool applies = finding.has("fix") && finding["fix"]["applies"].boolean;
+            ASSERT_EQ(results[i].has("fixes"), applies) << findings[i];
+            if (!applies)
+                continue;
+            const Json& change = results[i]["fixes"].items.at(0)["artifactChanges"].items.at(0);
+            EXPECT_TRUE(change["artifactLocation"]["uri"].text.ends_with(
+                fs::path(finding["file"].text).filename().string()));
+            const std::vector<Json>& replacements = change["replacements"].items;
+            const std::vector<Json>& edits = finding["fix"]["edits"].items;
+            ASSERT_EQ(replacements.size(), edits.size());
+            for (std::size_t k = 0; k < edits.size(); ++k) {
+                const Json& deleted = replacements[k]["deletedRegion"];
+                EXPECT_EQ(deleted["byteOffset"].number, edits[k]["begin"].number);
+                EXPECT_EQ(deleted["byteOffset"].number + deleted["byteLength"].number,
+                          edits[k]["end"].number);
+                EXPECT_EQ(replacements[k]["insertedContent"]["text"].text,
+                          edits[k]["replacement"].text);
+            }
+        }
+    }
+}
+
+TEST_F(LintFix, BadCombinationsAreUsageErrors) {
+    std::ofstream("a.svg") << "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
+    const std::vector<std::vector<std::string>> cases = {
+        {"lint", "--fix", "--diff", "a.svg"},
+        {"lint", "--diff", "--json", "a.svg"},
+        {"lint", "--diff", "--format", "sarif", "a.svg"},
+    };
+    for (const auto& args : cases) {
+        const auto run = runXmlattr(args);
+        EXPECT_EQ(run.status, 2) << args[2];
+        EXPECT_NE(run.err.find("--diff"), std::string::npos) << run.err;
+        EXPECT_EQ(contents("a.svg"), "<svg xmlns=\"http://www.w3.org/2000/svg\"/>");
+    }
+}
+
+// A value written with character references reads otherwise than its bytes:
+// the engine offers no fix for it, and the file is not touched.
+TEST_F(LintFix, AFileWithNothingToFixIsNotWritten) {
+    const std::string document =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\">\r\n"
+        "<rect width=\"1&#113;&#x71;\" stroke=\"currentColor\"/>\r\n</svg>";
+    std::ofstream("refs.svg", std::ios::binary) << document;
+    const fix::Stamp before = fix::readFile("refs.svg").stamp;
+    const auto json = runXmlattr({"lint", "--json", "refs.svg"});
+    for (const std::string& line : lines(json.out))
+        EXPECT_FALSE(JsonReader::parse(line).has("fix")) << line;
+    for (const char* flag : {"--fix", "--diff"}) {
+        SCOPED_TRACE(flag);
+        const auto run = runXmlattr({"lint", flag, "--unsafe-fixes", "refs.svg"});
+        EXPECT_EQ(run.status, 1) << run.err;
+        EXPECT_EQ(contents("refs.svg"), document);
+        EXPECT_EQ(fix::readFile("refs.svg").stamp, before) << "not even rewritten as it was";
+        const std::string summary =
+            flag == std::string("--fix") ? lines(run.out).back() : lines(run.err).back();
+        EXPECT_TRUE(summary.ends_with(flag == std::string("--fix")
+                                          ? "; 0 fixed, 2 remaining"
+                                          : "; 0 would be fixed, 2 remaining"))
+            << summary;
+    }
+    EXPECT_EQ(runXmlattr({"lint", "--diff", "refs.svg"}).out, "");
+}
+
+// The whole round: --diff writes nothing, --fix changes only the values its
+// fixes name, patch -p1 with the diff gives the same files, a second --fix
+// changes nothing, and -j does not change the result. It runs with whatever
+// fixes the engine offers.
+TEST_F(LintFix, FixDiffAndPatchAgreeOnTheBundledDocuments) {
+    for (const bool unsafe : {false, true}) {
+        SCOPED_TRACE(unsafe);
+        const std::string round = unsafe ? "unsafe" : "safe";
+        for (const char* copy : {"original", "fixed", "fixed-j2", "patched"})
+            copyDocuments(fs::path(round) / copy / "docs");
+        const auto originals = tree(fs::path(round) / "original");
+        auto run = [&](const char* copy, std::vector<std::string> args) {
+            fs::current_path(dir_ / round / copy);
+            if (unsafe)
+                args.insert(args.begin() + 1, "--unsafe-fixes");
+            auto result = runXmlattr(args);
+            fs::current_path(dir_);
+            return result;
+        };
+        // What the findings offer, from the original documents.
+        const auto report = run("original", {"lint", "--json", "-j", "1", "docs"});
+        std::map<std::string, std::vector<std::pair<std::size_t, std::size_t>>> edited;
+        std::size_t offered = 0;
+        for (const std::string& line : lines(report.out)) {
+            const Json finding = JsonReader::parse(line);
+            if (!finding.has("fix") || !finding["fix"]["applies"].boolean)
+                continue;
+            ++offered;
+            for (const Json& edit : finding["fix"]["edits"].items)
+                edited[fs::path(finding["file"].text).string()].emplace_back(
+                    static_cast<std::size_t>(edit["begin"].number),
+                    static_cast<std::size_t>(edit["end"].number));
+        }
+
+        const auto diff = run("original", {"lint", "--diff", "-j", "1", "docs"});
+        EXPECT_EQ(tree(fs::path(round) / "original"), originals) << "--diff writes nothing";
+        EXPECT_EQ(diff.out.empty(), offered == 0) << diff.out;
+
+        const auto fixed = run("fixed", {"lint", "--fix", "-j", "1", "docs"});
+        const auto fixedJ2 = run("fixed-j2", {"lint", "--fix", "-j", "2", "docs"});
+        EXPECT_EQ(fixed.out, fixedJ2.out);
+        EXPECT_EQ(fixed.err, fixedJ2.err);
+        EXPECT_EQ(fixed.err, "");
+        const auto after = tree(fs::path(round) / "fixed");
+        EXPECT_EQ(tree(fs::path(round) / "fixed-j2"), after);
+        // The --diff summary says what --fix then did.
+        std::string said = lines(fixed.out).back();
+        const std::size_t word = said.find(" fixed, ");
+        ASSERT_NE(word, std::string::npos) << said;
+        said.replace(word, 8, " would be fixed, ");
+        EXPECT_EQ(lines(diff.err).back(), said);
+
+        // Outside the edited ranges the bytes are those of the original, in
+        // order: what lies before the first edit, between two, after the last.
+        for (const auto& [name, bytes] : originals) {
+            SCOPED_TRACE(name);
+            const std::string& now = after.at(name);
+            auto ranges = edited[name];
+            std::sort(ranges.begin(), ranges.end());
+            if (ranges.empty()) {
+                EXPECT_EQ(now, bytes);
+                continue;
+            }
+            std::size_t from = 0;
+            std::size_t at = 0;
+            for (std::size_t i = 0; i <= ranges.size(); ++i) {
+                const std::size_t to = i < ranges.size() ? ranges[i].first : bytes.size();
+                const std::string kept = bytes.substr(from, to - from);
+                const std::size_t found =
+                    i == ranges.size() ? now.size() - kept.size() : now.find(kept, at);
+                ASSERT_NE(found, std::string::npos) << "bytes " << from << "-" << to << " lost";
+                if (i == 0) {
+                    EXPECT_EQ(found, 0u);
+                }
+                EXPECT_EQ(now.compare(found, kept.size(), kept), 0);
+                at = found + kept.size();
+                if (i < ranges.size())
+                    from = ranges[i].second;
+            }
+        }
+
+        if (std::system("patch --version >/dev/null 2>&1") == 0 && !diff.out.empty()) {
+            std::ofstream(dir_ / round / "fix.diff", std::ios::binary) << diff.out;
+            const std::string command = std::string("cd '") + (dir_ / round / "patched").string() +
+                                        "' && patch -p1 --quiet --batch < ../fix.diff";
+            EXPECT_EQ(std::system(command.c_str()), 0);
+            EXPECT_EQ(tree(fs::path(round) / "patched"), after);
+        }
+
+        const auto stamped = stamps(fs::path(round) / "fixed");
+        const auto again = run("fixed", {"lint", "--fix", "-j", "1", "docs"});
+        EXPECT_TRUE(lines(again.out).back().find("; 0 fixed,") != std::string::npos) << again.out;
+        EXPECT_EQ(stamps(fs::path(round) / "fixed"), stamped) << "a second --fix writes nothing";
+        EXPECT_EQ(again.status, fixed.status);
+    }
+}
+
+// --fix on '-' writes the document, fixed, to standard output, and the
+// report to standard error; the fixed bytes are those --fix writes to a file.
+TEST_F(LintFix, StandardInputIsFixedToStandardOutput) {
+    copyDocuments("docs");
+    for (const auto& [name, bytes] : tree("docs")) {
+        SCOPED_TRACE(name);
+        const auto piped = runXmlattr({"lint", "--fix", "--unsafe-fixes", "-"}, bytes);
+        const auto inPlace = runXmlattr({"lint", "--fix", "--unsafe-fixes", "docs/" + name});
+        EXPECT_EQ(piped.out, contents("docs/" + name));
+        EXPECT_EQ(piped.status, inPlace.status);
+        ASSERT_FALSE(piped.err.empty());
+        EXPECT_NE(lines(piped.err).back().find(" remaining"), std::string::npos) << piped.err;
+        EXPECT_EQ(lines(piped.err).size(), lines(inPlace.out).size());
+    }
+    // Nothing to fix, or not even a document: the bytes come back as they came.
+    for (const std::string& input : {std::string("<svg xmlns=\"http://www.w3.org/2000/svg\"/>\r\n"),
+                                     std::string("not < xml")}) {
+        EXPECT_EQ(runXmlattr({"lint", "--fix", "-"}, input).out, input);
+    }
+}
+
+// A file with fixes that its user may not write is reported (exit status
+// 2) and left as it was. As root, permissions do not bind: the command then
+// runs in a child process that gives root up.
+TEST_F(LintFix, AReadOnlyFileIsReportedAndLeftAlone) {
+    copyDocuments("docs");
+    const auto json = runXmlattr({"lint", "--json", "--unsafe-fixes", "docs"});
+    if (json.out.find("\"applies\":true") == std::string::npos)
+        GTEST_SKIP() << "the engine offers no fix for the bundled documents";
+    const auto before = tree("docs");
+    for (const auto& entry : fs::directory_iterator("docs"))
+        fs::permissions(entry.path(), fs::perms(0444));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // 65534: nobody.
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        const auto run = runXmlattr({"lint", "--fix", "--unsafe-fixes", "docs"});
+        const bool said =
+            run.err.find("cannot write docs/") != std::string::npos &&
+            run.err.find("Permission denied") != std::string::npos &&
+            lines(run.out).back().find(" not written; 0 fixed, ") != std::string::npos;
+        ::_exit(run.status == 2 && said ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "3: cannot give root up; 1: not reported as expected";
+    EXPECT_EQ(tree("docs"), before);
+}
+
+// A document that is not UTF-8 is linted, but not rewritten.
+TEST_F(LintFix, AFileNotInUtf8IsNotRewritten) {
+    copyDocuments("docs");
+    for (const auto& [name, bytes] : tree("docs")) {
+        if (name.starts_with("crlf-"))
+            continue;
+        SCOPED_TRACE(name);
+        // The same document in Latin-1, with a byte that is not UTF-8.
+        std::string latin = bytes;
+        const std::size_t declaration = latin.find("?>");
+        ASSERT_NE(declaration, std::string::npos);
+        latin.replace(0, declaration, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"");
+        latin.insert(latin.find("?>") + 2, "<!-- caf\xe9 -->");
+        std::ofstream("latin-" + name, std::ios::binary) << latin;
+        const auto json = runXmlattr({"lint", "--json", "--unsafe-fixes", "latin-" + name});
+        const bool offered = json.out.find("\"applies\":true") != std::string::npos;
+        const auto run = runXmlattr({"lint", "--fix", "--unsafe-fixes", "latin-" + name});
+        EXPECT_EQ(contents("latin-" + name), latin);
+        EXPECT_EQ(run.err.find("is not UTF-8") != std::string::npos, offered) << run.err;
+        EXPECT_EQ(run.status, offered ? 2 : 1);
+    }
+}
+
+}  // namespace

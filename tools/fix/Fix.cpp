@@ -1,0 +1,168 @@
+#include "tools/fix/Fix.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <vector>
+
+#include <iconv.h>
+
+namespace xmlattr::fix {
+
+namespace {
+
+// Passes before fixDocument gives up: each pass applies every fix that does
+// not overlap another, so only fixes that make new ones need more than two.
+constexpr int kMaxPasses = 8;
+
+bool overlaps(const lint::Edit& a, const lint::Edit& b) {
+    if (a.range.begin == b.range.begin)
+        return true;  // the same start: overlapping, or two insertions in no order
+    const lint::Edit& first = a.range.begin < b.range.begin ? a : b;
+    const lint::Edit& second = &first == &a ? b : a;
+    return second.range.begin < first.range.end;
+}
+
+// "bytes 3-7" of an edit.
+std::string bytesOf(const lint::Edit& edit) {
+    std::string text = "bytes ";
+    text += std::to_string(edit.range.begin);
+    text += '-';
+    text += std::to_string(edit.range.end);
+    return text;
+}
+
+Applied refused(std::string why) {
+    return {{}, std::move(why)};
+}
+
+}  // namespace
+
+Applied applyEdits(std::string_view bytes, std::span<const lint::Edit> edits) {
+    std::vector<const lint::Edit*> order;
+    order.reserve(edits.size());
+    for (const lint::Edit& edit : edits) {
+        if (edit.range.begin > edit.range.end || edit.range.end > bytes.size()) {
+            std::string why = "an edit of ";
+            why += bytesOf(edit);
+            why += " lies outside the ";
+            why += std::to_string(bytes.size());
+            why += " bytes of the document";
+            return refused(std::move(why));
+        }
+        order.push_back(&edit);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const lint::Edit* a, const lint::Edit* b) {
+        return a->range.begin < b->range.begin;
+    });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        if (overlaps(*order[i - 1], *order[i])) {
+            std::string why = "edits of ";
+            why += bytesOf(*order[i - 1]);
+            why += " and ";
+            why += bytesOf(*order[i]);
+            why += " overlap";
+            return refused(std::move(why));
+        }
+    }
+    Applied applied;
+    std::size_t size = bytes.size();
+    for (const lint::Edit* edit : order)
+        size = size - (edit->range.end - edit->range.begin) + edit->replacement.size();
+    applied.bytes.reserve(size);
+    std::size_t at = 0;
+    for (const lint::Edit* edit : order) {
+        applied.bytes.append(bytes.substr(at, edit->range.begin - at));
+        applied.bytes += edit->replacement;
+        at = edit->range.end;
+    }
+    applied.bytes.append(bytes.substr(at));
+    return applied;
+}
+
+Fixed fixDocument(std::string_view bytes, bool unsafe, const Linter& lintBytes) {
+    Fixed fixed;
+    fixed.bytes.assign(bytes);
+    fixed.first = lintBytes(fixed.bytes);
+    fixed.report = fixed.first;
+    const bool wellFormed = !fixed.first.result.error;
+    for (int pass = 0; pass < kMaxPasses; ++pass) {
+        std::vector<const lint::Fix*> chosen;
+        std::vector<lint::Edit> edits;
+        for (const lint::Finding& finding : fixed.report.findings) {
+            if (!offersFix(finding, unsafe) || finding.fix->edits.empty())
+                continue;
+            const std::vector<lint::Edit>& mine = finding.fix->edits;
+            const bool clear = std::none_of(mine.begin(), mine.end(), [&](const lint::Edit& e) {
+                return std::any_of(edits.begin(), edits.end(),
+                                   [&](const lint::Edit& taken) { return overlaps(e, taken); });
+            });
+            // A fix whose own edits overlap, or that lies outside, is left.
+            if (!clear || !applyEdits(fixed.bytes, mine).ok())
+                continue;
+            edits.insert(edits.end(), mine.begin(), mine.end());
+            chosen.push_back(&*finding.fix);
+        }
+        if (chosen.empty())
+            break;
+        Applied applied = applyEdits(fixed.bytes, edits);
+        lint::Report report = lintBytes(applied.bytes);
+        std::size_t taken = chosen.size();
+        if (wellFormed && report.result.error) {
+            // Some fix breaks the document: the fixes are taken one by one,
+            // each kept only if the document stays well-formed with it.
+            edits.clear();
+            taken = 0;
+            applied.bytes = fixed.bytes;
+            report = fixed.report;
+            for (const lint::Fix* fix : chosen) {
+                std::vector<lint::Edit> tried = edits;
+                tried.insert(tried.end(), fix->edits.begin(), fix->edits.end());
+                Applied attempt = applyEdits(fixed.bytes, tried);
+                lint::Report attempted = lintBytes(attempt.bytes);
+                if (attempted.result.error)
+                    continue;
+                edits = std::move(tried);
+                applied = std::move(attempt);
+                report = std::move(attempted);
+                ++taken;
+            }
+        }
+        if (taken == 0 || applied.bytes == fixed.bytes)
+            break;
+        fixed.bytes = std::move(applied.bytes);
+        fixed.report = std::move(report);
+        fixed.fixed += taken;
+    }
+    return fixed;
+}
+
+bool isUtf8(std::string_view bytes) {
+    // glibc's converter refuses what is not UTF-8 (EILSEQ) or ends inside a
+    // sequence (EINVAL), but takes code points past U+10FFFF: their lead
+    // bytes (F4 with 90 or more after it, F5 and above) are refused here.
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte >= 0xF5 || (byte == 0xF4 && i + 1 < bytes.size() &&
+                             static_cast<unsigned char>(bytes[i + 1]) >= 0x90))
+            return false;
+    }
+    const iconv_t converter = iconv_open("UTF-8", "UTF-8");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return false;
+    const std::unique_ptr<void, int (*)(iconv_t)> closer(converter, iconv_close);
+    std::string input(bytes);
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    char buffer[4096];
+    while (inLeft > 0) {
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        if (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) &&
+            errno != E2BIG)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace xmlattr::fix
