@@ -192,7 +192,8 @@ bool xmlReaderAvailable();
 using FindingSink = std::function<void(const Finding&)>;
 
 /// Lints a document held in memory, handing each finding to onFinding in
-/// document order. Findings before an XML error are still given.
+/// document order once the document is read (an ignore-file comment silences
+/// findings before it too). Findings before an XML error are still given.
 Result lintDocument(std::string_view bytes, const FindingSink& onFinding,
                     const Options& options = {});
 
