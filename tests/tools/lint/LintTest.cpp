@@ -1,9 +1,9 @@
-// xmlattr lint: the attribute table, places in the file, and files that
-// cannot be read. The judging of each text is JudgeTest's.
+// xmlattr lint: the attribute table, and the command on files that are fine,
+// cannot be read or are not well-formed. Places are EngineTest's, the judging
+// of each text JudgeTest's.
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -11,7 +11,6 @@
 #include "tests/tools/ToolTestSupport.h"
 #include "tools/lint/Lint.h"
 #include "tools/lint/Table.h"
-#include "tools/registry/TypeRegistry.h"
 
 namespace xmlattr_tool {
 namespace {
@@ -26,14 +25,6 @@ using xmlattr::lint::Vocabulary;
 using xmlattr::lint::xmlReaderAvailable;
 using ToolRun = tool_test::Run;
 using tool_test::runXmlattr;
-using xmlattr::lint::AttributeRow;
-using xmlattr::lint::attributeRows;
-using xmlattr::lint::findAttribute;
-
-TEST(LintTable, EveryRowNamesARegisteredType) {
-    for (const AttributeRow& row : attributeRows())
-        EXPECT_NE(findType(row.type), nullptr) << row.name << " names " << row.type;
-}
 
 TEST(LintTable, EveryRowIsFoundByItsOwnKey) {
     for (const AttributeRow& row : attributeRows()) {
@@ -80,59 +71,6 @@ class LintFiles : public ::testing::Test {
 
     std::filesystem::path dir_;
 };
-
-// Each finding as (line, column, kind), from lint --json.
-std::vector<std::tuple<int, int, std::string>> places(const std::string& out) {
-    std::vector<std::tuple<int, int, std::string>> found;
-    for (const std::string& line : lines(out)) {
-        const Json object = JsonReader::parse(line);
-        if (object.has("kind"))
-            found.emplace_back(static_cast<int>(object["line"].number),
-                               static_cast<int>(object["column"].number), object["kind"].text);
-    }
-    return found;
-}
-
-TEST_F(LintFiles, EachFindingIsPlacedAtItsValue) {
-    // CR LF line ends, a tab, non-ASCII letters in a value and before a tag
-    // (columns count characters), attributes over several lines and style
-    // declarations.
-    const std::string document =
-        "<?xml version=\"1.0\"?>\r\n"
-        "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">\r\n"
-        "<fo:block\tfont-size=\"12ptt\" id=\"\xc3\xa9t\xc3\xa9\" margin=\"2em \"\r\n"
-        "   line-height=\"normal\" color=\"rgb(10%,0,0)\" start-indent=\"1em + 1pt\">\r\n"
-        "<svg xmlns=\"http://www.w3.org/2000/svg\"><g>\r\n"
-        "<path d=\"M 1 1 5 3\" transform=\"skew(5)\" style=\"fill:red; stroke-width : thick\"/>\r\n"
-        "<path d=\"M0 0 l1,-4.5e-1\" stroke-dasharray=\"1 2\" fill='rgb(256,0,0)'/>\r\n"
-        "<text>\xc3\xa9\xe2\x82\xac</text><polyline points=\"1,2 3\"/><rect "
-        "x=\"5qq\"/></g></svg>\r\n"
-        "</fo:block></fo:root>\r\n";
-    const ToolRun run = runXmlattr({"lint", "--json", write("doc.fo", document)});
-    EXPECT_EQ(run.status, 1) << run.err;
-    const std::vector<std::tuple<int, int, std::string>> expected = {
-        {3, 22, "unknown-unit"},      {3, 46, "blank-changed-unit"}, {4, 17, "rejected"},
-        {4, 32, "rgb-percent"},       {4, 60, "expression"},         {6, 10, "implicit-commands"},
-        {6, 32, "transform-default"}, {6, 73, "not-a-number"},       {7, 10, "number-split"},
-        {7, 45, "list-read-as-one"},  {7, 56, "rgb-out-of-range"},   {8, 34, "reads-differently"},
-        {8, 51, "unknown-unit"},
-    };
-    EXPECT_EQ(places(run.out), expected) << run.out;
-}
-
-TEST_F(LintFiles, CompilerStyleLinesAndASummary) {
-    const std::string path = write("a.svg",
-                                   "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"x\">\n"
-                                   "  <rect width=\"10qq\" height=\"5\"/></svg>\n");
-    const ToolRun run = runXmlattr({"lint", path});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out,
-              path +
-                  ":2:16: warning: width=\"10qq\" on rect reads as 10px (SLength): unknown "
-                  "unit 'qq' is read as px [unknown-unit]\n"
-                  "1 file, 3 attributes: 2 checked, 1 without a type; 0 errors, 1 "
-                  "warning\n");
-}
 
 TEST_F(LintFiles, NothingFoundExitsZero) {
     const std::string path = write("ok.svg",
