@@ -14,6 +14,18 @@ namespace xmlattr_tool::lint_cli {
 
 namespace {
 
+// What a file problem says: the XML reader's message where it has a place,
+// else "cannot read FILE: REASON", as the check mode says it.
+std::string problemText(std::string_view file, const FileProblem& problem) {
+    if (problem.position)
+        return problem.message;
+    std::string text = "cannot read ";
+    text += file;
+    text += ": ";
+    text += problem.message;
+    return text;
+}
+
 using Json = nlohmann::ordered_json;
 
 // Compact, like the tool's other JSON Lines; bytes that are not UTF-8 (a
@@ -207,16 +219,7 @@ class SarifPrinter : public Printer {
         Printer::problem(output, file, problem);
         Json notification;
         notification["level"] = "error";
-        std::string text;
-        if (problem.position) {
-            text = problem.message;
-        } else {
-            text = "cannot read ";
-            text += file;
-            text += ": ";
-            text += problem.message;
-        }
-        notification["message"]["text"] = std::move(text);
+        notification["message"]["text"] = problemText(file, problem);
         Json where;
         if (problem.position) {
             where["startLine"] = problem.position->line;
@@ -308,21 +311,14 @@ class GithubPrinter : public Printer {
         std::string& out = output.out;
         out += "::error file=";
         out += githubProperty(file);
-        std::string text;
         if (problem.position) {
             out += ",line=";
             out += std::to_string(problem.position->line);
             out += ",col=";
             out += std::to_string(problem.position->column);
-            text = problem.message;
-        } else {
-            text = "cannot read ";
-            text += file;
-            text += ": ";
-            text += problem.message;
         }
         out += ",title=file::";
-        out += githubMessage(text);
+        out += githubMessage(problemText(file, problem));
         out += '\n';
     }
 
@@ -429,11 +425,9 @@ void Printer::problem(FileOutput& output, std::string_view file, const FileProbl
         output.err += position(file, *problem.position);
         output.err += ": error: ";
     } else {
-        output.err += "xmlattr: error: cannot read ";
-        output.err += file;
-        output.err += ": ";
+        output.err += "xmlattr: error: ";
     }
-    output.err += problem.message;
+    output.err += problemText(file, problem);
     output.err += '\n';
 }
 
