@@ -15,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/tools/TempFolder.h"
 #include "tests/tools/ToolTestSupport.h"
 #include "tools/fix/Rewrite.h"
 #include "tools/lint/Lint.h"
@@ -53,25 +54,21 @@ std::map<std::string, fix::Stamp> stamps(const fs::path& folder) {
     return found;
 }
 
-class LintFix : public ::testing::Test {
+class LintFix : public tool_test::TempFolderTest {
   protected:
     void SetUp() override {
         if (!lint::xmlReaderAvailable())
             GTEST_SKIP() << "built without libexpat";
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               (std::string("xmlattr-lint-fix-") + std::to_string(::getpid()) + "-" + test->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        TempFolderTest::SetUp();
         previous_ = fs::current_path();
         // Paths relative to the test's folder, as a user in a project gives them.
         fs::current_path(dir_);
     }
     void TearDown() override {
-        if (dir_.empty())
+        if (previous_.empty())
             return;
         fs::current_path(previous_);
-        fs::remove_all(dir_);
+        TempFolderTest::TearDown();
     }
 
     // The bundled documents, and the same with a byte-order mark and CR LF
@@ -91,7 +88,6 @@ class LintFix : public ::testing::Test {
         }
     }
 
-    fs::path dir_;
     fs::path previous_;
 };
 

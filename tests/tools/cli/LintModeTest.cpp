@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "tests/tools/TempFolder.h"
 #include "tests/tools/ToolTestSupport.h"
 #include "tools/cli/lint/LintOutput.h"
 #include "tools/lint/Lint.h"
@@ -26,32 +27,13 @@ using tool_test::runXmlattr;
 
 constexpr const char* kSvg = "<svg xmlns=\"http://www.w3.org/2000/svg\">";
 
-class LintCommand : public ::testing::Test {
+class LintCommand : public tool_test::TempFolderTest {
   protected:
     void SetUp() override {
         if (!lint::xmlReaderAvailable())
             GTEST_SKIP() << "built without libexpat";
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / (std::string("xmlattr-lint-mode-") +
-                                            std::to_string(::getpid()) + "-" + test->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        TempFolderTest::SetUp();
     }
-    void TearDown() override {
-        if (!dir_.empty())
-            fs::remove_all(dir_);
-    }
-
-    // Writes content at name (below the test's folder), making folders.
-    std::string write(const std::string& name, const std::string& content) {
-        const fs::path path = dir_ / name;
-        fs::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << content;
-        return path.string();
-    }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-    fs::path dir_;
 };
 
 // An SVG document with one finding per entry of values (attribute="value"

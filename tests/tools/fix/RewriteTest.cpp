@@ -15,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/tools/TempFolder.h"
 #include "tools/fix/Fix.h"
 #include "tools/fix/Rewrite.h"
 
@@ -23,37 +24,14 @@ namespace {
 namespace fs = std::filesystem;
 namespace fix = xmlattr::fix;
 
-class Rewrite : public ::testing::Test {
+class Rewrite : public tool_test::TempFolderTest {
   protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               (std::string("xmlattr-rewrite-") + std::to_string(::getpid()) + "-" + test->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-    }
-
-    std::string write(const std::string& name, const std::string& bytes) const {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-    static std::string contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     std::set<std::string> names() const {
         std::set<std::string> found;
         for (const auto& entry : fs::directory_iterator(dir_))
             found.insert(entry.path().filename().string());
         return found;
     }
-
-    fs::path dir_;
 };
 
 TEST_F(Rewrite, ReplacesTheContentAndKeepsThePermissionBits) {

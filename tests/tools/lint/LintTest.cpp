@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/tools/TempFolder.h"
 #include "tests/tools/ToolTestSupport.h"
 #include "tools/lint/Lint.h"
 #include "tools/lint/Table.h"
@@ -47,29 +48,13 @@ TEST(LintTable, AnElementsOwnRowComesBeforeTheRowForAnyElement) {
 
 // ---- Documents ----------------------------------------------------------------
 
-class LintFiles : public ::testing::Test {
+class LintFiles : public tool_test::TempFolderTest {
   protected:
     void SetUp() override {
         if (!xmlReaderAvailable())
             GTEST_SKIP() << "built without libexpat";
-        dir_ =
-            std::filesystem::temp_directory_path() /
-            ("xmlattr-lint-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
+        TempFolderTest::SetUp();
     }
-    void TearDown() override {
-        if (!dir_.empty())
-            std::filesystem::remove_all(dir_);
-    }
-
-    std::string write(const std::string& name, const std::string& content) {
-        const std::string path = (dir_ / name).string();
-        std::ofstream(path, std::ios::binary) << content;
-        return path;
-    }
-
-    std::filesystem::path dir_;
 };
 
 TEST_F(LintFiles, NothingFoundExitsZero) {
