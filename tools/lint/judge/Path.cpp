@@ -152,14 +152,7 @@ std::optional<Verdict> judgePath(Text text, const Core::Vector<Xml::PathDataComm
                 const auto value = readNumber(text, pos);
                 if (!value)
                     break;
-                if (hasExponent(text, start, pos)) {
-                    exponent = true;
-                    const std::optional<std::string> plain =
-                        withoutExponent(text.substr(start, pos - start));
-                    rewritable = rewritable && plain.has_value();
-                    if (plain)
-                        group.add(start, pos, *plain);
-                }
+                noteExponent(text, start, pos, exponent, rewritable, group);
                 numbers[read] = *value;
                 skipUnit(text, pos);
                 if (pos < text.size() && text[pos] == L'.') {

@@ -28,14 +28,7 @@ std::optional<Verdict> judgePoints(Text text, const Core::Vector<Xml::Point>& he
         const auto value = readNumber(text, pos);
         if (!value)
             break;
-        if (hasExponent(text, start, pos)) {
-            exponent = true;
-            const std::optional<std::string> number =
-                withoutExponent(text.substr(start, pos - start));
-            rewritable = rewritable && number.has_value();
-            if (number)
-                plain.add(start, pos, *number);
-        }
+        noteExponent(text, start, pos, exponent, rewritable, plain);
         same = same && written < coordinates && sameNumber(heldNumber(written), *value);
         ++written;
         skipUnit(text, pos);

@@ -163,6 +163,20 @@ class Splices {
     std::vector<Splice> splices_;
 };
 
+// The number at text[start, end), as path and point lists read them: when it
+// has an exponent, that is noted, and its exponent-free form is added to
+// plain, or rewritable cleared where it has none.
+inline void noteExponent(Text text, std::size_t start, std::size_t end, bool& exponent,
+                         bool& rewritable, Splices& plain) {
+    if (!hasExponent(text, start, end))
+        return;
+    exponent = true;
+    const std::optional<std::string> number = withoutExponent(text.substr(start, end - start));
+    rewritable = rewritable && number.has_value();
+    if (number)
+        plain.add(start, end, *number);
+}
+
 // The items of a held list, one by one, joined by blanks and cut to a
 // readable length with the total of items: "M1 1 L2 2 ... (40 in all)".
 class ListShown {
