@@ -14,8 +14,10 @@ const std::string_view kToolHelp =
        xmlattr --list [--json]             the types known, by family
        xmlattr lint [OPTIONS] FILE|DIR...  check the attributes of XSL-FO and
                                            SVG documents
+       xmlattr lsp                         the language server, for editors
        xmlattr MODE --help                 help on one mode (MODE: parse, check,
-                                           describe, list, lint)
+                                           describe, list, lint,
+                                           lsp)
 
 TYPE is the C++ name of an attribute type (int, Url, Length, Vector<Point>
 ...). Texts are UTF-8. --json writes JSON Lines: one object per line.
@@ -39,10 +41,11 @@ int help(Args args, Streams streams) {
                                   : mode == "describe"                   ? kDescribeHelp
                                   : mode == "list" || mode == "--list"   ? kListHelp
                                   : mode == "lint"                       ? kLintHelp
+                                  : mode == "lsp"                        ? kLspHelp
                                                                          : std::string_view();
     if (text.empty()) {
         streams.err << "xmlattr: error: no mode '" << mode
-                    << "'; the modes are parse, check, describe, list and lint\n";
+                    << "'; the modes are parse, check, describe, list, lint and lsp\n";
         return kUsageError;
     }
     streams.out << text;
@@ -68,6 +71,8 @@ int dispatch(Args args, Streams streams) {
         return parseMode(rest, streams);
     if (first == "lint")
         return lintMode(rest, streams);
+    if (first == "lsp")
+        return lspMode(rest, streams);
     return parseMode(args, streams);
 }
 

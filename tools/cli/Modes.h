@@ -35,6 +35,8 @@ int describeMode(Args args, Streams streams);
 int listMode(Args args, Streams streams);
 // xmlattr lint [--format F] [--select K,...] [-j N] FILE|DIR...
 int lintMode(Args args, Streams streams);
+// xmlattr lsp [--stdio]: the language server on standard input and output
+int lspMode(Args args, Streams streams);
 
 // The help text of the tool and of each mode.
 extern const std::string_view kToolHelp;
@@ -43,5 +45,6 @@ extern const std::string_view kCheckHelp;
 extern const std::string_view kDescribeHelp;
 extern const std::string_view kListHelp;
 extern const std::string_view kLintHelp;
+extern const std::string_view kLspHelp;
 
 }  // namespace xmlattr_tool

@@ -5,7 +5,9 @@
 // fixed pieces, and only the bytes not yet passed are kept.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +47,17 @@ struct ByteRange {
     char quote = 0;  // '"' or '\''; 0 for a value that stands nowhere
     bool verbatim = false;
 };
+
+// A source that hands over bytes, which it holds by value.
+inline Source sourceOf(std::string_view bytes) {
+    return [bytes](char* buffer, std::size_t size) mutable {
+        const std::size_t n = std::min(size, bytes.size());
+        if (n > 0)
+            std::memcpy(buffer, bytes.data(), n);
+        bytes.remove_prefix(n);
+        return static_cast<std::ptrdiff_t>(n);
+    };
+}
 
 class DocumentHandler {
   public:

@@ -310,14 +310,7 @@ Result lintDocument(const Source& source, const FindingSink& onFinding, const Op
 }
 
 Result lintDocument(std::string_view bytes, const FindingSink& onFinding, const Options& options) {
-    const Source source = [&bytes](char* buffer, std::size_t size) {
-        const std::size_t n = std::min(size, bytes.size());
-        if (n > 0)
-            std::memcpy(buffer, bytes.data(), n);
-        bytes.remove_prefix(n);
-        return static_cast<std::ptrdiff_t>(n);
-    };
-    return lintDocument(source, onFinding, options);
+    return lintDocument(sourceOf(bytes), onFinding, options);
 }
 
 Report lintDocument(std::string_view bytes, const Options& options) {

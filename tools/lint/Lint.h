@@ -211,6 +211,25 @@ struct Report {
     Result result;
 };
 
+/// An attribute value, or a declaration of an SVG style="...", and the type
+/// that reads it.
+struct Value {
+    Vocabulary vocabulary = Vocabulary::Fo;
+    std::string element;    ///< as written, "fo:block"
+    std::string attribute;  ///< as written, or the property of a style declaration
+    bool inStyle = false;
+    std::string text;       ///< as the XML reader delivers it
+    std::string_view type;  ///< the attribute type, "Length"; empty when none holds it
+    Range range;            ///< of the value's text
+};
+
+/// The XSL-FO, SVG or XML attribute value of the document in bytes whose text
+/// holds offset (from its first byte to the byte after its last; in a style,
+/// the declaration's value); none elsewhere. The document is read up to the
+/// start tag that holds offset: what follows it need not be well-formed.
+std::optional<Value> valueAt(std::string_view bytes, std::size_t offset,
+                             const Options& options = {});
+
 /// Lints a document held in memory and gathers its findings.
 Report lintDocument(std::string_view bytes, const Options& options = {});
 

@@ -1,0 +1,76 @@
+// Which attribute value stands at an offset: the start tag that holds it is
+// the one opened by the last "<" before it (an attribute value cannot hold
+// one), so the document is read only up to that tag, and only its values are
+// placed.
+#include <utility>
+
+#include "tools/lint/Document.h"
+#include "tools/lint/Lint.h"
+
+namespace xmlattr::lint {
+
+namespace {
+
+class ValueFinder final : public DocumentHandler {
+  public:
+    ValueFinder(DocumentReader& reader, std::size_t tag, std::size_t offset)
+        : reader_(reader), tag_(tag), offset_(offset) {}
+
+    void startElement(const ElementStart& element) override {
+        if (element.offset > tag_)
+            reader_.stop();
+    }
+
+    void attribute(const ElementStart& element, const AttributeValue& value) override {
+        if (element.offset != tag_ || !value.vocabulary)
+            return;
+        // A declaration is preferred to the style="..." that holds it.
+        if (found_ && found_->inStyle)
+            return;
+        const ByteRange bytes = reader_.bytesOf(value);
+        if (bytes.quote == 0 || offset_ < bytes.begin || offset_ > bytes.end)
+            return;
+        Value found;
+        found.vocabulary = *value.vocabulary;
+        found.element = element.written;
+        found.attribute = value.name;
+        found.inStyle = value.inStyle;
+        found.text = value.text;
+        found.type = attributeType(found.vocabulary, element.local, value.local);
+        found.range.begin = bytes.begin;
+        found.range.end = bytes.end;
+        found.range.start = reader_.positionAt(bytes.begin);
+        found.range.stop = reader_.positionAt(bytes.end);
+        found_ = std::move(found);
+    }
+
+    void comment(std::string_view, std::size_t offset) override {
+        if (offset > tag_)
+            reader_.stop();
+    }
+
+    std::optional<Value> found() && { return std::move(found_); }
+
+  private:
+    DocumentReader& reader_;
+    std::size_t tag_;
+    std::size_t offset_;
+    std::optional<Value> found_;
+};
+
+}  // namespace
+
+std::optional<Value> valueAt(std::string_view bytes, std::size_t offset, const Options& options) {
+    if (offset > bytes.size())
+        return std::nullopt;
+    const std::size_t tag = bytes.substr(0, offset).rfind('<');
+    if (tag == std::string_view::npos)
+        return std::nullopt;
+    const Source source = sourceOf(bytes);
+    DocumentReader reader(source, options.svgWithoutNamespace);
+    ValueFinder finder(reader, tag, offset);
+    reader.read(finder);
+    return std::move(finder).found();
+}
+
+}  // namespace xmlattr::lint

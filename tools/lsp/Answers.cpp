@@ -1,0 +1,225 @@
+// Diagnostics, code actions, hovers and completions, from the lint engine,
+// its fixes, the type registry and describe.
+#include "tools/lsp/Answers.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "tools/describe/Description.h"
+#include "tools/registry/TypeRegistry.h"
+
+namespace xmlattr::lsp {
+
+namespace {
+
+int severityOf(lint::Severity severity) {
+    switch (severity) {
+        case lint::Severity::Error:
+            return 1;
+        case lint::Severity::Warning:
+            return 2;
+        case lint::Severity::Note:
+            break;
+    }
+    return 3;  // Information
+}
+
+Json diagnosticOf(const Text& text, const lint::Finding& finding, Encoding encoding) {
+    return Json{{"range", rangeJson(text, finding.range.begin, finding.range.end, encoding)},
+                {"severity", severityOf(finding.severity)},
+                {"code", lint::ruleOf(finding.kind).name},
+                {"source", "xmlattr"},
+                {"message", finding.message}};
+}
+
+Json textEdit(const Text& text, std::size_t begin, std::size_t end, std::string newText,
+              Encoding encoding) {
+    return Json{{"range", rangeJson(text, begin, end, encoding)}, {"newText", std::move(newText)}};
+}
+
+// Whether the client asked for actions of kind: "source" asks for
+// "source.fixAll.xmlattr" too.
+bool asked(const Json& only, std::string_view kind) {
+    if (!only.is_array())
+        return true;
+    for (const Json& each : only) {
+        if (!each.is_string())
+            continue;
+        const std::string& wanted = each.get_ref<const std::string&>();
+        if (kind == wanted || (kind.starts_with(wanted) && kind[wanted.size()] == '.'))
+            return true;
+    }
+    return false;
+}
+
+// What describe says of a type, without its heading and its examples; the
+// long tables (colour names, language tags) are left to `xmlattr describe`.
+const std::string& descriptionOf(const xmlattr_tool::TypeEntry& type) {
+    static std::map<std::string_view, std::string> described;
+    const auto found = described.find(type.name);
+    if (found != described.end())
+        return found->second;
+    xmlattr_tool::Description description = xmlattr_tool::describe(type);
+    std::erase_if(description.tables, [](const xmlattr_tool::Table& table) {
+        return table.title == "Examples" || table.rows.size() > 40;
+    });
+    std::ostringstream out;
+    xmlattr_tool::writeMarkdown(description, out);
+    std::string markdown = out.str();
+    markdown.erase(0, markdown.find("\n\n") + 2);  // the heading: the hover has its own
+    return described.emplace(type.name, std::move(markdown)).first->second;
+}
+
+// text, ended with a full stop unless it ends with "?" or "." already.
+std::string sentence(std::string text) {
+    if (text.empty() || (text.back() != '?' && text.back() != '.'))
+        text += '.';
+    return text;
+}
+
+std::string code(std::string_view text) {
+    // A span with as many backticks around it as it needs.
+    std::string fence = "`";
+    while (text.find(fence) != std::string_view::npos)
+        fence += '`';
+    const bool pad = !text.empty() && (text.front() == '`' || text.back() == '`');
+    std::string out = fence;
+    out += pad ? " " : "";
+    out += text;
+    out += pad ? " " : "";
+    out += fence;
+    return out;
+}
+
+}  // namespace
+
+Json Document::lint(Encoding encoding) {
+    dirty = false;
+    findings.clear();
+    Json diagnostics = Json::array();
+    const std::string& bytes = text.bytes();
+    if (bytes.find_first_not_of(" \t\r\n") == std::string::npos)
+        return diagnostics;  // a new, empty document is not yet an error
+    lint::Report report = lint::lintDocument(bytes);
+    if (report.result.error) {
+        // Where the XML reader stopped: its line, and its column in code points.
+        const lint::Position& at = report.result.error->position;
+        const std::size_t offset =
+            text.offsetOf({at.line > 0 ? at.line - 1 : 0, at.column > 0 ? at.column - 1 : 0},
+                          Encoding::Utf32)
+                .value_or(bytes.size());
+        diagnostics.push_back(Json{{"range", rangeJson(text, offset, offset, encoding)},
+                                   {"severity", 1},
+                                   {"source", "xmlattr"},
+                                   {"message", report.result.error->message}});
+        return diagnostics;
+    }
+    findings = std::move(report.findings);
+    for (const lint::Finding& finding : findings)
+        diagnostics.push_back(diagnosticOf(text, finding, encoding));
+    return diagnostics;
+}
+
+Json codeActions(const Document& document, const std::string& uri, std::size_t begin,
+                 std::size_t end, const Json& only, Encoding encoding) {
+    Json actions = Json::array();
+    for (const lint::Finding& finding : document.findings) {
+        if (!finding.fix)
+            continue;
+        if (!asked(only, "quickfix") || finding.range.end < begin || finding.range.begin > end)
+            continue;
+        Json edits = Json::array();
+        for (const lint::Edit& edit : finding.fix->edits) {
+            edits.push_back(textEdit(document.text, edit.range.begin, edit.range.end,
+                                     edit.replacement, encoding));
+        }
+        actions.push_back(
+            Json{{"title", finding.fix->safe ? finding.fix->description
+                                             : finding.fix->description + " (unsafe)"},
+                 {"kind", "quickfix"},
+                 {"diagnostics", {diagnosticOf(document.text, finding, encoding)}},
+                 {"isPreferred", finding.fix->safe},
+                 {"edit", {{"changes", {{uri, std::move(edits)}}}}}});
+    }
+    // Every safe fix at once: the findings are of distinct values, so their
+    // edits do not overlap (one that would waits for the next time).
+    if (asked(only, kFixAllKind)) {
+        Json edits = Json::array();
+        std::size_t reached = 0;
+        for (const lint::Finding& finding : document.findings) {
+            if (!finding.fix || !finding.fix->safe)
+                continue;
+            const auto& fixEdits = finding.fix->edits;
+            if (std::any_of(fixEdits.begin(), fixEdits.end(),
+                            [&](const lint::Edit& edit) { return edit.range.begin < reached; }))
+                continue;
+            for (const lint::Edit& edit : fixEdits) {
+                edits.push_back(textEdit(document.text, edit.range.begin, edit.range.end,
+                                         edit.replacement, encoding));
+                reached = std::max(reached, edit.range.end);
+            }
+        }
+        if (!edits.empty()) {
+            actions.push_back(Json{{"title", "Fix every safe xmlattr finding"},
+                                   {"kind", kFixAllKind},
+                                   {"edit", {{"changes", {{uri, std::move(edits)}}}}}});
+        }
+    }
+    return actions;
+}
+
+Json hoverAt(const Text& text, std::size_t offset, Encoding encoding, bool markdown) {
+    const std::optional<lint::Value> value = lint::valueAt(text.bytes(), offset);
+    if (!value || value->type.empty())
+        return nullptr;
+    const xmlattr_tool::TypeEntry* type = xmlattr_tool::findType(value->type);
+    if (type == nullptr)
+        return nullptr;
+    std::string says = "**" + std::string(value->type) +
+                       "**: " + code((value->inStyle ? "style " : "") + value->attribute) + " on " +
+                       code(value->element) + "\n\n";
+    const std::optional<lint::Finding> finding =
+        lint::judge(value->vocabulary, value->element.substr(value->element.find(':') + 1),
+                    value->attribute.substr(value->attribute.find(':') + 1), value->text);
+    if (!finding) {
+        says += "Reads as written.";
+    } else if (finding->kind == lint::Kind::Rejected) {
+        says += "Rejected: " + sentence(finding->reason);
+    } else {
+        says += "Reads as " + code(finding->readsAs) + ": " + sentence(finding->reason);
+    }
+    const xmlattr_tool::Report report = type->run(Core::String::fromUtf8(value->text), false);
+    if (report.accepted)
+        says += " Written back as " + code(report.text.toUtf8()) + ".";
+    says += "\n\n---\n\n";
+    says += descriptionOf(*type);
+    return Json{{"contents", {{"kind", markdown ? "markdown" : "plaintext"}, {"value", says}}},
+                {"range", rangeJson(text, value->range.begin, value->range.end, encoding)}};
+}
+
+Json completionsAt(const Text& text, std::size_t offset, Encoding encoding) {
+    Json items = Json::array();
+    const std::optional<lint::Value> value = lint::valueAt(text.bytes(), offset);
+    const xmlattr_tool::TypeEntry* type =
+        value && !value->type.empty() ? xmlattr_tool::findType(value->type) : nullptr;
+    if (type != nullptr && type->keywords != nullptr) {
+        const Json range = rangeJson(text, value->range.begin, value->range.end, encoding);
+        std::set<std::string> seen;
+        for (const Xml::KeywordRow& row : type->keywords().rows) {
+            if (!row.parses() || row.isInteger())
+                continue;
+            std::string keyword = Core::String(row.text).toUtf8();
+            if (!seen.insert(keyword).second)
+                continue;
+            items.push_back(Json{{"label", keyword},
+                                 {"kind", 20},  // EnumMember
+                                 {"detail", type->name},
+                                 {"textEdit", {{"range", range}, {"newText", keyword}}}});
+        }
+    }
+    return Json{{"isIncomplete", false}, {"items", std::move(items)}};
+}
+
+}  // namespace xmlattr::lsp

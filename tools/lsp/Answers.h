@@ -1,0 +1,50 @@
+// What the server says about a document: its diagnostics (lint's findings),
+// the code actions that apply their fixes, the hover over a value and the
+// keywords a value can be completed with.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/lint/Lint.h"
+#include "tools/lsp/Protocol.h"
+#include "tools/lsp/Text.h"
+
+namespace xmlattr::lsp {
+
+// The kind of the source action that applies every safe fix.
+inline constexpr std::string_view kFixAllKind = "source.fixAll.xmlattr";
+
+// An open document: its text, and what lint found in it when last linted.
+struct Document {
+    explicit Document(Text held) : text(std::move(held)) {}
+
+    Text text;
+    std::int64_t version = 0;
+    bool dirty = true;                    // changed since last linted
+    std::vector<lint::Finding> findings;  // of the last lint; none for an ill-formed text
+
+    void changed() { dirty = true; }
+
+    // Lints the text and returns its diagnostics: one per finding, or one
+    // at the XML error of a text that is not well-formed.
+    Json lint(Encoding encoding);
+};
+
+// The fixes of the findings whose values meet the bytes [begin, end], as
+// quick fixes, and the source action that applies every safe fix. only:
+// the kinds the client asked for (null: all).
+Json codeActions(const Document& document, const std::string& uri, std::size_t begin,
+                 std::size_t end, const Json& only, Encoding encoding);
+
+// A hover over the typed attribute value at offset, or null.
+Json hoverAt(const Text& text, std::size_t offset, Encoding encoding, bool markdown);
+
+// The keywords of the value at offset when its type is a keyword
+// enumeration, as a completion list.
+Json completionsAt(const Text& text, std::size_t offset, Encoding encoding);
+
+}  // namespace xmlattr::lsp

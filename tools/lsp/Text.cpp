@@ -1,0 +1,120 @@
+// Offsets and positions. Lines are found once per change (memchr speed);
+// a position's character is counted along its own line only.
+#include "tools/lsp/Text.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace xmlattr::lsp {
+
+namespace {
+
+bool continuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The units a character whose first byte is lead takes.
+std::uint32_t unitsOf(char lead, Encoding encoding) {
+    return encoding == Encoding::Utf16 && static_cast<unsigned char>(lead) >= 0xF0 ? 2 : 1;
+}
+
+}  // namespace
+
+std::string_view encodingName(Encoding encoding) {
+    switch (encoding) {
+        case Encoding::Utf8:
+            return "utf-8";
+        case Encoding::Utf32:
+            return "utf-32";
+        case Encoding::Utf16:
+            break;
+    }
+    return "utf-16";
+}
+
+std::optional<Encoding> encodingNamed(std::string_view name) {
+    for (const Encoding encoding : {Encoding::Utf8, Encoding::Utf16, Encoding::Utf32}) {
+        if (encodingName(encoding) == name)
+            return encoding;
+    }
+    return std::nullopt;
+}
+
+Text::Text(std::string bytes) : bytes_(std::move(bytes)) {
+    indexLines();
+}
+
+void Text::indexLines() {
+    if (lineStarts_.empty())
+        lineStarts_.push_back(0);
+    const std::size_t size = bytes_.size();
+    for (std::size_t at = lineStarts_.back(); at < size; ++at) {
+        const char byte = bytes_[at];
+        if (byte == '\n' || (byte == '\r' && (at + 1 == size || bytes_[at + 1] != '\n')))
+            lineStarts_.push_back(at + 1);
+    }
+}
+
+std::optional<std::size_t> Text::offsetOf(TextPosition position, Encoding encoding) const {
+    if (position.line >= lineStarts_.size())
+        return std::nullopt;
+    std::size_t at = lineStarts_[position.line];
+    std::size_t end =
+        position.line + 1 < lineStarts_.size() ? lineStarts_[position.line + 1] : bytes_.size();
+    // The line's own bytes, without its end.
+    while (end > at && (bytes_[end - 1] == '\n' || bytes_[end - 1] == '\r'))
+        --end;
+    if (encoding == Encoding::Utf8) {
+        at = std::min(at + position.character, end);
+        while (at > lineStarts_[position.line] && at < end && continuation(bytes_[at]))
+            --at;
+        return at;
+    }
+    std::uint32_t units = 0;
+    while (at < end) {
+        const std::uint32_t width = unitsOf(bytes_[at], encoding);
+        if (units + width > position.character)
+            break;
+        units += width;
+        ++at;
+        while (at < end && continuation(bytes_[at]))
+            ++at;
+    }
+    return at;
+}
+
+TextPosition Text::positionOf(std::size_t offset, Encoding encoding) const {
+    offset = std::min(offset, bytes_.size());
+    const auto next = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
+    const auto line = static_cast<std::size_t>(next - lineStarts_.begin()) - 1;
+    const std::size_t start = lineStarts_[line];
+    // An offset inside a CR LF stands at the line's end, one inside a
+    // character at its start.
+    std::size_t end = offset;
+    if (end > start && end < bytes_.size() && bytes_[end] == '\n' && bytes_[end - 1] == '\r')
+        --end;
+    while (end > start && end < bytes_.size() && continuation(bytes_[end]))
+        --end;
+    std::uint32_t units = 0;
+    for (std::size_t at = start; at < end; ++at) {
+        if (encoding == Encoding::Utf8)
+            ++units;
+        else if (!continuation(bytes_[at]))
+            units += unitsOf(bytes_[at], encoding);
+    }
+    return {static_cast<std::uint32_t>(line), units};
+}
+
+void Text::replace(std::size_t begin, std::size_t end, std::string_view replacement) {
+    begin = std::min(begin, bytes_.size());
+    end = std::clamp(end, begin, bytes_.size());
+    bytes_.replace(begin, end - begin, replacement);
+    // Lines before the change keep their starts; a CR just before it may
+    // now be followed by an LF, so the line it ends is indexed again.
+    const auto kept =
+        std::upper_bound(lineStarts_.begin(), lineStarts_.end(), begin > 0 ? begin - 1 : 0);
+    lineStarts_.erase(kept, lineStarts_.end());
+    indexLines();
+}
+
+}  // namespace xmlattr::lsp
