@@ -76,10 +76,8 @@ bool writeAll(int out, std::string_view bytes) {
 }  // namespace
 
 std::optional<MessageReader::Message> MessageReader::skipTo(std::size_t from, std::string why) {
-    const std::size_t next = buffer_.find(kLengthField, from);
-    start_ = next != std::string::npos
-                 ? next
-                 : std::max(from, buffer_.size() - std::min(buffer_.size(), kLengthField.size()));
+    start_ = from;
+    resyncing_ = true;
     return Message{{}, std::move(why)};
 }
 
@@ -95,6 +93,18 @@ std::optional<MessageReader::Message> MessageReader::next() {
     }
     if (skipping_ > 0)
         return std::nullopt;
+    if (resyncing_) {
+        // After bytes that were no message, the next one starts at the next
+        // Content-Length; a part of one may end the bytes so far.
+        const std::size_t next = buffer_.find(kLengthField, start_);
+        if (next == std::string::npos) {
+            start_ = std::max(start_,
+                              buffer_.size() - std::min(buffer_.size(), kLengthField.size() - 1));
+            return std::nullopt;
+        }
+        start_ = next;
+        resyncing_ = false;
+    }
     const std::string_view rest = std::string_view(buffer_).substr(start_);
     const std::size_t headerEnd = rest.find("\r\n\r\n");
     if (headerEnd == std::string_view::npos) {

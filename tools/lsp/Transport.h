@@ -21,7 +21,7 @@ class MessageReader {
     };
 
     /// Bodies larger than this are refused (and skipped).
-    static constexpr std::size_t kMaxBody = std::size_t{1} << 30;
+    static constexpr std::size_t kMaxBody = std::size_t{64} << 20;
 
     void feed(std::string_view bytes) { buffer_.append(bytes); }
 
@@ -34,6 +34,7 @@ class MessageReader {
     std::string buffer_;
     std::size_t start_ = 0;     // of the unread bytes in buffer_
     std::size_t skipping_ = 0;  // body bytes of a refused message still to drop
+    bool resyncing_ = false;    // looking for the next Content-Length
 };
 
 /// body with its header, ready to write.

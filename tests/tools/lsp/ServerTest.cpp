@@ -1,0 +1,346 @@
+// The language server driven through its own API, message by message: the
+// lifecycle, each request and notification it handles, and malformed input,
+// after which it still answers.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+#include "tools/lsp/Server.h"
+
+namespace {
+
+using Json = nlohmann::json;
+using xmlattr::lsp::Server;
+
+constexpr const char* kUri = "file:///doc.fo";
+
+// line 0: the root; line 1: a block whose font-size has a misspelt unit
+// (safe fix: none, a suggestion) and whose colour has rgb() percentages
+// (safe fix); line 2: 😀 then an svg:rect with a blank-separated dash array.
+const std::string kDocument =
+    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
+    "xmlns:svg=\"http://www.w3.org/2000/svg\">\r\n"
+    "<fo:block font-size=\"11ptt\" color=\"rgb(20%,20%,60%)\" font-weight=\"bold\"/>\r\n"
+    "<!-- \xF0\x9F\x98\x80 --><svg:svg><svg:line stroke-dasharray=\"4 "
+    "2\"/></svg:svg></fo:root>\r\n";
+
+Json position(int line, int character) {
+    return {{"line", line}, {"character", character}};
+}
+
+class Session {
+  public:
+    Session() : server_([this](const std::string& body) { sent_.push_back(Json::parse(body)); }) {}
+
+    // The answer to a request (and everything else sent meanwhile in sent()).
+    Json request(const std::string& method, Json params) {
+        const int id = ++lastId_;
+        return answerTo(
+            id,
+            Json{{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", std::move(params)}}
+                .dump());
+    }
+
+    Json answerTo(const Json& id, const std::string& body) {
+        sent_.clear();
+        server_.handle(body);
+        for (const Json& message : sent_) {
+            if (message.contains("id") && message["id"] == id)
+                return message;
+        }
+        ADD_FAILURE() << "no answer to " << body;
+        return {};
+    }
+
+    void notify(const std::string& method, Json params) {
+        sent_.clear();
+        server_.handle(
+            Json{{"jsonrpc", "2.0"}, {"method", method}, {"params", std::move(params)}}.dump());
+    }
+
+    Json initialize(Json capabilities = Json::object()) {
+        const Json answer = request("initialize", {{"capabilities", std::move(capabilities)}});
+        notify("initialized", Json::object());
+        return answer;
+    }
+
+    void open(const std::string& text, const char* uri = kUri) {
+        notify("textDocument/didOpen",
+               {{"textDocument",
+                 {{"uri", uri}, {"languageId", "xml"}, {"version", 1}, {"text", text}}}});
+    }
+
+    // The diagnostics published last for uri.
+    Json diagnostics(const char* uri = kUri) const {
+        for (auto at = sent_.rbegin(); at != sent_.rend(); ++at) {
+            if ((*at)["method"] == "textDocument/publishDiagnostics" &&
+                (*at)["params"]["uri"] == uri)
+                return (*at)["params"]["diagnostics"];
+        }
+        return nullptr;
+    }
+
+    std::vector<std::string> codes() const {
+        std::vector<std::string> out;
+        for (const Json& diagnostic : diagnostics())
+            out.push_back(diagnostic["code"]);
+        return out;
+    }
+
+    Json at(const std::string& method, int line, int character) {
+        return request(
+            method, {{"textDocument", {{"uri", kUri}}}, {"position", position(line, character)}});
+    }
+
+    Server& server() { return server_; }
+    const std::vector<Json>& sent() const { return sent_; }
+
+  private:
+    std::vector<Json> sent_;
+    Server server_;
+    int lastId_ = 0;
+};
+
+int errorCode(const Json& answer) {
+    return answer.contains("error") ? answer["error"]["code"].get<int>() : 0;
+}
+
+TEST(LspServer, InitializeNegotiatesThePositionEncoding) {
+    struct Row {
+        Json offered;
+        const char* chosen;
+    };
+    const Row rows[] = {
+        {nullptr, "utf-16"},
+        {Json{"utf-16"}, "utf-16"},
+        {Json{"utf-32", "utf-16"}, "utf-32"},
+        {Json{"utf-16", "utf-32", "utf-8"}, "utf-8"},
+    };
+    for (const Row& row : rows) {
+        Session session;
+        Json capabilities = Json::object();
+        if (!row.offered.is_null())
+            capabilities["general"]["positionEncodings"] = row.offered;
+        const Json answer = session.initialize(capabilities);
+        EXPECT_EQ(answer["result"]["capabilities"]["positionEncoding"], row.chosen);
+    }
+    Session session;
+    const Json capabilities = session.initialize()["result"]["capabilities"];
+    EXPECT_EQ(capabilities["textDocumentSync"]["change"], 2);
+    EXPECT_TRUE(capabilities["hoverProvider"]);
+}
+
+TEST(LspServer, DiagnosticsStandOnTheValuesInUtf16) {
+    Session session;
+    session.initialize();
+    session.open(kDocument);
+    const Json diagnostics = session.diagnostics();
+    ASSERT_EQ(session.codes(),
+              (std::vector<std::string>{"unknown-unit", "rgb-percent", "list-read-as-one"}));
+    EXPECT_EQ(diagnostics[0]["range"],
+              (Json{{"start", position(1, 21)}, {"end", position(1, 26)}}));
+    EXPECT_EQ(diagnostics[0]["severity"], 2);
+    EXPECT_EQ(diagnostics[0]["source"], "xmlattr");
+    EXPECT_THAT(diagnostics[0]["message"].get<std::string>(),
+                testing::StartsWith("font-size=\"11ptt\" on fo:block reads as 11px (FontSize)"));
+    // After the emoji, two UTF-16 units: the dash array's value starts at 48.
+    EXPECT_EQ(diagnostics[2]["range"]["start"], position(2, 48));
+}
+
+TEST(LspServer, PositionsFollowTheNegotiatedEncoding) {
+    Session session;
+    session.initialize({{"general", {{"positionEncodings", {"utf-8"}}}}});
+    session.open(kDocument);
+    EXPECT_EQ(session.diagnostics()[2]["range"]["start"], position(2, 50));
+}
+
+TEST(LspServer, ChangesFullAndIncrementalAreLintedAsTheyStand) {
+    Session session;
+    session.initialize();
+    session.open(kDocument);
+    // 11ptt -> 11pt, written over the value's last letter.
+    session.notify(
+        "textDocument/didChange",
+        {{"textDocument", {{"uri", kUri}, {"version", 2}}},
+         {"contentChanges",
+          {{{"range", {{"start", position(1, 25)}, {"end", position(1, 26)}}}, {"text", ""}}}}});
+    EXPECT_EQ(session.codes(), (std::vector<std::string>{"rgb-percent", "list-read-as-one"}));
+    EXPECT_EQ(session.sent().back()["params"]["version"], 2);
+    // A whole new text, not well-formed: one diagnostic at the XML error.
+    session.notify("textDocument/didChange", {{"textDocument", {{"uri", kUri}, {"version", 3}}},
+                                              {"contentChanges", {{{"text", "<a>\n<b></a>"}}}}});
+    const Json diagnostics = session.diagnostics();
+    ASSERT_EQ(diagnostics.size(), 1u);
+    EXPECT_EQ(diagnostics[0]["severity"], 1);
+    EXPECT_EQ(diagnostics[0]["range"]["start"], position(1, 5));
+    // Well-formed and clean again: an empty list clears them.
+    session.notify(
+        "textDocument/didChange",
+        {{"textDocument", {{"uri", kUri}, {"version", 4}}},
+         {"contentChanges", {{{"text", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>"}}}}});
+    EXPECT_EQ(session.diagnostics(), Json::array());
+}
+
+TEST(LspServer, ChangesThatComeTogetherAreLintedOnce) {
+    Session session;
+    session.initialize();
+    session.open(kDocument);
+    for (int version = 2; version < 12; ++version) {
+        session.server().receive(Json{{"jsonrpc", "2.0"},
+                                      {"method", "textDocument/didChange"},
+                                      {"params",
+                                       {{"textDocument", {{"uri", kUri}, {"version", version}}},
+                                        {"contentChanges", {{{"text", kDocument}}}}}}}
+                                     .dump());
+    }
+    EXPECT_TRUE(session.server().pending());
+    session.notify("$/setTrace", {{"value", "off"}});  // publishes
+    ASSERT_EQ(session.sent().size(), 1u);
+    EXPECT_EQ(session.sent()[0]["params"]["version"], 11);
+    EXPECT_FALSE(session.server().pending());
+}
+
+TEST(LspServer, CloseForgetsTheDocumentAndClearsItsDiagnostics) {
+    Session session;
+    session.initialize();
+    session.open(kDocument);
+    session.open("<a/>", "file:///other.xml");
+    EXPECT_EQ(session.server().openDocuments(), 2u);
+    session.notify("textDocument/didClose", {{"textDocument", {{"uri", kUri}}}});
+    EXPECT_EQ(session.diagnostics(), Json::array());
+    EXPECT_EQ(session.server().openDocuments(), 1u);
+    EXPECT_EQ(errorCode(session.at("textDocument/hover", 1, 22)), -32602);
+}
+
+TEST(LspServer, CodeActionsOfferTheFixesUnderTheRangeAndEverySafeFix) {
+    Session session;
+    session.initialize();
+    session.open(kDocument);
+    const auto actions = [&](int from, int to, Json only) {
+        Json params = {{"textDocument", {{"uri", kUri}}},
+                       {"range", {{"start", position(1, from)}, {"end", position(1, to)}}},
+                       {"context", {{"diagnostics", Json::array()}}}};
+        if (!only.is_null())
+            params["context"]["only"] = only;
+        return session.request("textDocument/codeAction", params)["result"];
+    };
+    // On the colour: its quick fix, preferred, and the fix-all action.
+    const Json onColour = actions(40, 40, nullptr);
+    ASSERT_EQ(onColour.size(), 2u);
+    EXPECT_EQ(onColour[0]["kind"], "quickfix");
+    EXPECT_TRUE(onColour[0]["isPreferred"]);
+    EXPECT_EQ(onColour[0]["diagnostics"][0]["code"], "rgb-percent");
+    EXPECT_EQ(onColour[0]["edit"]["changes"][kUri],
+              (Json{{{"range", {{"start", position(1, 35)}, {"end", position(1, 51)}}},
+                     {"newText", "rgb(51,51,153)"}}}));
+    EXPECT_EQ(onColour[1]["kind"], "source.fixAll.xmlattr");
+    EXPECT_EQ(onColour[1]["edit"]["changes"][kUri].size(), 2u);  // the colour and the dash array
+    // On the font size: no edit to offer (a suggestion only); only what is asked for.
+    EXPECT_EQ(actions(22, 22, Json{"quickfix"}), Json::array());
+    EXPECT_EQ(actions(0, 80, Json{"source"}).size(), 1u);
+}
+
+TEST(LspServer, HoverSaysHowATypedValueReads) {
+    Session session;
+    session.initialize();
+    session.open(kDocument);
+    const Json hover = session.at("textDocument/hover", 1, 23)["result"];
+    EXPECT_EQ(hover["contents"]["kind"], "markdown");
+    const std::string text = hover["contents"]["value"];
+    EXPECT_THAT(text, testing::HasSubstr("**FontSize**"));
+    EXPECT_THAT(text, testing::HasSubstr("Reads as `11px`"));
+    EXPECT_THAT(text, testing::HasSubstr("Written back as `11px`"));
+    EXPECT_EQ(hover["range"], (Json{{"start", position(1, 21)}, {"end", position(1, 26)}}));
+    // Between attributes, and on an untyped one: nothing.
+    EXPECT_TRUE(session.at("textDocument/hover", 1, 27)["result"].is_null());
+    EXPECT_TRUE(session.at("textDocument/hover", 0, 20)["result"].is_null());
+}
+
+TEST(LspServer, CompletionOffersAKeywordEnumerationsKeywords) {
+    Session session;
+    session.initialize();
+    session.open(kDocument);
+    const Json items = session.at("textDocument/completion", 1, 68)["result"]["items"];
+    std::vector<std::string> labels;
+    for (const Json& item : items)
+        labels.push_back(item["label"]);
+    EXPECT_THAT(labels, testing::IsSupersetOf({"bold", "normal", "lighter"}));
+    EXPECT_EQ(items[0]["textEdit"]["range"],
+              (Json{{"start", position(1, 66)}, {"end", position(1, 70)}}));
+    // A length is no enumeration.
+    EXPECT_EQ(session.at("textDocument/completion", 1, 23)["result"]["items"], Json::array());
+}
+
+TEST(LspServer, MalformedInputGetsItsErrorAndTheServerGoesOn) {
+    Session session;
+    // Before initialize, a request is refused.
+    EXPECT_EQ(errorCode(session.request("textDocument/hover", Json::object())), -32002);
+    session.initialize();
+    session.open(kDocument);
+    struct Row {
+        const char* body;
+        int code;
+    };
+    const Row rows[] = {
+        {"{not json", -32700},
+        {"[1,2]", -32600},
+        {R"({"jsonrpc":"2.0","id":{"a":1},"method":"shutdown"})", -32600},
+        {R"({"jsonrpc":"1.0","id":7,"method":"shutdown"})", -32600},
+        {R"({"jsonrpc":"2.0","id":7,"method":"textDocument/rename","params":{}})", -32601},
+        {R"({"jsonrpc":"2.0","id":7,"method":"textDocument/hover","params":{"position":3}})",
+         -32602},
+        {R"({"jsonrpc":"2.0","id":7,"method":"textDocument/hover","params":{"textDocument":{"uri":"file:///doc.fo"},"position":{"line":99,"character":0}}})",
+         -32602},
+        {R"({"jsonrpc":"2.0","id":7,"method":"textDocument/hover","params":{"textDocument":{"uri":"file:///doc.fo"},"position":{"line":-1,"character":0}}})",
+         -32602},
+        {R"({"jsonrpc":"2.0","id":7,"method":"initialize","params":{"capabilities":{}}})", -32600},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.body);
+        const Json invalidId =
+            std::string(row.body).find("\"id\":7") != std::string::npos ? Json(7) : Json();
+        const Json answer = session.answerTo(invalidId, row.body);
+        EXPECT_EQ(errorCode(answer), row.code);
+        EXPECT_EQ(session.at("textDocument/hover", 1, 23)["result"]["range"]["start"],
+                  position(1, 21));
+    }
+    // A bad header, reported by the transport.
+    session.server().receiveGarbage("a header without Content-Length");
+    EXPECT_EQ(errorCode(session.sent().back()), -32700);
+    // Notifications that cannot be acted on are logged, never answered.
+    for (
+        const char* body : {
+            R"({"jsonrpc":"2.0","method":"textDocument/didChange","params":{"textDocument":{"uri":"file:///not-open.fo","version":2},"contentChanges":[]}})",
+            R"({"jsonrpc":"2.0","method":"textDocument/didOpen","params":{}})",
+            R"({"jsonrpc":"2.0","method":"$/cancelRequest","params":{"id":3}})",
+            R"({"jsonrpc":"2.0","method":"workspace/didChangeConfiguration","params":{}})",
+            R"({"jsonrpc":"2.0","id":5,"result":null})",
+        }) {
+        SCOPED_TRACE(body);
+        session.server().handle(body);
+        EXPECT_EQ(session.at("textDocument/hover", 1, 23)["result"]["range"]["start"],
+                  position(1, 21));
+    }
+    session.server().handle(R"({"jsonrpc":"2.0","method":"textDocument/didOpen","params":{}})");
+    EXPECT_EQ(session.sent().back()["method"], "window/logMessage");
+}
+
+TEST(LspServer, ShutdownThenExitEndsWithZero) {
+    for (const bool shutdownFirst : {true, false}) {
+        Session session;
+        session.initialize();
+        if (shutdownFirst) {
+            EXPECT_TRUE(session.request("shutdown", nullptr)["result"].is_null());
+            EXPECT_EQ(errorCode(session.at("textDocument/hover", 0, 0)), -32600);
+        }
+        EXPECT_FALSE(session.server().exitStatus());
+        session.notify("exit", nullptr);
+        EXPECT_EQ(session.server().exitStatus(), shutdownFirst ? 0 : 1);
+    }
+}
+
+}  // namespace
