@@ -132,11 +132,14 @@ Json didOpen(State& state, const Json& params) {
 Json didChange(State& state, const Json& params) {
     const Json& item = member(params, "textDocument");
     Document& document = state.open(stringOf(item, "uri"));
+    const std::int64_t version = integerOf(item, "version");
     const Json& changes = member(params, "contentChanges");
     if (!changes.is_array())
         throw RpcError{kInvalidParams, "contentChanges is not an array"};
+    // Each change applies to the text the one before it left.
     for (const Json& change : changes) {
         std::string text = stringOf(change, "text");
+        document.changed();
         if (!change.contains("range")) {
             document.text = Text(std::move(text));
             continue;
@@ -154,8 +157,7 @@ Json didChange(State& state, const Json& params) {
             throw RpcError{kInvalidParams, "a change's range ends before it starts"};
         document.text.replace(begin, end, text);
     }
-    document.version = integerOf(item, "version");
-    document.changed();
+    document.version = version;
     return nullptr;
 }
 
@@ -267,8 +269,9 @@ void Server::receive(std::string_view body) {
     if (method == message.end() && id != message.end() &&
         (message.contains("result") || message.contains("error")))
         return;  // a response: the server sends no requests
-    if (method == message.end() || !method->is_string() || message.value("jsonrpc", "") != "2.0" ||
-        (id != message.end() && !validId)) {
+    const auto version = message.find("jsonrpc");
+    if (method == message.end() || !method->is_string() || version == message.end() ||
+        *version != "2.0" || (id != message.end() && !validId)) {
         state.fail(validId ? *id : Json(), kInvalidRequest,
                    "a message has \"jsonrpc\": \"2.0\", a method, and an integer or string id");
         return;

@@ -290,6 +290,7 @@ TEST(LspServer, MalformedInputGetsItsErrorAndTheServerGoesOn) {
         {"[1,2]", -32600},
         {R"({"jsonrpc":"2.0","id":{"a":1},"method":"shutdown"})", -32600},
         {R"({"jsonrpc":"1.0","id":7,"method":"shutdown"})", -32600},
+        {R"({"jsonrpc":2,"id":7,"method":"shutdown"})", -32600},
         {R"({"jsonrpc":"2.0","id":7,"method":"textDocument/rename","params":{}})", -32601},
         {R"({"jsonrpc":"2.0","id":7,"method":"textDocument/hover","params":{"position":3}})",
          -32602},
