@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
@@ -127,7 +128,9 @@ TEST(LspServe, ChangesWaitingTogetherCostOneLintAndExitEndsTheLoop) {
         EXPECT_EQ(each["version"], 10);
     ASSERT_GE(sent.size(), 2u);
     EXPECT_EQ(sent.front()["id"], 1);
-    EXPECT_EQ(sent.back()["id"], 2);
+    EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
+                            [](const Json& each) { return each.value("id", 0) == 2; }),
+              1);
 }
 
 TEST(LspServe, TheLastTextIsTheOneLinted) {
