@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <mutex>
 #include <set>
 #include <sstream>
 
@@ -56,8 +57,11 @@ bool asked(const Json& only, std::string_view kind) {
 
 // What describe says of a type, without its heading and its examples; the
 // long tables (colour names, language tags) are left to `xmlattr describe`.
+// Described once per type, for every server of the process.
 const std::string& descriptionOf(const xmlattr_tool::TypeEntry& type) {
+    static std::mutex lock;
     static std::map<std::string_view, std::string> described;
+    const std::lock_guard<std::mutex> held(lock);
     const auto found = described.find(type.name);
     if (found != described.end())
         return found->second;
