@@ -31,6 +31,25 @@ std::string change(int version, const std::string& text) {
                     {"contentChanges", {{{"text", text}}}}});
 }
 
+const std::string kSvg = "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect x=\"1 2\"/></svg>";
+const std::string kCleanSvg = "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect x=\"1\"/></svg>";
+
+// initialize, and a document opened as text then changed nine times, the
+// last time to last: under the pipe's atomic size, so read in one piece.
+std::string openThenChange(const std::string& text, const std::string& last) {
+    std::string burst =
+        message("initialize", {{"capabilities", Json::object()}}, 1) +
+        message("initialized", Json::object()) +
+        message(
+            "textDocument/didOpen",
+            {{"textDocument",
+              {{"uri", "file:///a.svg"}, {"languageId", "svg"}, {"version", 1}, {"text", text}}}});
+    for (int version = 2; version <= 10; ++version)
+        burst += change(version, version == 10 ? last : text);
+    EXPECT_LT(burst.size(), 4096u);
+    return burst;
+}
+
 class Pipe {
   public:
     Pipe() { EXPECT_EQ(::pipe(ends_), 0); }
@@ -103,18 +122,8 @@ TEST(LspServe, ChangesWaitingTogetherCostOneLintAndExitEndsTheLoop) {
         status = xmlattr::lsp::serve(in.read(), out.write());
         out.closeWrite();
     });
-    const std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect x=\"1 2\"/></svg>";
     // One write (under the pipe's atomic size): the server finds it all waiting.
-    std::string burst =
-        message("initialize", {{"capabilities", Json::object()}}, 1) +
-        message("initialized", Json::object()) +
-        message(
-            "textDocument/didOpen",
-            {{"textDocument",
-              {{"uri", "file:///a.svg"}, {"languageId", "svg"}, {"version", 1}, {"text", svg}}}});
-    for (int version = 2; version <= 10; ++version)
-        burst += change(version, svg);
-    ASSERT_LT(burst.size(), 4096u);
+    const std::string burst = openThenChange(kSvg, kSvg);
     in.send(burst + message("shutdown", nullptr, 2));
     in.send(message("exit", nullptr));
     in.closeWrite();
@@ -140,18 +149,7 @@ TEST(LspServe, TheLastTextIsTheOneLinted) {
         xmlattr::lsp::serve(in.read(), out.write());
         out.closeWrite();
     });
-    const std::string bad = "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect x=\"1 2\"/></svg>";
-    const std::string good = "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect x=\"1\"/></svg>";
-    std::string burst =
-        message("initialize", {{"capabilities", Json::object()}}, 1) +
-        message("initialized", Json::object()) +
-        message(
-            "textDocument/didOpen",
-            {{"textDocument",
-              {{"uri", "file:///a.svg"}, {"languageId", "svg"}, {"version", 1}, {"text", bad}}}});
-    for (int version = 2; version <= 10; ++version)
-        burst += change(version, version == 10 ? good : bad);
-    ASSERT_LT(burst.size(), 4096u);
+    const std::string burst = openThenChange(kSvg, kCleanSvg);
     in.send(burst);
     // The burst came in one piece: the first diagnostics are of its last text.
     Output output(out.read());
