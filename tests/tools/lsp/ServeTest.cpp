@@ -167,6 +167,25 @@ TEST(LspServe, TheLastTextIsTheOneLinted) {
     EXPECT_EQ(diagnostics[0]["diagnostics"], Json::array());
 }
 
+TEST(LspServe, ABadHeaderIsAnsweredAndTheNextRequestToo) {
+    Pipe in;
+    Pipe out;
+    std::thread server([&] {
+        xmlattr::lsp::serve(in.read(), out.write());
+        out.closeWrite();
+    });
+    in.send(message("initialize", {{"capabilities", Json::object()}}, 1) +
+            "Content-Length: many\r\n\r\n{}" + message("shutdown", nullptr, 2) +
+            message("exit", nullptr));
+    in.closeWrite();
+    const std::vector<Json> sent = Output(out.read()).rest();
+    server.join();
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_EQ(sent[1]["error"]["code"], -32700);
+    EXPECT_TRUE(sent[1]["id"].is_null());
+    EXPECT_EQ(sent[2]["id"], 2);
+}
+
 TEST(LspServe, TheModeTakesNoOperands) {
     EXPECT_EQ(tool_test::runXmlattr({"lsp", "--help"}).status, 0);
     const tool_test::Run run = tool_test::runXmlattr({"lsp", "file.fo"});
