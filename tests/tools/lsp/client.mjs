@@ -50,6 +50,9 @@ function finish(status, message) {
 // A hung server fails the test quickly.
 setTimeout(() => finish(1, `FAIL (${step}): no answer within 20 s`), 20000).unref();
 server.on('error', (error) => finish(1, `FAIL: cannot run ${tool}: ${error.message}`));
+exited.then(({ code, signal }) => {
+  if (step !== 'shutdown') finish(1, `FAIL (${step}): the server ended (exit ${code}, signal ${signal})`);
+});
 
 const connection = lsp.createProtocolConnection(
   new lsp.StreamMessageReader(server.stdout),
