@@ -195,8 +195,12 @@ Json hoverAt(const Text& text, std::size_t offset, Encoding encoding, bool markd
         says += "Reads as " + code(finding->readsAs) + ": " + sentence(finding->reason);
     }
     const xmlattr_tool::Report report = type->run(Core::String::fromUtf8(value->text), false);
-    if (report.accepted)
-        says += " Written back as " + code(report.text.toUtf8()) + ".";
+    // A held value without a text form (ex units in pixels) raises when written.
+    if (report.accepted && report.raisedFile == nullptr) {
+        const std::string written = report.text.toUtf8();
+        says += written.empty() ? " Written back as an empty text."
+                                : " Written back as " + code(written) + ".";
+    }
     says += "\n\n---\n\n";
     says += descriptionOf(*type);
     return Json{{"contents", {{"kind", markdown ? "markdown" : "plaintext"}, {"value", says}}},
@@ -210,9 +214,17 @@ Json completionsAt(const Text& text, std::size_t offset, Encoding encoding) {
         value && !value->type.empty() ? xmlattr_tool::findType(value->type) : nullptr;
     if (type != nullptr && type->keywords != nullptr) {
         const Json range = rangeJson(text, value->range.begin, value->range.end, encoding);
+        // The keywords that name their values; an alias only for a value
+        // that has no such keyword.
+        const auto rows = type->keywords().rows;
+        std::set<std::int32_t> named;
+        for (const Xml::KeywordRow& row : rows) {
+            if (row.parses() && row.names())
+                named.insert(row.value);
+        }
         std::set<std::string> seen;
-        for (const Xml::KeywordRow& row : type->keywords().rows) {
-            if (!row.parses() || row.isInteger())
+        for (const Xml::KeywordRow& row : rows) {
+            if (!row.parses() || row.isInteger() || (!row.names() && named.count(row.value) > 0))
                 continue;
             std::string keyword = Core::String(row.text).toUtf8();
             if (!seen.insert(keyword).second)
