@@ -267,8 +267,8 @@ void Server::receive(std::string_view body) {
     if (method == message.end() && id != message.end() &&
         (message.contains("result") || message.contains("error")))
         return;  // a response: the server sends no requests
-    if (method == message.end() || !method->is_string() || message.value("jsonrpc", "") != "2.0" ||
-        (id != message.end() && !validId)) {
+    if (method == message.end() || !method->is_string() ||
+        message.value("jsonrpc", Json()) != "2.0" || (id != message.end() && !validId)) {
         state.fail(validId ? *id : Json(), kInvalidRequest,
                    "a message has \"jsonrpc\": \"2.0\", a method, and an integer or string id");
         return;
