@@ -36,6 +36,11 @@ constexpr Ratio kRatios[] = {
     {"lint_10mb/document_reading", "lint_10mb/expat_alone", 0},
     {"lint_10mb/judging_only", "lint_10mb/document_reading", 1.0},
     {"lint_folder/j2/2/real_time", "lint_folder/j1/1/real_time", 0.59},
+    {"lsp_1mb/change", "lsp_1mb/lint_alone", 1.25},
+    {"lsp_1mb/full_change", "lsp_1mb/lint_alone", 0},
+    {"lsp_1mb/burst_20", "lsp_1mb/change", 0},
+    {"lsp_1mb/hover", "lsp_1mb/lint_alone", 0},
+    {"lsp_1mb/completion", "lsp_1mb/lint_alone", 0},
 };
 
 // The console output as usual, keeping each run's time per iteration.

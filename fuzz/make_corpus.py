@@ -9,8 +9,11 @@ tests/platform/FloatReaderTest.cpp. Run from anywhere; rewrites the generated fi
   lint/          an XML document: the bundled ones and the small ones below
   fix/           the same documents, and the bundled ones with a byte-order
                  mark and CR LF line ends
+  lsp/           editor sessions with the language server, well-formed and not
+                 (a mode byte, then the messages: see fuzz/lsp_fuzzer.cpp)
 """
 import hashlib
+import json
 import pathlib
 import re
 
@@ -61,6 +64,168 @@ LINT_SEEDS = [
 ]
 
 
+# Language server sessions. The first byte of each: bit 0 splits the rest at
+# "\n" into bodies the harness frames (an empty one publishes), else the rest
+# is the raw stream; bits 1-2 the harness's initialize (0 none, 1 UTF-16,
+# 2 UTF-8, 3 UTF-32 and plain text); bits 3-4 the raw stream's pieces.
+FO_URI = "file:///report.fo"
+SVG_URI = "file:///drawing.svg"
+FO_TEXT = (
+    '<fo:root xmlns:fo="http://www.w3.org/1999/XSL/Format">\n'
+    '<fo:block font-size="12ptt" margin="2em " text-align="justify">H\u00e9 \U0001d11e</fo:block>\n'
+    '<fo:block color="#1f3864" space-before="1.5cm">ok</fo:block>\n'
+    "</fo:root>\n"
+)
+SVG_TEXT = (
+    '<svg xmlns="http://www.w3.org/2000/svg">\n'
+    '<!-- \U0001f600 --><rect x="1e1" width=" 2em" style="fill:red;stroke-width : 1e-1 ;x"/>\n'
+    '<path d="M 1 1 5 3" transform="skew(5" stroke-linecap="butt"/>\n'
+    "</svg>\n"
+)
+
+
+def body(method, params=None, id=None, version="2.0"):
+    message = {"jsonrpc": version} if version is not None else {}
+    if id is not None:
+        message["id"] = id
+    message["method"] = method
+    if params is not None:
+        message["params"] = params
+    return json.dumps(message, separators=(",", ":"), ensure_ascii=False).encode("utf-8")
+
+
+def position(text, needle, encoding, after=0):
+    """The position of the first byte after `after` characters of needle in text."""
+    offset = text.index(needle) + after
+    before = text[:offset]
+    line = before.count("\n")
+    start = before[before.rfind("\n") + 1:]
+    units = {"utf-8": len(start.encode("utf-8")), "utf-16": len(start.encode("utf-16-le")) // 2,
+             "utf-32": len(start)}[encoding]
+    return {"line": line, "character": units}
+
+
+def span(text, needle, encoding, length=None):
+    return {"start": position(text, needle, encoding),
+            "end": position(text, needle, encoding, len(needle) if length is None else length)}
+
+
+def doc(uri, **more):
+    return {"textDocument": dict(uri=uri, **more)}
+
+
+def at(uri, text, needle, encoding, after=1):
+    return dict(doc(uri), position=position(text, needle, encoding, after))
+
+
+def lsp_seeds():
+    fo, svg = FO_TEXT, SVG_TEXT
+    # A session on an XSL-FO report, positions in UTF-16.
+    e = "utf-16"
+    fixed = fo.replace("12ptt", "12pt")
+    yield 1 | 1 << 1, [
+        body("textDocument/didOpen", doc(FO_URI, languageId="xml", version=1, text=fo)), b"",
+        body("textDocument/didChange", dict(doc(FO_URI, version=2), contentChanges=[
+            {"range": span(fo, "t\" margin", e, 1), "text": ""}])), b"",
+        body("textDocument/hover", at(FO_URI, fixed, '12pt"', e), id=1),
+        body("textDocument/completion", at(FO_URI, fixed, 'justify"', e, 3), id=2),
+        body("textDocument/codeAction", dict(doc(FO_URI), range=span(fixed, "2em ", e),
+                                             context={"diagnostics": []}), id=3),
+        body("textDocument/codeAction", dict(doc(FO_URI), range=span(fixed, "<fo:root", e, 0),
+                                             context={"diagnostics": [], "only": ["source"]}), id="all"),
+        body("textDocument/didChange", dict(doc(FO_URI, version=3), contentChanges=[
+            {"range": span(fixed, 't" margin', e, 0), "text": "t"}])),
+        body("$/cancelRequest", {"id": 3}),
+        body("textDocument/hover", at(FO_URI, fo, "1.5cm", e), id=4),
+        body("textDocument/codeAction", dict(doc(FO_URI), range=span(fo, "12ptt", e),
+                                             context={"diagnostics": []}), id=5),
+        body("textDocument/didClose", doc(FO_URI)),
+        body("shutdown", id=6), body("exit"),
+    ]
+    # An SVG drawing in UTF-8: whole-text changes, several changes at once,
+    # changes past the end.
+    e = "utf-8"
+    yield 1 | 2 << 1, [
+        body("textDocument/didOpen", doc(SVG_URI, languageId="svg", version=1, text=svg)),
+        body("textDocument/hover", at(SVG_URI, svg, "1e-1", e), id=1),
+        body("textDocument/hover", at(SVG_URI, svg, "skew", e), id=2),
+        body("textDocument/completion", at(SVG_URI, svg, "butt", e, 2), id=6),
+        body("textDocument/didChange", dict(doc(SVG_URI, version=2), contentChanges=[
+            {"text": svg.replace("1e1", "10")},
+            {"range": span(svg, "1e1", e), "text": "\u00e9"},
+            {"range": {"start": {"line": 99, "character": 0}, "end": {"line": 99, "character": 3}},
+             "text": "<!-- end -->"}])),
+        body("textDocument/completion", at(SVG_URI, svg, "butt", e, 2), id=3), b"",
+        body("textDocument/didChange", dict(doc(SVG_URI, version=3), contentChanges=[{"text": ""}])), b"",
+        body("textDocument/didChange", dict(doc(SVG_URI, version=4), contentChanges=[{"text": "<svg"}])),
+        body("shutdown", id=4), body("textDocument/hover", at(SVG_URI, svg, "red", e), id=5), body("exit"),
+    ]
+    # Wrong messages and wrong parameters, after an initialize in UTF-32.
+    e = "utf-32"
+    yield 1 | 3 << 1, [
+        body("textDocument/didOpen", doc(FO_URI, version=1, text=fo)),
+        body("textDocument/hover", at(FO_URI, fo, "2em", e), id=1),
+        b"not json", b"[1,2]", b"{}", b'"text"', b"null",
+        body("textDocument/hover", id=True), body("textDocument/hover", id=1.5), body("x", id=None),
+        b'{"jsonrpc":"2.0","id":null,"method":"shutdown"}',
+        body("textDocument/hover", id=2, version="1.0"), body("textDocument/hover", id=3, version=None),
+        b'{"jsonrpc":"2.0","id":4,"method":7}', b'{"jsonrpc":"2.0","id":5}',
+        b'{"jsonrpc":"2.0","id":7,"result":null}', b'{"jsonrpc":"2.0","id":"x","error":{"code":1}}',
+        body("textDocument/formatting", doc(FO_URI), id=8), body("workspace/didChangeConfiguration", {}),
+        body("textDocument/didOpen", id=9), body("initialize", {"capabilities": {}}, id=10),
+        body("textDocument/hover", id=11), body("textDocument/hover", [1, 2], id=12),
+        body("textDocument/hover", dict(doc(FO_URI), position={"line": "1", "character": 0}), id=13),
+        body("textDocument/hover", dict(doc(FO_URI), position={"line": -1, "character": 0}), id=14),
+        body("textDocument/hover", dict(doc(FO_URI), position={"line": 99, "character": 0}), id=15),
+        body("textDocument/completion", dict(doc(FO_URI), position={"line": 1, "character": 9999}), id=16),
+        body("textDocument/hover", at("file:///closed.fo", fo, "2em", e), id=17),
+        body("textDocument/didChange", dict(doc("file:///closed.fo", version=2), contentChanges=[])),
+        body("textDocument/didChange", dict(doc(FO_URI, version=2), contentChanges={"text": ""})),
+        body("textDocument/didChange", dict(doc(FO_URI, version=2), contentChanges=[
+            {"range": {"start": position(fo, "2em", e), "end": position(fo, "<fo", e)}, "text": ""}])),
+        body("textDocument/didChange", dict(doc(FO_URI, version="3"), contentChanges=[{"text": fo}])),
+        body("textDocument/didClose", doc("file:///closed.fo")),
+        body("textDocument/codeAction", dict(doc(FO_URI), range={"start": position(fo, "ok", e),
+                                                                  "end": position(fo, "<fo", e)}), id=18),
+        b"",
+        body("exit"),
+    ]
+    # The lifecycle on the raw stream, a byte at a time: requests before
+    # initialize, an initialize that asks for UTF-32 and plain text, a request
+    # after shutdown, header fields in other cases and orders.
+    framed = [
+        body("textDocument/hover", at(FO_URI, fo, "2em", "utf-16"), id=1),
+        body("textDocument/didOpen", doc(FO_URI, version=1, text=fo)),
+        body("initialize", {"processId": None, "capabilities": {
+            "general": {"positionEncodings": ["utf-16", "utf-32"]},
+            "textDocument": {"hover": {"contentFormat": ["plaintext"]}}}}, id=2),
+        body("initialized", {}),
+        body("textDocument/didOpen", doc(FO_URI, version=1, text=fo)),
+        body("textDocument/hover", at(FO_URI, fo, "12ptt", "utf-32"), id=3),
+        body("shutdown", id=4), body("shutdown", id=5),
+        body("textDocument/hover", at(FO_URI, fo, "12ptt", "utf-32"), id=6),
+    ]
+    stream = b"".join(frame(each) for each in framed[:3])
+    stream += b"Content-Type: application/vscode-jsonrpc; charset=utf-8\r\ncontent-length:%d\r\n\r\n%s" % (
+        len(framed[3]), framed[3])
+    stream += b"".join(frame(each) for each in framed[4:]) + frame(body("exit"))
+    yield 1 << 3, stream
+    # Bad headers between good messages, on a stream fed whole.
+    good = body("textDocument/didOpen", doc(FO_URI, version=1, text=fo))
+    hover = body("textDocument/hover", at(FO_URI, fo, "2em", "utf-16"), id=1)
+    yield 1 << 1, (b"Content-Length: abc\r\n\r\n{}" + frame(good) + b"Garbage\r\n\r\n" + frame(hover) +
+                   b"Content-Type: text\r\n\r\n" + b"Content-Length: 12345678901\r\n\r\n" + frame(b"{") +
+                   b"Content-Length: 0\r\n\r\n" + frame(b"[]") + frame(hover) +
+                   b"Content-Length: 2000000000\r\n\r\n" + frame(hover))
+    # A header longer than 8 KiB, then a message, in pieces of 64 bytes.
+    yield 1 << 1 | 3 << 3, (b"X-Padding: " + b"x" * 8300 + b"\r\n" + frame(good) + frame(hover) +
+                            frame(body("shutdown", id=2)) + frame(body("exit")))
+
+
+def frame(data):
+    return b"Content-Length: %d\r\n\r\n%s" % (len(data), data)
+
+
 def main():
     # Rewrites the generated files (named by hash); files with names, such
     # as the inputs of past findings, stay.
@@ -87,6 +252,9 @@ def main():
     for document in LINT_SEEDS:
         for target in ("lint", "fix"):
             write(corpus / target, document)
+    for mode, messages in lsp_seeds():
+        stream = messages if isinstance(messages, bytes) else b"\n".join(messages)
+        write(corpus / "lsp", bytes([mode]) + stream)
 
 
 if __name__ == "__main__":

@@ -77,7 +77,7 @@ bool writeAll(int out, std::string_view bytes) {
 
 std::optional<MessageReader::Message> MessageReader::skipTo(std::size_t from, std::string why) {
     start_ = from;
-    resyncing_ = true;
+    seeking_ = true;
     return Message{{}, std::move(why)};
 }
 
@@ -93,25 +93,24 @@ std::optional<MessageReader::Message> MessageReader::next() {
     }
     if (skipping_ > 0)
         return std::nullopt;
-    if (resyncing_) {
-        // After bytes that were no message, the next one starts at the next
-        // Content-Length; a part of one may end the bytes so far.
+    if (seeking_) {
+        // The next "Content-Length" may still be to come, or cut in two.
         const std::size_t next = buffer_.find(kLengthField, start_);
         if (next == std::string::npos) {
-            start_ = std::max(start_,
-                              buffer_.size() - std::min(buffer_.size(), kLengthField.size() - 1));
+            start_ =
+                std::max(start_, buffer_.size() - std::min(buffer_.size(), kLengthField.size()));
             return std::nullopt;
         }
         start_ = next;
-        resyncing_ = false;
+        seeking_ = false;
     }
     const std::string_view rest = std::string_view(buffer_).substr(start_);
+    // A header is too long by where it ends, whatever pieces it came in.
     const std::size_t headerEnd = rest.find("\r\n\r\n");
-    if (headerEnd == std::string_view::npos) {
-        if (rest.size() > kMaxHeader)
-            return skipTo(start_ + 1, "a header longer than 8 KiB");
+    if (headerEnd == std::string_view::npos ? rest.size() > kMaxHeader + 3 : headerEnd > kMaxHeader)
+        return skipTo(start_ + 1, "a header longer than 8 KiB");
+    if (headerEnd == std::string_view::npos)
         return std::nullopt;
-    }
     std::variant<std::size_t, std::string> length = bodyLength(rest.substr(0, headerEnd));
     if (std::string* why = std::get_if<std::string>(&length))
         return skipTo(start_ + headerEnd + 4, std::move(*why));

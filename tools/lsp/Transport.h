@@ -34,7 +34,7 @@ class MessageReader {
     std::string buffer_;
     std::size_t start_ = 0;     // of the unread bytes in buffer_
     std::size_t skipping_ = 0;  // body bytes of a refused message still to drop
-    bool resyncing_ = false;    // looking for the next Content-Length
+    bool seeking_ = false;      // after a bad header: bytes are dropped up to a Content-Length
 };
 
 /// body with its header, ready to write.
