@@ -1,5 +1,5 @@
-// Offsets and positions. Lines are found once per change (memchr speed);
-// a position's character is counted along its own line only.
+// Offsets and positions. A change indexes the lines again from the line it
+// starts in; a position's character is counted along its own line only.
 #include "tools/lsp/Text.h"
 
 #include <algorithm>
