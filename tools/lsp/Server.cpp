@@ -324,8 +324,14 @@ void Server::receive(std::string_view body) {
 }
 
 void Server::publish() {
-    for (auto& [uri, document] : state_->documents)
-        state_->refresh(uri, document);
+    for (auto& [uri, document] : state_->documents) {
+        try {
+            state_->refresh(uri, document);
+        } catch (const std::exception& error) {
+            document.dirty = false;  // not tried again until the next change
+            state_->log("cannot lint " + uri + ": " + error.what());
+        }
+    }
 }
 
 bool Server::pending() const {
