@@ -55,8 +55,9 @@ bool asked(const Json& only, std::string_view kind) {
     return false;
 }
 
-// What describe says of a type, without its heading and its examples; the
-// long tables (colour names, language tags) are left to `xmlattr describe`.
+// What describe says of a type, without its heading and its examples; an
+// enumeration's keywords are all there, but other long tables (colour names,
+// language tags) are left to `xmlattr describe`.
 // Described once per type, for every server of the process.
 const std::string& descriptionOf(const xmlattr_tool::TypeEntry& type) {
     static std::mutex lock;
@@ -67,7 +68,7 @@ const std::string& descriptionOf(const xmlattr_tool::TypeEntry& type) {
         return found->second;
     xmlattr_tool::Description description = xmlattr_tool::describe(type);
     std::erase_if(description.tables, [](const xmlattr_tool::Table& table) {
-        return table.title == "Examples" || table.rows.size() > 40;
+        return table.title == "Examples" || (table.title != "Keywords" && table.rows.size() > 40);
     });
     std::ostringstream out;
     xmlattr_tool::writeMarkdown(description, out);

@@ -255,6 +255,11 @@ TEST(LspServer, HoverSaysHowATypedValueReads) {
     EXPECT_THAT(text, testing::HasSubstr("Reads as `11px`"));
     EXPECT_THAT(text, testing::HasSubstr("Written back as `11px`"));
     EXPECT_EQ(hover["range"], (Json{{"start", position(1, 21)}, {"end", position(1, 26)}}));
+    // An enumeration's hover holds its keywords, aliases too.
+    const std::string keywords =
+        session.at("textDocument/hover", 1, 67)["result"]["contents"]["value"];
+    EXPECT_THAT(keywords, testing::HasSubstr("**Keywords.**"));
+    EXPECT_THAT(keywords, testing::HasSubstr("`lighter`"));
     // Between attributes, and on an untyped one: nothing.
     EXPECT_TRUE(session.at("textDocument/hover", 1, 27)["result"].is_null());
     EXPECT_TRUE(session.at("textDocument/hover", 0, 20)["result"].is_null());
