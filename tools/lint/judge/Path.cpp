@@ -155,14 +155,7 @@ std::optional<Verdict> judgePath(Text text, const Core::Vector<Xml::PathDataComm
                 noteExponent(text, start, pos, exponent, rewritable, group);
                 numbers[read] = *value;
                 skipUnit(text, pos);
-                if (pos < text.size() && text[pos] == L'.') {
-                    if (runTogether.empty()) {  // "5.5.3": two numbers
-                        std::size_t next = pos;
-                        readNumber(text, next);
-                        runTogether = text.substr(start, next - start);
-                    }
-                    group.add(pos, pos, " ");
-                }
+                noteRunTogether(text, start, pos, runTogether, group);
             }
             if (read < count)
                 break;

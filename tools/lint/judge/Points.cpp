@@ -32,14 +32,7 @@ std::optional<Verdict> judgePoints(Text text, const Core::Vector<Xml::Point>& he
         same = same && written < coordinates && sameNumber(heldNumber(written), *value);
         ++written;
         skipUnit(text, pos);
-        if (pos < text.size() && text[pos] == L'.') {
-            if (runTogether.empty()) {  // "5.5.3": two numbers
-                std::size_t next = pos;
-                readNumber(text, next);
-                runTogether = text.substr(start, next - start);
-            }
-            plain.add(pos, pos, " ");
-        }
+        noteRunTogether(text, start, pos, runTogether, plain);
     }
     if (same && written == coordinates)
         return std::nullopt;

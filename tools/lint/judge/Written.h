@@ -177,6 +177,21 @@ inline void noteExponent(Text text, std::size_t start, std::size_t end, bool& ex
         plain.add(start, end, *number);
 }
 
+// After the number at text[start, pos) and its unit, a point starts another
+// number ("5.5.3" is 5.5 and .3): the first such run is kept in runTogether,
+// and a blank that separates them is added to plain.
+inline void noteRunTogether(Text text, std::size_t start, std::size_t pos, Text& runTogether,
+                            Splices& plain) {
+    if (pos >= text.size() || text[pos] != L'.')
+        return;
+    if (runTogether.empty()) {
+        std::size_t next = pos;
+        readNumber(text, next);
+        runTogether = text.substr(start, next - start);
+    }
+    plain.add(pos, pos, " ");
+}
+
 // The items of a held list, one by one, joined by blanks and cut to a
 // readable length with the total of items: "M1 1 L2 2 ... (40 in all)".
 class ListShown {
