@@ -107,7 +107,11 @@ Json Document::lint(Encoding encoding) {
     const std::string& bytes = text.bytes();
     if (bytes.find_first_not_of(" \t\r\n") == std::string::npos)
         return diagnostics;  // a new, empty document is not yet an error
-    lint::Report report = lint::lintDocument(bytes);
+    // An editor starts the server for every XML file: one whose root is
+    // neither XSL-FO nor SVG is left alone, as lint leaves it in a folder.
+    lint::Options options;
+    options.skipOtherRoots = true;
+    lint::Report report = lint::lintDocument(bytes, options);
     if (report.result.error) {
         // Where the XML reader stopped: its line, and its column in code points.
         const lint::Position& at = report.result.error->position;

@@ -30,7 +30,8 @@ struct Document {
     void changed() { dirty = true; }
 
     // Lints the text and returns its diagnostics: one per finding, or one
-    // at the XML error of a text that is not well-formed.
+    // at the XML error of a text that is not well-formed; none for a
+    // document whose root is neither XSL-FO nor SVG.
     Json lint(Encoding encoding);
 };
 

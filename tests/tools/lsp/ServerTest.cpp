@@ -171,8 +171,10 @@ TEST(LspServer, ChangesFullAndIncrementalAreLintedAsTheyStand) {
     EXPECT_EQ(session.codes(), (std::vector<std::string>{"rgb-percent", "list-read-as-one"}));
     EXPECT_EQ(session.sent().back()["params"]["version"], 2);
     // A whole new text, not well-formed: one diagnostic at the XML error.
-    session.notify("textDocument/didChange", {{"textDocument", {{"uri", kUri}, {"version", 3}}},
-                                              {"contentChanges", {{{"text", "<a>\n<b></a>"}}}}});
+    session.notify("textDocument/didChange",
+                   {{"textDocument", {{"uri", kUri}, {"version", 3}}},
+                    {"contentChanges",
+                     {{{"text", "<svg xmlns=\"http://www.w3.org/2000/svg\">\n<b></svg>"}}}}});
     const Json diagnostics = session.diagnostics();
     ASSERT_EQ(diagnostics.size(), 1u);
     EXPECT_EQ(diagnostics[0]["severity"], 1);
@@ -208,7 +210,9 @@ TEST(LspServer, CloseForgetsTheDocumentAndClearsItsDiagnostics) {
     Session session;
     session.initialize();
     session.open(kDocument);
-    session.open("<a/>", "file:///other.xml");
+    // Another vocabulary is left alone: no note that nothing was checked.
+    session.open("<project><a x='1 2'/></project>", "file:///other.xml");
+    EXPECT_EQ(session.diagnostics("file:///other.xml"), Json::array());
     EXPECT_EQ(session.server().openDocuments(), 2u);
     session.notify("textDocument/didClose", {{"textDocument", {{"uri", kUri}}}});
     EXPECT_EQ(session.diagnostics(), Json::array());
