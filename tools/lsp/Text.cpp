@@ -1,5 +1,5 @@
-// Offsets and positions. A change indexes the lines again from the line it
-// starts in; a position's character is counted along its own line only.
+// Offsets and positions. A change indexes again only the lines it touches;
+// a position's character is counted along its own line only.
 #include "tools/lsp/Text.h"
 
 #include <algorithm>
@@ -41,14 +41,13 @@ std::optional<Encoding> encodingNamed(std::string_view name) {
 }
 
 Text::Text(std::string bytes) : bytes_(std::move(bytes)) {
-    indexLines();
+    lineStarts_.push_back(0);
+    indexLines(0, bytes_.size());
 }
 
-void Text::indexLines() {
-    if (lineStarts_.empty())
-        lineStarts_.push_back(0);
+void Text::indexLines(std::size_t from, std::size_t to) {
     const std::size_t size = bytes_.size();
-    for (std::size_t at = lineStarts_.back(); at < size; ++at) {
+    for (std::size_t at = from; at < to; ++at) {
         const char byte = bytes_[at];
         if (byte == '\n' || (byte == '\r' && (at + 1 == size || bytes_[at + 1] != '\n')))
             lineStarts_.push_back(at + 1);
@@ -109,12 +108,21 @@ void Text::replace(std::size_t begin, std::size_t end, std::string_view replacem
     begin = std::min(begin, bytes_.size());
     end = std::clamp(end, begin, bytes_.size());
     bytes_.replace(begin, end - begin, replacement);
-    // Lines before the change keep their starts; a CR just before it may
-    // now be followed by an LF, so the line it ends is indexed again.
-    const auto kept =
-        std::upper_bound(lineStarts_.begin(), lineStarts_.end(), begin > 0 ? begin - 1 : 0);
-    lineStarts_.erase(kept, lineStarts_.end());
-    indexLines();
+    const std::size_t newEnd = begin + replacement.size();
+    // Lines that start after the replaced bytes keep their ends: they only
+    // move. Those that start before it keep their starts; a CR just before
+    // it may now be followed by an LF, so the line it ends is indexed again,
+    // up to the end of the new bytes.
+    const auto after = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), end);
+    std::vector<std::size_t> moved(after, lineStarts_.end());
+    for (std::size_t& start : moved)
+        start = start - end + newEnd;
+    lineStarts_.erase(std::lower_bound(lineStarts_.begin(), lineStarts_.end(), begin),
+                      lineStarts_.end());
+    if (lineStarts_.empty())
+        lineStarts_.push_back(0);
+    indexLines(lineStarts_.back(), newEnd);
+    lineStarts_.insert(lineStarts_.end(), moved.begin(), moved.end());
 }
 
 }  // namespace xmlattr::lsp

@@ -47,7 +47,8 @@ class Text {
     void replace(std::size_t begin, std::size_t end, std::string_view replacement);
 
   private:
-    void indexLines();  // from the last line start on
+    // Adds the starts of the lines that end in the bytes [from, to).
+    void indexLines(std::size_t from, std::size_t to);
 
     std::string bytes_;
     std::vector<std::size_t> lineStarts_;  // offset of each line's first byte
