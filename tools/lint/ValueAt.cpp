@@ -2,6 +2,8 @@
 // the one opened by the last "<" before it (an attribute value cannot hold
 // one), so the document is read only up to that tag, and only its values are
 // placed.
+#include <algorithm>
+#include <string>
 #include <utility>
 
 #include "tools/lint/Document.h"
@@ -58,6 +60,32 @@ class ValueFinder final : public DocumentHandler {
     std::optional<Value> found_;
 };
 
+std::optional<Value> valueIn(std::string_view bytes, std::size_t tag, std::size_t offset,
+                             const Options& options) {
+    const Source source = sourceOf(bytes);
+    DocumentReader reader(source, options.svgWithoutNamespace);
+    ValueFinder finder(reader, tag, offset);
+    reader.read(finder);
+    return std::move(finder).found();
+}
+
+// The quote that opens the value holding offset in the tag that starts at
+// tag, and where it stands; none when offset is not inside quotes.
+std::optional<std::size_t> openingQuote(std::string_view bytes, std::size_t tag,
+                                        std::size_t offset) {
+    std::optional<std::size_t> open;
+    for (std::size_t at = tag; at < offset; ++at) {
+        const char byte = bytes[at];
+        if (open && byte == bytes[*open])
+            open.reset();
+        else if (!open && (byte == '"' || byte == '\''))
+            open = at;
+        else if (!open && byte == '>')
+            return std::nullopt;  // offset is after the tag
+    }
+    return open;
+}
+
 }  // namespace
 
 std::optional<Value> valueAt(std::string_view bytes, std::size_t offset, const Options& options) {
@@ -66,11 +94,21 @@ std::optional<Value> valueAt(std::string_view bytes, std::size_t offset, const O
     const std::size_t tag = bytes.substr(0, offset).rfind('<');
     if (tag == std::string_view::npos)
         return std::nullopt;
-    const Source source = sourceOf(bytes);
-    DocumentReader reader(source, options.svgWithoutNamespace);
-    ValueFinder finder(reader, tag, offset);
-    reader.read(finder);
-    return std::move(finder).found();
+    if (std::optional<Value> found = valueIn(bytes, tag, offset, options))
+        return found;
+    // As an author types, the tag may not be closed yet (or its value not
+    // ended): it is read as if it ended after the value's closing quote.
+    const std::optional<std::size_t> open = openingQuote(bytes, tag, offset);
+    if (!open)
+        return std::nullopt;
+    // It ends at its quote, or where markup begins (it holds no "<").
+    const char quote = bytes[*open];
+    const std::size_t close =
+        std::min({bytes.find(quote, offset), bytes.find('<', offset), bytes.size()});
+    std::string closed(bytes.substr(0, close));
+    closed += quote;
+    closed += "/>";
+    return valueIn(closed, tag, offset, options);
 }
 
 }  // namespace xmlattr::lint

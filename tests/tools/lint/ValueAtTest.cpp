@@ -35,8 +35,8 @@ TEST(LintValueAt, FindsTheValueFromItsFirstByteToTheByteAfterIt) {
     EXPECT_EQ(at(fo, "12pt", 5), "none");  // after the quote
     EXPECT_EQ(at(fo, "en\""), "xml:lang=en (Language)");
     EXPECT_EQ(at(fo, "\"x\"", 1), "id=x ()");  // read, but no type holds it
-    EXPECT_EQ(at(fo, "\"1\"", 1), "none");      // inside a comment
-    EXPECT_EQ(at(fo, "fo:block"), "none");      // a name, not a value
+    EXPECT_EQ(at(fo, "\"1\"", 1), "none");     // inside a comment
+    EXPECT_EQ(at(fo, "fo:block"), "none");     // a name, not a value
 }
 
 TEST(LintValueAt, InAStyleTheDeclarationIsTheValue) {
@@ -51,6 +51,15 @@ TEST(LintValueAt, WhatFollowsTheTagNeedNotBeWellFormed) {
     const std::string typing =
         "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block font-weight=\"\"><fo:";
     EXPECT_EQ(at(typing, "\"\"", 1), "font-weight= (FontWeight)");
+    // Nor the tag itself, nor the value: it is read as if they were closed.
+    const std::string root = "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">";
+    for (const std::string tail : {"\"", "\"bo", "\"bo\" ", "\"bo\"\n<fo:block"}) {
+        const std::string document = root + "<fo:block font-weight=" + tail;
+        const std::string typed = tail.substr(1, tail.find_first_of("\" \n", 1) - 1);
+        EXPECT_EQ(at(document, "font-weight=", 13 + static_cast<int>(typed.size())),
+                  "font-weight=" + typed + " (FontWeight)")
+            << tail;
+    }
     EXPECT_EQ(at("<a b=\"", "\"", 1), "none");
 }
 
