@@ -1,7 +1,8 @@
 // Lint target: any bytes as an XML document through the lint engine, which
 // must neither crash nor read outside its buffers, and whose findings must
 // stand inside the input, in document order, with positions that agree with
-// their byte offsets, and each fix on exactly its value's bytes.
+// their byte offsets, and each fix on exactly its value's bytes; and the
+// value found at an offset must stand around it.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -47,5 +48,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 fail("a fix beside the value's bytes", finding);
         }
     });
+    // The value at an offset the input chooses stands around that offset,
+    // inside the input (a tag still open is read as if it were closed).
+    if (size > 0) {
+        const std::size_t offset = size * data[0] / 256;
+        if (const auto value = xmlattr::lint::valueAt(bytes, offset)) {
+            const xmlattr::lint::Range& range = value->range;
+            if (range.begin > offset || range.end < offset || range.end > size) {
+                std::fprintf(stderr, "a value that does not hold its offset: %s\n",
+                             value->text.c_str());
+                std::abort();
+            }
+        }
+    }
     return 0;
 }
