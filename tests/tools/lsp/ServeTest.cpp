@@ -73,6 +73,33 @@ class Pipe {
     int ends_[2] = {-1, -1};
 };
 
+// serve() on a thread, reading in and writing out.
+class Served {
+  public:
+    Served()
+        : thread_([this] {
+              status_ = xmlattr::lsp::serve(in.read(), out.write());
+              out.closeWrite();
+          }) {}
+    ~Served() {
+        in.closeWrite();
+        if (thread_.joinable())
+            thread_.join();
+    }
+    // Waits for the loop to end; its exit status.
+    int join() {
+        thread_.join();
+        return status_;
+    }
+
+    Pipe in;
+    Pipe out;
+
+  private:
+    int status_ = -1;
+    std::thread thread_;
+};
+
 // The messages the server writes on fd, read as they come.
 class Output {
   public:
@@ -115,21 +142,15 @@ std::vector<Json> published(const std::vector<Json>& sent) {
 }
 
 TEST(LspServe, ChangesWaitingTogetherCostOneLintAndExitEndsTheLoop) {
-    Pipe in;
-    Pipe out;
-    int status = -1;
-    std::thread server([&] {
-        status = xmlattr::lsp::serve(in.read(), out.write());
-        out.closeWrite();
-    });
+    Served served;
+    Pipe& in = served.in;
     // One write (under the pipe's atomic size): the server finds it all waiting.
     const std::string burst = openThenChange(kSvg, kSvg);
     in.send(burst + message("shutdown", nullptr, 2));
     in.send(message("exit", nullptr));
     in.closeWrite();
-    const std::vector<Json> sent = Output(out.read()).rest();
-    server.join();
-    EXPECT_EQ(status, 0);
+    const std::vector<Json> sent = Output(served.out.read()).rest();
+    EXPECT_EQ(served.join(), 0);
     // Exit came right after the burst: at most its last text was linted.
     const std::vector<Json> diagnostics = published(sent);
     EXPECT_LE(diagnostics.size(), 1u);
@@ -143,16 +164,12 @@ TEST(LspServe, ChangesWaitingTogetherCostOneLintAndExitEndsTheLoop) {
 }
 
 TEST(LspServe, TheLastTextIsTheOneLinted) {
-    Pipe in;
-    Pipe out;
-    std::thread server([&] {
-        xmlattr::lsp::serve(in.read(), out.write());
-        out.closeWrite();
-    });
+    Served served;
+    Pipe& in = served.in;
     const std::string burst = openThenChange(kSvg, kCleanSvg);
     in.send(burst);
     // The burst came in one piece: the first diagnostics are of its last text.
-    Output output(out.read());
+    Output output(served.out.read());
     std::vector<Json> sent = output.until([](const Json& message) {
         return message.value("method", "") == "textDocument/publishDiagnostics";
     });
@@ -160,7 +177,7 @@ TEST(LspServe, TheLastTextIsTheOneLinted) {
     in.closeWrite();
     for (Json& each : output.rest())
         sent.push_back(std::move(each));
-    server.join();
+    served.join();
     const std::vector<Json> diagnostics = published(sent);
     ASSERT_EQ(diagnostics.size(), 1u);
     EXPECT_EQ(diagnostics[0]["version"], 10);
@@ -168,18 +185,14 @@ TEST(LspServe, TheLastTextIsTheOneLinted) {
 }
 
 TEST(LspServe, ABadHeaderIsAnsweredAndTheNextRequestToo) {
-    Pipe in;
-    Pipe out;
-    std::thread server([&] {
-        xmlattr::lsp::serve(in.read(), out.write());
-        out.closeWrite();
-    });
+    Served served;
+    Pipe& in = served.in;
     in.send(message("initialize", {{"capabilities", Json::object()}}, 1) +
             "Content-Length: many\r\n\r\n{}" + message("shutdown", nullptr, 2) +
             message("exit", nullptr));
     in.closeWrite();
-    const std::vector<Json> sent = Output(out.read()).rest();
-    server.join();
+    const std::vector<Json> sent = Output(served.out.read()).rest();
+    EXPECT_EQ(served.join(), 0);
     ASSERT_EQ(sent.size(), 3u);
     EXPECT_EQ(sent[1]["error"]["code"], -32700);
     EXPECT_TRUE(sent[1]["id"].is_null());
