@@ -91,15 +91,21 @@ class LintFix : public tool_test::TempFolderTest {
     fs::path previous_;
 };
 
+// lint on the folder docs, with --unsafe-fixes when unsafe.
+std::vector<std::string> lintDocs(bool unsafe) {
+    std::vector<std::string> args = {"lint", "-j", "1", "docs"};
+    if (unsafe)
+        args.push_back("--unsafe-fixes");
+    return args;
+}
+
 // Each finding's text line ends in [*] exactly when it offers a fix that
 // applies: a safe one, or an unsafe one with --unsafe-fixes.
 TEST_F(LintFix, TheMarkerFollowsTheFixesOffered) {
     copyDocuments("docs");
     for (const bool unsafe : {false, true}) {
         SCOPED_TRACE(unsafe);
-        std::vector<std::string> args = {"lint", "-j", "1", "docs"};
-        if (unsafe)
-            args.push_back("--unsafe-fixes");
+        std::vector<std::string> args = lintDocs(unsafe);
         const auto text = runXmlattr(args);
         args.push_back("--json");
         const auto json = runXmlattr(args);
@@ -131,9 +137,7 @@ TEST_F(LintFix, SarifResultsCarryTheFixesThatApply) {
     copyDocuments("docs");
     for (const bool unsafe : {false, true}) {
         SCOPED_TRACE(unsafe);
-        std::vector<std::string> args = {"lint", "-j", "1", "docs"};
-        if (unsafe)
-            args.push_back("--unsafe-fixes");
+        std::vector<std::string> args = lintDocs(unsafe);
         args.push_back("--json");
         const auto json = runXmlattr(args);
         args.back() = "--format=sarif";
