@@ -218,9 +218,10 @@ struct Value {
     std::string element;    ///< as written, "fo:block"
     std::string attribute;  ///< as written, or the property of a style declaration
     bool inStyle = false;
-    std::string text;       ///< as the XML reader delivers it
-    std::string_view type;  ///< the attribute type, "Length"; empty when none holds it
-    Range range;            ///< of the value's text
+    std::string text;                ///< as the XML reader delivers it
+    std::string_view type;           ///< the attribute type, "Length"; empty when none holds it
+    Range range;                     ///< of the value's text
+    std::optional<Finding> finding;  ///< what lint says of it (its range left empty)
 };
 
 /// The XSL-FO, SVG or XML attribute value of the document in bytes whose text

@@ -39,6 +39,7 @@ class ValueFinder final : public DocumentHandler {
         found.inStyle = value.inStyle;
         found.text = value.text;
         found.type = attributeType(found.vocabulary, element.local, value.local);
+        found.finding = judge(found.vocabulary, element.local, value.local, value.text);
         found.range.begin = bytes.begin;
         found.range.end = bytes.end;
         found.range.start = reader_.positionAt(bytes.begin);

@@ -189,9 +189,7 @@ Json hoverAt(const Text& text, std::size_t offset, Encoding encoding, bool markd
     std::string says = "**" + std::string(value->type) +
                        "**: " + code((value->inStyle ? "style " : "") + value->attribute) + " on " +
                        code(value->element) + "\n\n";
-    const std::optional<lint::Finding> finding =
-        lint::judge(value->vocabulary, value->element.substr(value->element.find(':') + 1),
-                    value->attribute.substr(value->attribute.find(':') + 1), value->text);
+    const std::optional<lint::Finding>& finding = value->finding;
     if (!finding) {
         says += "Reads as written.";
     } else if (finding->kind == lint::Kind::Rejected) {
