@@ -18,6 +18,7 @@ const std::string_view kToolHelp =
        xmlattr MODE --help                 help on one mode (MODE: parse, check,
                                            describe, list, lint,
                                            lsp)
+       xmlattr --version                   the version of xmlattr
 
 TYPE is the C++ name of an attribute type (int, Url, Length, Vector<Point>
 ...). Texts are UTF-8. --json writes JSON Lines: one object per line.
@@ -61,6 +62,10 @@ int dispatch(Args args, Streams streams) {
     const Args rest = args.subspan(1);
     if (first == "--help" || first == "-h" || first == "help")
         return help(rest, streams);
+    if (first == "--version") {
+        streams.out << "xmlattr " << XMLATTR_VERSION << '\n';
+        return kSuccess;
+    }
     if (first == "check" || first == "--check")
         return checkMode(rest, streams);
     if (first == "describe")
