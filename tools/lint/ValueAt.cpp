@@ -102,10 +102,11 @@ std::optional<Value> valueAt(std::string_view bytes, std::size_t offset, const O
     const std::optional<std::size_t> open = openingQuote(bytes, tag, offset);
     if (!open)
         return std::nullopt;
-    // It ends at its quote, or where markup begins (it holds no "<").
+    // It ends at its quote, where markup begins (it holds no "<"), or at
+    // the end of the line: what the author has not typed yet is not in it.
     const char quote = bytes[*open];
-    const std::size_t close =
-        std::min({bytes.find(quote, offset), bytes.find('<', offset), bytes.size()});
+    const std::size_t close = std::min({bytes.find(quote, offset), bytes.find('<', offset),
+                                        bytes.find_first_of("\r\n", offset), bytes.size()});
     std::string closed(bytes.substr(0, close));
     closed += quote;
     closed += "/>";

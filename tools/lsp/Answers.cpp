@@ -216,7 +216,15 @@ Json completionsAt(const Text& text, std::size_t offset, Encoding encoding) {
     const xmlattr_tool::TypeEntry* type =
         value && !value->type.empty() ? xmlattr_tool::findType(value->type) : nullptr;
     if (type != nullptr && type->keywords != nullptr) {
-        const Json range = rangeJson(text, value->range.begin, value->range.end, encoding);
+        // The edit replaces what the value holds on the cursor's line, never
+        // a line end or what follows it.
+        const std::string_view bytes = text.bytes();
+        const std::size_t lineStart = bytes.find_last_of("\r\n", offset == 0 ? 0 : offset - 1);
+        const std::size_t begin = lineStart == std::string_view::npos || lineStart >= offset
+                                      ? value->range.begin
+                                      : std::max(value->range.begin, lineStart + 1);
+        const std::size_t end = std::min(value->range.end, bytes.find_first_of("\r\n", offset));
+        const Json range = rangeJson(text, begin, end, encoding);
         // The keywords that name their values; an alias only for a value
         // that has no such keyword.
         const auto rows = type->keywords().rows;

@@ -53,9 +53,11 @@ TEST(LintValueAt, WhatFollowsTheTagNeedNotBeWellFormed) {
     EXPECT_EQ(at(typing, "\"\"", 1), "font-weight= (FontWeight)");
     // Nor the tag itself, nor the value: it is read as if they were closed.
     const std::string root = "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">";
-    for (const std::string tail : {"\"", "\"bo", "\"bo\" ", "\"bo\"\n<fo:block"}) {
+    // An open value ends with its line: completing it keeps the next line.
+    for (const std::string tail :
+         {"\"", "\"bo", "\"bo\" ", "\"bo\"\n<fo:block", "\"bo\n  <fo:block>", "\"bo\r\n"}) {
         const std::string document = root + "<fo:block font-weight=" + tail;
-        const std::string typed = tail.substr(1, tail.find_first_of("\" \n", 1) - 1);
+        const std::string typed = tail.substr(1, tail.find_first_of("\" \r\n", 1) - 1);
         EXPECT_EQ(at(document, "font-weight=", 13 + static_cast<int>(typed.size())),
                   "font-weight=" + typed + " (FontWeight)")
             << tail;
