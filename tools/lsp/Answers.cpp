@@ -100,8 +100,30 @@ std::string code(std::string_view text) {
 
 }  // namespace
 
+void Document::edited(std::size_t begin, std::size_t end, std::size_t size) {
+    const auto moved = [&](lint::Range& range) {
+        if (range.begin >= end) {
+            range.begin = range.begin - end + begin + size;
+            range.end = range.end - end + begin + size;
+        }
+    };
+    std::erase_if(findings, [&](lint::Finding& finding) {
+        if (finding.range.end < begin)
+            return false;
+        if (finding.range.begin <= end)
+            return true;  // its value changed, or grew at an end: only a new lint can say
+        moved(finding.range);
+        if (finding.fix) {
+            for (lint::Edit& edit : finding.fix->edits)
+                moved(edit.range);
+        }
+        return false;
+    });
+}
+
 Json Document::lint(Encoding encoding) {
     dirty = false;
+    std::vector<lint::Finding> before = std::move(findings);
     findings.clear();
     Json diagnostics = Json::array();
     const std::string& bytes = text.bytes();
@@ -112,6 +134,8 @@ Json Document::lint(Encoding encoding) {
     lint::Options options;
     options.skipOtherRoots = true;
     lint::Report report = lint::lintDocument(bytes, options);
+    findings = std::move(report.findings);
+    std::optional<Json> error;
     if (report.result.error) {
         // Where the XML reader stopped: its line, and its column in code points.
         const lint::Position& at = report.result.error->position;
@@ -119,15 +143,22 @@ Json Document::lint(Encoding encoding) {
             text.offsetOf({at.line > 0 ? at.line - 1 : 0, at.column > 0 ? at.column - 1 : 0},
                           Encoding::Utf32)
                 .value_or(bytes.size());
-        diagnostics.push_back(Json{{"range", rangeJson(text, offset, offset, encoding)},
-                                   {"severity", 1},
-                                   {"source", "xmlattr"},
-                                   {"message", report.result.error->message}});
-        return diagnostics;
+        error = Json{{"range", rangeJson(text, offset, offset, encoding)},
+                     {"severity", 1},
+                     {"source", "xmlattr"},
+                     {"message", report.result.error->message}};
+        // What was read before the error is new; what stands after it is
+        // kept from before.
+        std::erase_if(findings, [&](const lint::Finding& f) { return f.range.begin >= offset; });
+        for (lint::Finding& finding : before) {
+            if (finding.range.begin >= offset)
+                findings.push_back(std::move(finding));
+        }
     }
-    findings = std::move(report.findings);
     for (const lint::Finding& finding : findings)
         diagnostics.push_back(diagnosticOf(text, finding, encoding));
+    if (error)
+        diagnostics.push_back(std::move(*error));
     return diagnostics;
 }
 

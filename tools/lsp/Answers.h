@@ -24,13 +24,19 @@ struct Document {
 
     Text text;
     std::int64_t version = 0;
-    bool dirty = true;                    // changed since last linted
-    std::vector<lint::Finding> findings;  // of the last lint; none for an ill-formed text
+    bool dirty = true;  // changed since last linted
+    // Of the last lint, moved with every change since; those of a value a
+    // change touched are gone.
+    std::vector<lint::Finding> findings;
 
     void changed() { dirty = true; }
+    // The bytes [begin, end) were replaced by size bytes.
+    void edited(std::size_t begin, std::size_t end, std::size_t size);
 
-    // Lints the text and returns its diagnostics: one per finding, or one
-    // at the XML error of a text that is not well-formed; none for a
+    // Lints the text and returns its diagnostics: one per finding; for a
+    // text that is not well-formed, the findings before its XML error, the
+    // error, and the findings of before the change that stand after it (a
+    // half-typed tag does not blank the rest of the file); none for a
     // document whose root is neither XSL-FO nor SVG.
     Json lint(Encoding encoding);
 };

@@ -141,6 +141,18 @@ Json didChange(State& state, const Json& params) {
         std::string text = stringOf(change, "text");
         document.changed();
         if (!change.contains("range")) {
+            // A whole new text: what changed is what lies between the
+            // bytes it has in common with the old one at both ends.
+            const std::string_view old = document.text.bytes();
+            const std::size_t common = std::min(old.size(), text.size());
+            std::size_t prefix = 0;
+            while (prefix < common && old[prefix] == text[prefix])
+                ++prefix;
+            std::size_t suffix = 0;
+            while (suffix < common - prefix &&
+                   old[old.size() - 1 - suffix] == text[text.size() - 1 - suffix])
+                ++suffix;
+            document.edited(prefix, old.size() - suffix, text.size() - suffix - prefix);
             document.text = Text(std::move(text));
             continue;
         }
@@ -155,6 +167,7 @@ Json didChange(State& state, const Json& params) {
             document.text.offsetOf(positionOf(member(range, "end")), state.encoding).value_or(size);
         if (end < begin)
             throw RpcError{kInvalidParams, "a change's range ends before it starts"};
+        document.edited(begin, end, text.size());
         document.text.replace(begin, end, text);
     }
     document.version = version;

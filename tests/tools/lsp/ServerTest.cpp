@@ -187,6 +187,34 @@ TEST(LspServer, ChangesFullAndIncrementalAreLintedAsTheyStand) {
     EXPECT_EQ(session.diagnostics(), Json::array());
 }
 
+TEST(LspServer, AHalfTypedTagKeepsTheFindingsAroundIt) {
+    Session session;
+    session.initialize();
+    session.open(kDocument);
+    // Deleting the ">" of <svg:svg> on line 2: line 1's findings are linted
+    // afresh, the dash array's after the error is kept from before.
+    session.notify(
+        "textDocument/didChange",
+        {{"textDocument", {{"uri", kUri}, {"version", 2}}},
+         {"contentChanges",
+          {{{"range", {{"start", position(2, 19)}, {"end", position(2, 20)}}}, {"text", ""}}}}});
+    std::vector<std::string> said;
+    for (const Json& diagnostic : session.diagnostics())
+        said.push_back(diagnostic.value(
+            "code", "XML error at line " + diagnostic["range"]["start"]["line"].dump()));
+    EXPECT_EQ(said, (std::vector<std::string>{"unknown-unit", "rgb-percent", "list-read-as-one",
+                                              "XML error at line 2"}));
+    EXPECT_EQ(session.diagnostics()[2]["range"]["start"], position(2, 47));
+    // The whole text sent again, still broken, with a blank more before the
+    // tag: the kept finding moves with it.
+    std::string broken = kDocument;
+    broken.replace(broken.find("<svg:svg>"), 9, " <svg:svg");
+    session.notify("textDocument/didChange", {{"textDocument", {{"uri", kUri}, {"version", 3}}},
+                                              {"contentChanges", {{{"text", broken}}}}});
+    EXPECT_EQ(session.diagnostics().size(), 4u);
+    EXPECT_EQ(session.diagnostics()[2]["range"]["start"], position(2, 48));
+}
+
 TEST(LspServer, ChangesThatComeTogetherAreLintedOnce) {
     Session session;
     session.initialize();
