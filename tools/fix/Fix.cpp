@@ -80,29 +80,35 @@ Applied applyEdits(std::string_view bytes, std::span<const lint::Edit> edits) {
     return applied;
 }
 
+Pass choosePass(std::string_view bytes, std::span<const lint::Finding> findings, bool unsafe) {
+    Pass pass;
+    for (const lint::Finding& finding : findings) {
+        if (!offersFix(finding, unsafe) || finding.fix->edits.empty())
+            continue;
+        const std::vector<lint::Edit>& mine = finding.fix->edits;
+        const bool clear = std::none_of(mine.begin(), mine.end(), [&](const lint::Edit& e) {
+            return std::any_of(pass.edits.begin(), pass.edits.end(),
+                               [&](const lint::Edit& taken) { return overlaps(e, taken); });
+        });
+        // A fix whose own edits overlap, or that lies outside, is left.
+        if (!clear || !applyEdits(bytes, mine).ok())
+            continue;
+        pass.edits.insert(pass.edits.end(), mine.begin(), mine.end());
+        pass.fixes.push_back(&*finding.fix);
+    }
+    return pass;
+}
+
 Fixed fixDocument(std::string_view bytes, bool unsafe, const Linter& lintBytes) {
     Fixed fixed;
     fixed.bytes.assign(bytes);
     fixed.first = lintBytes(fixed.bytes);
     fixed.report = fixed.first;
     const bool wellFormed = !fixed.first.result.error;
-    for (int pass = 0; pass < kMaxPasses; ++pass) {
-        std::vector<const lint::Fix*> chosen;
-        std::vector<lint::Edit> edits;
-        for (const lint::Finding& finding : fixed.report.findings) {
-            if (!offersFix(finding, unsafe) || finding.fix->edits.empty())
-                continue;
-            const std::vector<lint::Edit>& mine = finding.fix->edits;
-            const bool clear = std::none_of(mine.begin(), mine.end(), [&](const lint::Edit& e) {
-                return std::any_of(edits.begin(), edits.end(),
-                                   [&](const lint::Edit& taken) { return overlaps(e, taken); });
-            });
-            // A fix whose own edits overlap, or that lies outside, is left.
-            if (!clear || !applyEdits(fixed.bytes, mine).ok())
-                continue;
-            edits.insert(edits.end(), mine.begin(), mine.end());
-            chosen.push_back(&*finding.fix);
-        }
+    for (int round = 0; round < kMaxPasses; ++round) {
+        Pass pass = choosePass(fixed.bytes, fixed.report.findings, unsafe);
+        const std::vector<const lint::Fix*> chosen = std::move(pass.fixes);
+        std::vector<lint::Edit> edits = std::move(pass.edits);
         if (chosen.empty())
             break;
         Applied applied = applyEdits(fixed.bytes, edits);

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/lint/Lint.h"
 
@@ -37,6 +38,15 @@ inline bool applies(const lint::Fix& fix, bool unsafe) {
 inline bool offersFix(const lint::Finding& finding, bool unsafe) {
     return finding.fix && applies(*finding.fix, unsafe);
 }
+
+/// The fixes one pass over findings takes, and their edits: in document
+/// order, each fix that applies and whose edits overlap none taken before it
+/// (two insertions at one offset overlap; their order would be a guess).
+struct Pass {
+    std::vector<const lint::Fix*> fixes;
+    std::vector<lint::Edit> edits;
+};
+Pass choosePass(std::string_view bytes, std::span<const lint::Finding> findings, bool unsafe);
 
 /// Lints a document held in memory.
 using Linter = std::function<lint::Report(std::string_view bytes)>;

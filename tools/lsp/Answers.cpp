@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "tools/describe/Description.h"
+#include "tools/fix/Fix.h"
 #include "tools/registry/TypeRegistry.h"
 
 namespace xmlattr::lsp {
@@ -162,13 +163,58 @@ Json Document::lint(Encoding encoding) {
     return diagnostics;
 }
 
+namespace {
+
+// The suppression comment for finding, and where it goes: before the start
+// tag of its element, on a line of its own with the tag's indent when the
+// tag begins its line; for the file, after the XML declaration (or first).
+lint::Edit suppression(std::string_view bytes, const lint::Finding& finding, bool file) {
+    const std::string_view kind = lint::ruleOf(finding.kind).name;
+    std::string comment = "<!-- xmlattr-lint: ";
+    comment += file ? "ignore-file[" : "ignore[";
+    comment += kind;
+    comment += "] -->";
+    // Lines end as the document's first line does.
+    const std::size_t firstEnd = bytes.find_first_of("\r\n");
+    const std::string newline = firstEnd == std::string_view::npos || bytes[firstEnd] == '\n' ? "\n"
+                                : bytes.substr(firstEnd, 2) == "\r\n" ? "\r\n"
+                                                                      : "\r";
+    lint::Edit edit;
+    if (file) {
+        std::size_t at = 0;
+        if (bytes.substr(0, 5) == "<?xml") {
+            const std::size_t close = bytes.find("?>");
+            at = close == std::string_view::npos ? 0 : close + 2;
+        }
+        edit.range.begin = edit.range.end = at;
+        edit.replacement = at == 0 ? comment + newline : newline + comment;
+        return edit;
+    }
+    // A value holds no "<": the last one before it opens its tag.
+    const std::size_t tag = bytes.substr(0, finding.range.begin).rfind('<');
+    const std::size_t at = tag == std::string_view::npos ? 0 : tag;
+    const std::size_t lineStart = bytes.find_last_of("\r\n", at == 0 ? 0 : at - 1);
+    const std::size_t from =
+        lineStart == std::string_view::npos || lineStart >= at ? 0 : lineStart + 1;
+    const std::string_view indent = bytes.substr(from, at - from);
+    const bool ownLine = indent.find_first_not_of(" \t") == std::string_view::npos;
+    edit.range.begin = edit.range.end = at;
+    edit.replacement = comment + (ownLine ? newline + std::string(indent) : std::string(" "));
+    return edit;
+}
+
+}  // namespace
+
 Json codeActions(const Document& document, const std::string& uri, std::size_t begin,
                  std::size_t end, const Json& only, Encoding encoding) {
     Json actions = Json::array();
+    const auto under = [&](const lint::Finding& finding) {
+        return finding.range.end >= begin && finding.range.begin <= end;
+    };
     for (const lint::Finding& finding : document.findings) {
         if (!finding.fix)
             continue;
-        if (!asked(only, "quickfix") || finding.range.end < begin || finding.range.begin > end)
+        if (!asked(only, "quickfix") || !under(finding))
             continue;
         Json edits = Json::array();
         for (const lint::Edit& edit : finding.fix->edits) {
@@ -183,24 +229,34 @@ Json codeActions(const Document& document, const std::string& uri, std::size_t b
                  {"isPreferred", finding.fix->safe},
                  {"edit", {{"changes", {{uri, std::move(edits)}}}}}});
     }
-    // Every safe fix at once: the findings are of distinct values, so their
-    // edits do not overlap (one that would waits for the next time).
+    // Silencing a finding where it stands, or in the whole file, with the
+    // documented comment; a note on the document itself has no element.
+    for (const lint::Finding& finding : document.findings) {
+        if (!asked(only, "quickfix") || !under(finding) || finding.element.empty() ||
+            finding.severity == lint::Severity::Note)
+            continue;
+        const std::string_view kind = lint::ruleOf(finding.kind).name;
+        for (const bool file : {false, true}) {
+            const lint::Edit edit = suppression(document.text.bytes(), finding, file);
+            actions.push_back(Json{
+                {"title",
+                 "Suppress " + std::string(kind) + (file ? " in this file" : " on this element")},
+                {"kind", "quickfix"},
+                {"diagnostics", {diagnosticOf(document.text, finding, encoding)}},
+                {"edit",
+                 {{"changes",
+                   {{uri,
+                     {textEdit(document.text, edit.range.begin, edit.range.end, edit.replacement,
+                               encoding)}}}}}}});
+        }
+    }
+    // Every safe fix at once, as one pass of --fix chooses them.
     if (asked(only, kFixAllKind)) {
         Json edits = Json::array();
-        std::size_t reached = 0;
-        for (const lint::Finding& finding : document.findings) {
-            if (!finding.fix || !finding.fix->safe)
-                continue;
-            const auto& fixEdits = finding.fix->edits;
-            if (std::any_of(fixEdits.begin(), fixEdits.end(),
-                            [&](const lint::Edit& edit) { return edit.range.begin < reached; }))
-                continue;
-            for (const lint::Edit& edit : fixEdits) {
-                edits.push_back(textEdit(document.text, edit.range.begin, edit.range.end,
-                                         edit.replacement, encoding));
-                reached = std::max(reached, edit.range.end);
-            }
-        }
+        for (const lint::Edit& edit :
+             fix::choosePass(document.text.bytes(), document.findings, false).edits)
+            edits.push_back(textEdit(document.text, edit.range.begin, edit.range.end,
+                                     edit.replacement, encoding));
         if (!edits.empty()) {
             actions.push_back(Json{{"title", "Fix every safe xmlattr finding"},
                                    {"kind", kFixAllKind},

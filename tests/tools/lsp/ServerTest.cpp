@@ -260,19 +260,36 @@ TEST(LspServer, CodeActionsOfferTheFixesUnderTheRangeAndEverySafeFix) {
             params["context"]["only"] = only;
         return session.request("textDocument/codeAction", params)["result"];
     };
-    // On the colour: its quick fix, preferred, and the fix-all action.
+    // On the colour: its quick fix, preferred, the two suppressions and the
+    // fix-all action.
     const Json onColour = actions(40, 40, nullptr);
-    ASSERT_EQ(onColour.size(), 2u);
+    ASSERT_EQ(onColour.size(), 4u);
     EXPECT_EQ(onColour[0]["kind"], "quickfix");
     EXPECT_TRUE(onColour[0]["isPreferred"]);
     EXPECT_EQ(onColour[0]["diagnostics"][0]["code"], "rgb-percent");
     EXPECT_EQ(onColour[0]["edit"]["changes"][kUri],
               (Json{{{"range", {{"start", position(1, 35)}, {"end", position(1, 51)}}},
                      {"newText", "rgb(51,51,153)"}}}));
-    EXPECT_EQ(onColour[1]["kind"], "source.fixAll.xmlattr");
-    EXPECT_EQ(onColour[1]["edit"]["changes"][kUri].size(), 2u);  // the colour and the dash array
-    // On the font size: no edit to offer (a suggestion only); only what is asked for.
-    EXPECT_EQ(actions(22, 22, Json{"quickfix"}), Json::array());
+    EXPECT_EQ(onColour[3]["kind"], "source.fixAll.xmlattr");
+    EXPECT_EQ(onColour[3]["edit"]["changes"][kUri].size(), 2u);  // the colour and the dash array
+    // On the font size: no fix to offer (a suggestion only), but it can be
+    // silenced on its element or in the file; applied, the finding goes.
+    const Json onSize = actions(22, 22, Json{"quickfix"});
+    ASSERT_EQ(onSize.size(), 2u);
+    EXPECT_EQ(onSize[0]["title"], "Suppress unknown-unit on this element");
+    EXPECT_EQ(onSize[0]["edit"]["changes"][kUri][0]["newText"],
+              "<!-- xmlattr-lint: ignore[unknown-unit] -->\r\n");
+    for (const Json& action : onSize) {
+        const Json edit = action["edit"]["changes"][kUri][0];
+        Session fresh;
+        fresh.initialize();
+        std::string text = kDocument;
+        const std::size_t at = edit["range"]["start"]["line"] == 0 ? 0 : text.find("<fo:block");
+        EXPECT_EQ(edit["range"]["start"], position(edit["range"]["start"]["line"], 0));
+        fresh.open(text.insert(at, edit["newText"].get<std::string>()));
+        EXPECT_EQ(fresh.codes(), (std::vector<std::string>{"rgb-percent", "list-read-as-one"}))
+            << action["title"];
+    }
     EXPECT_EQ(actions(0, 80, Json{"source"}).size(), 1u);
 }
 
