@@ -8,43 +8,6 @@ namespace Xml {
 
 namespace {
 
-// The absolute font-size keywords; each value is the size in points.
-enum class AbsoluteFontSize : std::int32_t {
-    XxSmall = 6,
-    XSmall = 8,
-    Small = 10,
-    Medium = 12,
-    Large = 16,
-    XLarge = 18,
-    XxLarge = 20,
-};
-
-// The border-width keywords; each value is the width in points.
-enum class BorderWidthKeyword : std::int32_t { Thin = 1, Medium = 3, Thick = 5 };
-
-}  // namespace
-
-template <>
-struct KeywordsOf<AbsoluteFontSize> {
-    static constexpr auto table = keywordTable<AbsoluteFontSize>(
-        {},
-        {keyword(L"xx-small", AbsoluteFontSize::XxSmall),
-         keyword(L"x-small", AbsoluteFontSize::XSmall), keyword(L"small", AbsoluteFontSize::Small),
-         keyword(L"medium", AbsoluteFontSize::Medium), keyword(L"large", AbsoluteFontSize::Large),
-         keyword(L"x-large", AbsoluteFontSize::XLarge),
-         keyword(L"xx-large", AbsoluteFontSize::XxLarge)});
-};
-
-template <>
-struct KeywordsOf<BorderWidthKeyword> {
-    static constexpr auto table =
-        keywordTable<BorderWidthKeyword>({}, {keyword(L"thin", BorderWidthKeyword::Thin),
-                                              keyword(L"medium", BorderWidthKeyword::Medium),
-                                              keyword(L"thick", BorderWidthKeyword::Thick)});
-};
-
-namespace {
-
 // Instantiating the traits runs the compile-time checks of each table.
 template <KeywordEnum... E>
 constexpr bool tablesChecked = ((sizeof(AttributeTraits<E>) > 0) && ...);

@@ -40,6 +40,45 @@ struct KeywordsOf<RelativeFontSize> {
          keyword(L"smaller", RelativeFontSize::Smaller)});
 };
 
+/// The absolute font-size keywords, which FontSize reads as the point sizes
+/// that are their values.
+enum class XMLATTR_API AbsoluteFontSize : std::int32_t {
+    XxSmall = 6,
+    XSmall = 8,
+    Small = 10,
+    Medium = 12,
+    Large = 16,
+    XLarge = 18,
+    XxLarge = 20,
+};
+
+/// Keywords of AbsoluteFontSize: exact case; read only, never written back.
+template <>
+struct KeywordsOf<AbsoluteFontSize> {
+    /// The rows in the order they are tried, and the rules.
+    static constexpr auto table = keywordTable<AbsoluteFontSize>(
+        {},
+        {keyword(L"xx-small", AbsoluteFontSize::XxSmall),
+         keyword(L"x-small", AbsoluteFontSize::XSmall), keyword(L"small", AbsoluteFontSize::Small),
+         keyword(L"medium", AbsoluteFontSize::Medium), keyword(L"large", AbsoluteFontSize::Large),
+         keyword(L"x-large", AbsoluteFontSize::XLarge),
+         keyword(L"xx-large", AbsoluteFontSize::XxLarge)});
+};
+
+/// The border-width keywords, which BorderWidth reads as the point widths
+/// that are their values.
+enum class XMLATTR_API BorderWidthKeyword : std::int32_t { Thin = 1, Medium = 3, Thick = 5 };
+
+/// Keywords of BorderWidthKeyword: exact case; read only, never written back.
+template <>
+struct KeywordsOf<BorderWidthKeyword> {
+    /// The rows in the order they are tried, and the rules.
+    static constexpr auto table =
+        keywordTable<BorderWidthKeyword>({}, {keyword(L"thin", BorderWidthKeyword::Thin),
+                                              keyword(L"medium", BorderWidthKeyword::Medium),
+                                              keyword(L"thick", BorderWidthKeyword::Thick)});
+};
+
 /// How an indent is given: none, a measure, or a list function.
 enum class XMLATTR_API IndentFunction : std::int32_t {
     None = 0,

@@ -3,6 +3,8 @@
 // the library's tables, and examples run through the registered type.
 #include <algorithm>
 #include <cctype>
+#include <map>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -12,9 +14,9 @@
 #include "platform/Exception.h"
 #include "platform/StringFormatStream.h"
 #include "tools/describe/Description.h"
+#include "tools/describe/TypeNotes.h"
 #include "tools/registry/Output.h"
 #include "tools/registry/Text.h"
-#include "tools/describe/TypeNotes.h"
 
 namespace xmlattr_tool {
 
@@ -432,6 +434,62 @@ Description describe(const TypeEntry& type) {
             "(No description: add notes for this type to tools/TypeNotes.cpp.)");
     if (!exampleTexts.empty())
         out.tables.push_back(examples(type, exampleTexts));
+    return out;
+}
+
+namespace {
+
+// The keywords of table that name their values (and the aliases of values
+// that no keyword names), each once; the other texts it reads go to aliases.
+void keywordsTaken(const KeywordTableView& table, ForAuthor& out) {
+    std::map<std::int32_t, std::string> named;
+    for (const Xml::KeywordRow& row : table.rows) {
+        if (row.parses() && row.names())
+            named.emplace(row.value, utf8(row.text));
+    }
+    const auto known = [&](const std::string& text) {
+        return std::find(out.keywords.begin(), out.keywords.end(), text) != out.keywords.end() ||
+               std::any_of(out.aliases.begin(), out.aliases.end(),
+                           [&](const ForAuthor::Alias& alias) { return alias.text == text; });
+    };
+    for (const Xml::KeywordRow& row : table.rows) {
+        if (!row.parses() || row.isInteger())
+            continue;
+        std::string text = utf8(row.text);
+        if (known(text))
+            continue;
+        const auto name = named.find(row.value);
+        if (row.names() || name == named.end())
+            out.keywords.push_back(std::move(text));
+        else
+            out.aliases.push_back({std::move(text), name->second});
+    }
+}
+
+}  // namespace
+
+ForAuthor forAuthor(const TypeEntry& type) {
+    LogCapture quiet;
+    ForAuthor out;
+    if (type.keywords != nullptr)
+        keywordsTaken(type.keywords(), out);
+    const TypeNotes* notes = findNotes(type.name);
+    if (notes == nullptr)
+        return out;
+    for (const KeywordPart& part : notes->keywords)
+        keywordsTaken(part.table(), out);
+    for (const Part part : notes->parts) {
+        if (part != Part::LengthUnits && part != Part::SvgUnits)
+            continue;
+        const Table units = part == Part::LengthUnits ? lengthUnits() : svgUnits();
+        // The pixels column holds a number, or why there is none.
+        for (const std::vector<Cell>& row : units.rows) {
+            const std::string& pixels = row[2].text;
+            const bool number =
+                !pixels.empty() && std::isdigit(static_cast<unsigned char>(pixels[0]));
+            out.units.push_back({row[0].text, number ? pixels + "px" : pixels});
+        }
+    }
     return out;
 }
 

@@ -33,6 +33,26 @@ struct Description {
 
 Description describe(const TypeEntry& type);
 
+// What an author is shown of a type where a value is written (the editor's
+// hover and completion), as data: the keywords it takes, each once and in
+// the order they are tried (an alias only where no keyword names its
+// value) with the other texts read as the same values, and its units, each
+// with what one is worth in pixels.
+struct ForAuthor {
+    struct Unit {
+        std::string suffix;  // "pt"
+        std::string worth;   // "1.3333334px", or why it has no fixed size
+    };
+    struct Alias {
+        std::string text;     // "bolder"
+        std::string readsAs;  // the keyword of its value, "bold"
+    };
+    std::vector<std::string> keywords;
+    std::vector<Alias> aliases;  // the other texts read as a keyword's value
+    std::vector<Unit> units;
+};
+ForAuthor forAuthor(const TypeEntry& type);
+
 void writeText(const Description& description, std::ostream& out);
 void writeMarkdown(const Description& description, std::ostream& out);
 // Every registered type, by family, with a title and contents.

@@ -16,7 +16,9 @@ using P = Part;
 // font sizes, the border-width keywords and the background-position keywords
 // have tables private to the library's sources; their paragraphs name them
 // and the examples show what each reads as.
+const KeywordPart kAbsoluteFontSize{"Absolute sizes", &keywordTableOf<Xml::AbsoluteFontSize>};
 const KeywordPart kRelativeFontSize{"Relative sizes", &keywordTableOf<Xml::RelativeFontSize>};
+const KeywordPart kBorderWidthKeyword{"Keywords", &keywordTableOf<Xml::BorderWidthKeyword>};
 const KeywordPart kIndentFunction{"Functions", &keywordTableOf<Xml::IndentFunction>};
 const KeywordPart kBaselineShiftMode{"Keywords", &keywordTableOf<Xml::BaselineShiftMode>};
 const KeywordPart kAlignmentBaseline{"Baseline keywords", &keywordTableOf<Xml::AlignmentBaseline>};
@@ -211,12 +213,11 @@ std::vector<TypeNotes> makeNotes() {
          {},
          {"1, 2,,3", "none", "1,5x"}},
         {"FontSize",
-         {"A font size: an absolute keyword (`xx-small`, `x-small`, `small`, `medium`, `large`, "
-          "`x-large`, `xx-large`), stored as the point size it stands for; a relative keyword "
-          "(below); or a `LengthOrPercent`. Keywords are exact case. Written back as the measure "
-          "or the relative keyword."},
+         {"A font size: an absolute keyword (below), stored as the point size it stands for; a "
+          "relative keyword (below); or a `LengthOrPercent`. Keywords are exact case. Written "
+          "back as the measure or the relative keyword."},
          {P::LengthUnits},
-         {kRelativeFontSize},
+         {kAbsoluteFontSize, kRelativeFontSize},
          {"xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large", "larger",
           "Medium", "50%", "12pt"}},
         {"Indent",
@@ -266,11 +267,11 @@ std::vector<TypeNotes> makeNotes() {
          {kPageDimensionType},
          {"indefinite", "210mm", "AUTO"}},
         {"BorderWidth",
-         {"A `Length`, or `thin`, `medium` or `thick` (exact case), which read as the point "
-          "sizes the examples show. A width equal to one of those sizes is written back as its "
-          "keyword, whatever text it came from; others as the length. A new width is 1.5pt."},
+         {"A `Length`, or a keyword below (exact case), which reads as the point size the "
+          "examples show. A width equal to one of those sizes is written back as its keyword, "
+          "whatever text it came from; others as the length. A new width is 1.5pt."},
          {P::LengthUnits},
-         {},
+         {kBorderWidthKeyword},
          {"thin", "medium", "thick", "3pt", "3px", "thick "}},
         {"InitialPageNumber",
          {"A keyword below (exact case); any other text is accepted as a number: the integer at "

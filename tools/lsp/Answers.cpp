@@ -6,8 +6,8 @@
 #include <map>
 #include <mutex>
 #include <set>
-#include <sstream>
 
+#include "css/colours/NamedColors.h"
 #include "tools/describe/Description.h"
 #include "tools/fix/Fix.h"
 #include "tools/registry/TypeRegistry.h"
@@ -56,26 +56,16 @@ bool asked(const Json& only, std::string_view kind) {
     return false;
 }
 
-// What describe says of a type, without its heading and its examples; an
-// enumeration's keywords are all there, but other long tables (colour names,
-// language tags) are left to `xmlattr describe`.
-// Described once per type, for every server of the process.
-const std::string& descriptionOf(const xmlattr_tool::TypeEntry& type) {
+// What an author is shown of a type, found once per type for every server
+// of the process (finding the units probes the parser).
+const xmlattr_tool::ForAuthor& forAuthorOf(const xmlattr_tool::TypeEntry& type) {
     static std::mutex lock;
-    static std::map<std::string_view, std::string> described;
+    static std::map<std::string_view, xmlattr_tool::ForAuthor> found;
     const std::lock_guard<std::mutex> held(lock);
-    const auto found = described.find(type.name);
-    if (found != described.end())
-        return found->second;
-    xmlattr_tool::Description description = xmlattr_tool::describe(type);
-    std::erase_if(description.tables, [](const xmlattr_tool::Table& table) {
-        return table.title == "Examples" || (table.title != "Keywords" && table.rows.size() > 40);
-    });
-    std::ostringstream out;
-    xmlattr_tool::writeMarkdown(description, out);
-    std::string markdown = out.str();
-    markdown.erase(0, markdown.find("\n\n") + 2);  // the heading: the hover has its own
-    return described.emplace(type.name, std::move(markdown)).first->second;
+    const auto at = found.find(type.name);
+    if (at != found.end())
+        return at->second;
+    return found.emplace(type.name, xmlattr_tool::forAuthor(type)).first->second;
 }
 
 // text, ended with a full stop unless it ends with "?" or "." already.
@@ -291,46 +281,88 @@ Json hoverAt(const Text& text, std::size_t offset, Encoding encoding, bool markd
         says += written.empty() ? " Written back as an empty text."
                                 : " Written back as " + code(written) + ".";
     }
-    says += "\n\n---\n\n";
-    says += descriptionOf(*type);
+    if (finding && finding->fix && !finding->fix->edits.empty()) {
+        says += "\n\nFix" + std::string(finding->fix->safe ? "" : " (unsafe)") + ": " +
+                sentence(finding->fix->description);
+    }
+    const xmlattr_tool::ForAuthor& author = forAuthorOf(*type);
+    if (!author.keywords.empty()) {
+        says += "\n\nKeywords:";
+        for (std::size_t i = 0; i < author.keywords.size(); ++i)
+            says += (i == 0 ? " " : ", ") + code(author.keywords[i]);
+        for (std::size_t i = 0; i < author.aliases.size(); ++i) {
+            says += (i == 0 ? "; also read: " : ", ") + code(author.aliases[i].text) + " (as " +
+                    code(author.aliases[i].readsAs) + ")";
+        }
+        says += '.';
+    }
+    if (!author.units.empty()) {
+        says += "\n\nUnits:";
+        for (std::size_t i = 0; i < author.units.size(); ++i) {
+            const auto& unit = author.units[i];
+            says += (i == 0 ? " " : ", ") + code(unit.suffix) + " " + unit.worth;
+        }
+        says += '.';
+    }
     return Json{{"contents", {{"kind", markdown ? "markdown" : "plaintext"}, {"value", says}}},
                 {"range", rangeJson(text, value->range.begin, value->range.end, encoding)}};
 }
+
+namespace {
+
+// "#rrggbb", as editors show colour swatches from it.
+std::string hexOf(const Xml::NamedColors::Entry& colour) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex = "#";
+    for (const std::uint8_t component : {colour.r, colour.g, colour.b}) {
+        hex += kDigits[component >> 4];
+        hex += kDigits[component & 15];
+    }
+    return hex;
+}
+
+}  // namespace
 
 Json completionsAt(const Text& text, std::size_t offset, Encoding encoding) {
     Json items = Json::array();
     const std::optional<lint::Value> value = lint::valueAt(text.bytes(), offset);
     const xmlattr_tool::TypeEntry* type =
         value && !value->type.empty() ? xmlattr_tool::findType(value->type) : nullptr;
-    if (type != nullptr && type->keywords != nullptr) {
-        // The edit replaces what the value holds on the cursor's line, never
-        // a line end or what follows it.
-        const std::string_view bytes = text.bytes();
-        const std::size_t lineStart = bytes.find_last_of("\r\n", offset == 0 ? 0 : offset - 1);
-        const std::size_t begin = lineStart == std::string_view::npos || lineStart >= offset
-                                      ? value->range.begin
-                                      : std::max(value->range.begin, lineStart + 1);
-        const std::size_t end = std::min(value->range.end, bytes.find_first_of("\r\n", offset));
-        const Json range = rangeJson(text, begin, end, encoding);
-        // The keywords that name their values; an alias only for a value
-        // that has no such keyword.
-        const auto rows = type->keywords().rows;
-        std::set<std::int32_t> named;
-        for (const Xml::KeywordRow& row : rows) {
-            if (row.parses() && row.names())
-                named.insert(row.value);
-        }
-        std::set<std::string> seen;
-        for (const Xml::KeywordRow& row : rows) {
-            if (!row.parses() || row.isInteger() || (!row.names() && named.count(row.value) > 0))
-                continue;
-            std::string keyword = Core::String(row.text).toUtf8();
-            if (!seen.insert(keyword).second)
-                continue;
-            items.push_back(Json{{"label", keyword},
-                                 {"kind", 20},  // EnumMember
-                                 {"detail", type->name},
-                                 {"textEdit", {{"range", range}, {"newText", keyword}}}});
+    if (type == nullptr)
+        return Json{{"isIncomplete", false}, {"items", std::move(items)}};
+    // The edit replaces what the value holds on the cursor's line, never
+    // a line end or what follows it.
+    const std::string_view bytes = text.bytes();
+    const std::size_t lineStart = bytes.find_last_of("\r\n", offset == 0 ? 0 : offset - 1);
+    const std::size_t begin = lineStart == std::string_view::npos || lineStart >= offset
+                                  ? value->range.begin
+                                  : std::max(value->range.begin, lineStart + 1);
+    const std::size_t end = std::min(value->range.end, bytes.find_first_of("\r\n", offset));
+    const Json range = rangeJson(text, begin, end, encoding);
+    std::set<std::string> seen;
+    const auto offer = [&](std::string label, int kind, Json documentation) {
+        if (!seen.insert(label).second)
+            return;
+        Json item = {{"label", label},
+                     {"kind", kind},
+                     {"detail", type->name},
+                     {"textEdit", {{"range", range}, {"newText", label}}}};
+        if (!documentation.is_null())
+            item["documentation"] = std::move(documentation);
+        items.push_back(std::move(item));
+    };
+    for (const std::string& keyword : forAuthorOf(*type).keywords)
+        offer(keyword, 20, nullptr);  // EnumMember
+    // A colour type takes the colour names: each with its colour, which
+    // editors show as a swatch (CompletionItemKind Color).
+    if (type->family == xmlattr_tool::Family::Colours &&
+        type->run(Core::String(L"black"), false).accepted) {
+        for (const Xml::NamedColors::Entry& colour : Xml::NamedColors::kTable) {
+            const std::string name = Core::String(colour.name).toUtf8();
+            if (colour.hasColor)
+                offer(name, 16, hexOf(colour));  // Color
+            else
+                offer(name, 12, nullptr);  // Value
         }
     }
     return Json{{"isIncomplete", false}, {"items", std::move(items)}};

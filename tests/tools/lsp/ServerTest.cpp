@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -304,11 +305,19 @@ TEST(LspServer, HoverSaysHowATypedValueReads) {
     EXPECT_THAT(text, testing::HasSubstr("Reads as `11px`"));
     EXPECT_THAT(text, testing::HasSubstr("Written back as `11px`"));
     EXPECT_EQ(hover["range"], (Json{{"start", position(1, 21)}, {"end", position(1, 26)}}));
-    // An enumeration's hover holds its keywords, aliases too.
+    // A measure's hover says its units and what they are worth; no internals.
+    EXPECT_THAT(text, testing::HasSubstr("`pt` 1.3333334px"));
+    EXPECT_THAT(text, testing::Not(testing::HasSubstr("Exception")));
+    // An enumeration's: its keywords each once, then what else reads as them.
     const std::string keywords =
         session.at("textDocument/hover", 1, 67)["result"]["contents"]["value"];
-    EXPECT_THAT(keywords, testing::HasSubstr("**Keywords.**"));
-    EXPECT_THAT(keywords, testing::HasSubstr("`lighter`"));
+    EXPECT_THAT(keywords, testing::HasSubstr("Keywords: `bold`, `normal`; also read: "));
+    EXPECT_THAT(keywords, testing::HasSubstr("`lighter` (as `normal`)"));
+    EXPECT_THAT(keywords, testing::Not(testing::HasSubstr("Exception")));
+    // A finding's fix is said.
+    EXPECT_THAT(
+        session.at("textDocument/hover", 1, 40)["result"]["contents"]["value"].get<std::string>(),
+        testing::HasSubstr("\n\nFix: "));
     // Between attributes, and on an untyped one: nothing.
     EXPECT_TRUE(session.at("textDocument/hover", 1, 27)["result"].is_null());
     EXPECT_TRUE(session.at("textDocument/hover", 0, 20)["result"].is_null());
@@ -326,8 +335,24 @@ TEST(LspServer, CompletionOffersAKeywordEnumerationsKeywords) {
     EXPECT_THAT(labels, testing::UnorderedElementsAre("bold", "normal"));
     EXPECT_EQ(items[0]["textEdit"]["range"],
               (Json{{"start", position(1, 66)}, {"end", position(1, 70)}}));
-    // A length is no enumeration.
-    EXPECT_EQ(session.at("textDocument/completion", 1, 23)["result"]["items"], Json::array());
+    // A font size takes its keywords besides its measures.
+    labels.clear();
+    const Json sizes = session.at("textDocument/completion", 1, 23)["result"]["items"];
+    for (const Json& item : sizes)
+        labels.push_back(item["label"]);
+    EXPECT_THAT(labels, testing::ElementsAre("xx-small", "x-small", "small", "medium", "large",
+                                             "x-large", "xx-large", "larger", "smaller"));
+    // A colour takes the colour names, each with its colour for a swatch.
+    std::map<std::string, Json> colours;
+    const Json names = session.at("textDocument/completion", 1, 40)["result"]["items"];
+    for (const Json& item : names)
+        colours[item["label"]] = item;
+    EXPECT_EQ(colours.size(), 149u);  // 147 colours, transparent and none
+    EXPECT_EQ(colours["orange"]["kind"], 16);
+    EXPECT_EQ(colours["orange"]["documentation"], "#ffa500");
+    EXPECT_EQ(colours["transparent"]["kind"], 12);
+    // Nothing where no value stands.
+    EXPECT_EQ(session.at("textDocument/completion", 1, 28)["result"]["items"], Json::array());
 }
 
 TEST(LspServer, MalformedInputGetsItsErrorAndTheServerGoesOn) {

@@ -305,7 +305,7 @@ async function scenario() {
     textDocument: { uri: reportUri },
     position: report.positionAt(valueOf('font-size')),
   });
-  check(sizes?.items?.length === 0, 'no keywords for a font size', sizes);
+  check(sizes?.items?.some((item) => item.label === 'xx-small'), 'a font size offers its keywords', sizes);
   console.log(`ok: hover; ${items.length} keywords completed in font-weight="${written}"`);
 
   step = 'quick fix';
