@@ -24,13 +24,18 @@ class ValueFinder final : public DocumentHandler {
     }
 
     void attribute(const ElementStart& element, const AttributeValue& value) override {
-        if (element.offset != tag_ || !value.vocabulary)
+        // A stylesheet's text is placed already; a value whose element is
+        // not known here is not judged as on one.
+        if (value.elsewhere || !value.vocabulary ||
+            (element.offset != tag_ && value.placed == nullptr))
             return;
         // A declaration is preferred to the style="..." that holds it.
         if (found_ && found_->inStyle)
             return;
-        const ByteRange bytes = reader_.bytesOf(value);
-        if (bytes.quote == 0 || offset_ < bytes.begin || offset_ > bytes.end)
+        const ByteRange bytes =
+            value.placed != nullptr ? value.placed->bytes : reader_.bytesOf(value);
+        if ((bytes.quote == 0 && value.placed == nullptr) || offset_ < bytes.begin ||
+            offset_ > bytes.end)
             return;
         Value found;
         found.vocabulary = *value.vocabulary;
@@ -42,8 +47,10 @@ class ValueFinder final : public DocumentHandler {
         found.finding = judge(found.vocabulary, element.local, value.local, value.text);
         found.range.begin = bytes.begin;
         found.range.end = bytes.end;
-        found.range.start = reader_.positionAt(bytes.begin);
-        found.range.stop = reader_.positionAt(bytes.end);
+        found.range.start =
+            value.placed != nullptr ? value.placed->start : reader_.positionAt(bytes.begin);
+        found.range.stop =
+            value.placed != nullptr ? value.placed->stop : reader_.positionAt(bytes.end);
         found_ = std::move(found);
     }
 
