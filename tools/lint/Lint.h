@@ -2,7 +2,9 @@
 /// The xmlattr lint engine: reads the attributes of XSL-FO and SVG documents
 /// (and every declaration of an SVG style="...") exactly as the engine does,
 /// and reports each value that is rejected or reads otherwise than written as
-/// a Finding: data, with where the value stands in the input.
+/// a Finding: data, with where the value stands in the input. An XSLT
+/// stylesheet is read for the XSL-FO and SVG it writes: its constant values,
+/// where they stand in it.
 ///
 /// Nothing here prints or opens files. Every function is safe to call from
 /// several threads at once.
@@ -167,9 +169,9 @@ struct SetUse {
 };
 
 /// What a first reading of a stylesheet module finds: whether it is one, the
-/// modules it includes or imports (href as written), the attribute sets it
-/// defines and each use of a set. Modules beside a stylesheet lend it their
-/// uses (Options::setUses).
+/// modules it includes or imports (href as written), its attribute sets that
+/// hold a constant value and each use of a set. Modules beside a stylesheet
+/// lend it their uses (Options::setUses).
 struct ModuleLinks {
     bool stylesheet = false;
     std::vector<std::string> modules;
