@@ -154,8 +154,7 @@ struct DocumentReader::Parse final : ParseHost {
     // Text is not looked at: the reader asks for it only to mark its
     // progress when a long run of text would otherwise stay in the window,
     // as delivering text costs the XML reader a quarter of its time.
-    void watchText(bool watch) {
-        watch = watch || stylesheet.has_value();  // its text is read
+    void watchText(bool watch) override {
         if (watch != watchingText) {
             XML_SetCharacterDataHandler(parser, watch ? &Parse::text : nullptr);
             watchingText = watch;
@@ -232,7 +231,6 @@ struct DocumentReader::Parse final : ParseHost {
                 element.declaresFo = scopes.binds(Space::Fo);
                 element.declaresSvg = scopes.binds(Space::Svg);
                 stylesheet.emplace(reader, handler, scopes, *this);
-                watchText(true);
             }
         }
         element.vocabulary = *space == Space::None && svgByDefault ? std::optional(Vocabulary::Svg)
@@ -357,7 +355,8 @@ std::optional<DocumentError> DocumentReader::read(DocumentHandler& handler) {
             windowStart_ = eventStart_;
         }
         eventTrackerSet_ = false;
-        parse.watchText(window_.size() > 4 * kChunkSize);
+        parse.watchText(window_.size() > 4 * kChunkSize ||
+                        (parse.stylesheet && parse.stylesheet->gathering()));
         const std::size_t before = window_.size();
         window_.resize(before + kChunkSize);
         const std::ptrdiff_t got = source_(window_.data() + before, kChunkSize);

@@ -77,16 +77,18 @@ std::string_view StylesheetReader::raw(std::size_t begin, std::size_t end) const
     return window.substr(begin - reader_.windowStart_, end - begin);
 }
 
-StylesheetReader::Landing StylesheetReader::only(Landing::Kind kind, std::string_view set) {
-    Landing landing;
+void StylesheetReader::push(Landing::Kind kind, std::optional<Vocabulary> vocabulary,
+                            std::string_view written, std::string_view local, std::size_t offset) {
+    // The landings are kept for the next elements: their texts keep their room.
+    if (used_ == landings_.size())
+        landings_.emplace_back();
+    Landing& landing = landings_[used_++];
     landing.kind = kind;
-    landing.written = set;
-    return landing;
-}
-
-void StylesheetReader::push(Landing landing) {
-    landings_.push_back(std::move(landing));
-    frames_.push_back({landings_.size() - 1, true});
+    landing.vocabulary = vocabulary;
+    landing.written.assign(written);
+    landing.local.assign(local);
+    landing.offset = offset;
+    frames_.push_back({used_ - 1, true});
 }
 
 void StylesheetReader::uses(std::string_view names, const ElementStart* element,
@@ -122,8 +124,8 @@ void StylesheetReader::markup() {
     if (!inNode_)
         return;
     inNode_ = false;
-    if (gathering_ && !gathering_->computed && (gathering_->textDepth != 0 || !allBlank(node_))) {
-        Gathering& gathering = *gathering_;
+    if (gathering() && !gathering_.computed && (gathering_.textDepth != 0 || !allBlank(node_))) {
+        Gathering& gathering = gathering_;
         const std::size_t end = host_.byteIndex();
         PlacedText& placed = gathering.placed;
         if (++gathering.nodes == 1) {
@@ -142,7 +144,7 @@ void StylesheetReader::markup() {
 }
 
 void StylesheetReader::text(std::string_view chunk) {
-    if (!gathering_ || gathering_->computed) {
+    if (!gathering() || gathering_.computed) {
         host_.event();
         return;
     }
@@ -158,12 +160,12 @@ void StylesheetReader::text(std::string_view chunk) {
 void StylesheetReader::start(ElementStart& element, Space space, const char** attributes) {
     reader_.elementOffset_ = element.offset;
     reader_.tagScanned_ = false;
-    if (gathering_) {
+    if (gathering()) {
         // Inside xsl:attribute, only xsl:text keeps the value a text.
-        if (space == Space::Xslt && element.local == "text" && gathering_->textDepth == 0)
-            gathering_->textDepth = frames_.size() + 1;
+        if (space == Space::Xslt && element.local == "text" && gathering_.textDepth == 0)
+            gathering_.textDepth = frames_.size() + 1;
         else
-            gathering_->computed = true;
+            gathering_.computed = true;
         inherit();
         return;
     }
@@ -179,10 +181,10 @@ void StylesheetReader::start(ElementStart& element, Space space, const char** at
 
 void StylesheetReader::end() {
     const std::size_t depth = frames_.size();
-    if (gathering_ && gathering_->textDepth == depth) {
-        gathering_->textDepth = 0;
-    } else if (gathering_ && gathering_->depth == depth) {
-        Gathering& gathering = *gathering_;
+    if (gathering() && gathering_.textDepth == depth) {
+        gathering_.textDepth = 0;
+    } else if (gathering() && gathering_.depth == depth) {
+        Gathering& gathering = gathering_;
         if (gathering.computed) {
             handler_.computed();
         } else {
@@ -202,13 +204,14 @@ void StylesheetReader::end() {
                 value.unfixable = "made of several text nodes";
             emit(landings_[gathering.landing], value);
         }
-        gathering_.reset();
+        gathering_.depth = 0;
+        host_.watchText(false);
     }
     if (ignoredDepth_ == depth)
         ignoredDepth_ = 0;
     if (!frames_.empty()) {
         if (frames_.back().owns)
-            landings_.pop_back();
+            --used_;
         frames_.pop_back();
     }
 }
@@ -219,8 +222,7 @@ void StylesheetReader::literal(ElementStart& element, const char** attributes) {
         return;
     }
     handler_.startElement(element);
-    push({Landing::Element, element.vocabulary, std::string(element.written),
-          std::string(element.local), element.offset});
+    push(Landing::Element, element.vocabulary, element.written, element.local, element.offset);
     for (const char** attribute = attributes; *attribute != nullptr; attribute += 2) {
         AttributeValue value;
         value.name = attribute[0];
@@ -282,7 +284,7 @@ void StylesheetReader::instruction(ElementStart& element, const char** attribute
         const std::optional<std::string_view> space = attributeOf(attributes, "namespace");
         if (!name || name->find('{') != std::string_view::npos ||
             (space && space->find('{') != std::string_view::npos)) {
-            push(only(Landing::Unknown));
+            push(Landing::Unknown);
             uses(sets.value_or(""), nullptr, {});
             return;
         }
@@ -296,18 +298,17 @@ void StylesheetReader::instruction(ElementStart& element, const char** attribute
             target.vocabulary = vocabularyOf(resolved);
         target.offset = element.offset;
         handler_.startElement(target);
-        push({Landing::Element, target.vocabulary, std::string(target.written),
-              std::string(target.local), target.offset});
+        push(Landing::Element, target.vocabulary, target.written, target.local, target.offset);
         uses(sets.value_or(""), &target, {});
     } else if (local == "attribute-set") {
         const std::string_view name = attributeOf(attributes, "name").value_or("");
-        push(only(Landing::Set, name));
+        push(Landing::Set, std::nullopt, name);
         uses(sets.value_or(""), nullptr, name);
     } else if (among(kUnknown, local)) {
-        push(only(Landing::Unknown));
+        push(Landing::Unknown);
         uses(sets.value_or(""), nullptr, {});
     } else if (among(kNowhere, local) || element.root) {
-        push(only(Landing::Nowhere));
+        push(Landing::Nowhere);
     } else {
         inherit();
     }
@@ -367,12 +368,17 @@ void StylesheetReader::attributeStart(const ElementStart& element, const char** 
         return;
     }
     ignoredDepth_ = 0;
-    Gathering gathering;
-    gathering.depth = frames_.size();
-    gathering.landing = landing;
-    gathering.vocabulary = vocabulary;
-    gathering.name = *name;
-    gathering_ = std::move(gathering);
+    // Its text is read: the XML reader hands it over until its end.
+    host_.watchText(true);
+    gathering_.depth = frames_.size();
+    gathering_.landing = landing;
+    gathering_.vocabulary = vocabulary;
+    gathering_.name.assign(*name);
+    gathering_.value.clear();
+    gathering_.computed = false;
+    gathering_.textDepth = 0;
+    gathering_.nodes = 0;
+    gathering_.placed = {};
 }
 
 }  // namespace xmlattr::lint

@@ -25,6 +25,8 @@ class ParseHost {
     virtual void event() = 0;                   // marks where the reader stands
     virtual void unbound(std::string_view prefix) = 0;
     virtual void declarations(const ElementStart& element, AttributeValue value) = 0;
+    // Whether the text is handed over (it is, in any case, in long runs).
+    virtual void watchText(bool watch) = 0;
 
   protected:
     ~ParseHost() = default;
@@ -48,6 +50,8 @@ class StylesheetReader {
     void end();
     void text(std::string_view chunk);
     void comment() { merged_ = true; }
+    // Whether an xsl:attribute's text is being read.
+    bool gathering() const { return gathering_.depth != 0; }
 
   private:
     // Where an xsl:attribute lands.
@@ -61,7 +65,7 @@ class StylesheetReader {
     };
     // An xsl:attribute whose text is being gathered.
     struct Gathering {
-        std::size_t depth = 0;  // of the xsl:attribute
+        std::size_t depth = 0;  // of the xsl:attribute; 0 when none is
         std::size_t landing = 0;
         std::optional<Vocabulary> vocabulary;
         std::string name;
@@ -78,8 +82,8 @@ class StylesheetReader {
     void emit(const Landing& landing, AttributeValue& value);
     // Where an xsl:attribute directly inside the open element lands.
     std::size_t current() const { return frames_.empty() ? 0 : frames_.back().landing; }
-    static Landing only(Landing::Kind kind, std::string_view set = {});
-    void push(Landing landing);
+    void push(Landing::Kind kind, std::optional<Vocabulary> vocabulary = {},
+              std::string_view written = {}, std::string_view local = {}, std::size_t offset = 0);
     void inherit() { frames_.push_back({current(), false}); }
     void uses(std::string_view names, const ElementStart* element, std::string_view bySet);
     void flush();
@@ -90,12 +94,13 @@ class StylesheetReader {
     const Scopes& scopes_;
     ParseHost& host_;
     std::vector<Landing> landings_{Landing{}};  // the first lands nowhere
+    std::size_t used_ = 1;                      // the landings in use
     struct Frame {
         std::size_t landing;
         bool owns;  // the landing is its own
     };
-    std::vector<Frame> frames_;  // per open element
-    std::optional<Gathering> gathering_;
+    std::vector<Frame> frames_;     // per open element
+    Gathering gathering_;           // while its depth is not 0
     std::size_t ignoredDepth_ = 0;  // inside an xsl:attribute not gathered
     std::string node_;              // the text node being read
     std::size_t nodeBegin_ = 0;

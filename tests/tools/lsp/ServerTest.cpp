@@ -285,6 +285,31 @@ TEST(LspServer, CompletionOffersAKeywordEnumerationsKeywords) {
     EXPECT_EQ(session.at("textDocument/completion", 1, 23)["result"]["items"], Json::array());
 }
 
+// A stylesheet is told by its content: diagnostics, hover and completion
+// stand in xsl:attribute text as on attributes; computed values get none.
+TEST(LspServer, AStylesheetIsServedAsTheXslFoItWrites) {
+    Session session;
+    session.initialize();
+    session.open(
+        "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
+        "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">\n"
+        "<xsl:template match=\"/\"><fo:block font-size=\"{$s}pt\" margin=\"2em \">\n"
+        "<xsl:attribute name=\"font-size\">11ptt</xsl:attribute>\n"
+        "<xsl:attribute name=\"font-weight\">bold</xsl:attribute>\n"
+        "</fo:block></xsl:template></xsl:stylesheet>\n");
+    EXPECT_EQ(session.codes(), (std::vector<std::string>{"blank-changed-unit", "unknown-unit"}));
+    const Json text = {{"start", position(2, 32)}, {"end", position(2, 37)}};
+    EXPECT_EQ(session.diagnostics()[1]["range"], text);
+    const Json hover = session.at("textDocument/hover", 2, 34)["result"];
+    EXPECT_THAT(hover["contents"]["value"].get<std::string>(), testing::HasSubstr("**FontSize**"));
+    EXPECT_EQ(hover["range"], text);
+    EXPECT_TRUE(session.at("textDocument/hover", 1, 50)["result"].is_null());
+    const Json items = session.at("textDocument/completion", 3, 35)["result"]["items"];
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(items[0]["textEdit"]["range"],
+              (Json{{"start", position(3, 34)}, {"end", position(3, 38)}}));
+}
+
 TEST(LspServer, MalformedInputGetsItsErrorAndTheServerGoesOn) {
     Session session;
     // Before initialize, a request is refused.
