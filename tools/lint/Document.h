@@ -116,6 +116,9 @@ class DocumentReader {
     // start tag is scanned once, on the first question).
     ByteRange bytesOf(const AttributeValue& value);
 
+    // Where the start tag being handled begins.
+    std::size_t tagOffset() const { return elementOffset_; }
+
   private:
     struct Parse;
     friend struct Parse;

@@ -24,10 +24,11 @@ class ValueFinder final : public DocumentHandler {
     }
 
     void attribute(const ElementStart& element, const AttributeValue& value) override {
-        // A stylesheet's text is placed already; a value whose element is
-        // not known here is not judged as on one.
+        // A value in the tag at tag_ (a select="..." of xsl:attribute lands
+        // on another element), or a stylesheet's text, placed already; a
+        // value whose element is not known here is not judged as on one.
         if (value.elsewhere || !value.vocabulary ||
-            (element.offset != tag_ && value.placed == nullptr))
+            (reader_.tagOffset() != tag_ && value.placed == nullptr))
             return;
         // A declaration is preferred to the style="..." that holds it.
         if (found_ && found_->inStyle)

@@ -296,6 +296,7 @@ TEST(LspServer, AStylesheetIsServedAsTheXslFoItWrites) {
         "<xsl:template match=\"/\"><fo:block font-size=\"{$s}pt\" margin=\"2em \">\n"
         "<xsl:attribute name=\"font-size\">11ptt</xsl:attribute>\n"
         "<xsl:attribute name=\"font-weight\">bold</xsl:attribute>\n"
+        "<xsl:attribute name=\"color\" select=\"'red'\"/>\n"
         "</fo:block></xsl:template></xsl:stylesheet>\n");
     EXPECT_EQ(session.codes(), (std::vector<std::string>{"blank-changed-unit", "unknown-unit"}));
     const Json text = {{"start", position(2, 32)}, {"end", position(2, 37)}};
@@ -304,6 +305,8 @@ TEST(LspServer, AStylesheetIsServedAsTheXslFoItWrites) {
     EXPECT_THAT(hover["contents"]["value"].get<std::string>(), testing::HasSubstr("**FontSize**"));
     EXPECT_EQ(hover["range"], text);
     EXPECT_TRUE(session.at("textDocument/hover", 1, 50)["result"].is_null());
+    const Json literal = session.at("textDocument/hover", 4, 38)["result"];
+    EXPECT_THAT(literal["contents"]["value"].get<std::string>(), testing::HasSubstr("**Color**"));
     const Json items = session.at("textDocument/completion", 3, 35)["result"]["items"];
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(items[0]["textEdit"]["range"],
