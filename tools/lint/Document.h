@@ -60,7 +60,8 @@ struct AttributeValue {
     std::string_view attribute;   // the attribute's name as written ("style")
     std::size_t declaration = 0;  // a declaration's text: where it begins in the style
     // What a stylesheet writes (Stylesheet.h):
-    bool literal = false;                // the string literal of select="...", from declaration on
+    bool literal = false;  // the string literal of select="...", from declaration on
+    bool avt = false;      // an attribute value template: braces in a rewrite would be read
     const PlacedText* placed = nullptr;  // a text, placed already
     std::string_view unfixable;          // why no rewrite can be written in its bytes
     bool elsewhere = false;              // lands on an element not known here: set's, or none

@@ -166,7 +166,7 @@ class Linter final : public DocumentHandler {
         if (!finding)
             return;
         const ByteRange bytes = placeOf(value, finding->range);
-        place(*finding, bytes, value.inStyle, value.literal, value.unfixable);
+        place(*finding, bytes, value.inStyle, value.literal || value.avt, value.unfixable);
         add(std::move(*finding), elementIgnored_);
     }
 
@@ -309,15 +309,17 @@ class Linter final : public DocumentHandler {
         return bytes;
     }
 
-    // Places finding's fix on its bytes, or says why it cannot be written there.
-    static void place(Finding& finding, const ByteRange& bytes, bool inStyle, bool literal,
+    // Places finding's fix on its bytes, or says why it cannot be written
+    // there. In a stylesheet's expression (a string literal, an attribute
+    // value template) the rewrite must neither close the literal nor open
+    // an expression.
+    static void place(Finding& finding, const ByteRange& bytes, bool inStyle, bool expression,
                       std::string_view unfixable) {
         if (!finding.fix)
             return;
-        // A string literal's rewrite must not close it either.
         const bool fits = fixFits(*finding.fix, bytes, inStyle) &&
-                          (!literal || finding.fix->edits.front().replacement.find_first_of(
-                                           "'\"") == std::string::npos);
+                          (!expression || finding.fix->edits.front().replacement.find_first_of(
+                                              "'\"{}") == std::string::npos);
         if (fits && unfixable.empty()) {
             finding.fix->edits.front().range = finding.range;
             return;

@@ -244,6 +244,7 @@ void StylesheetReader::literal(ElementStart& element, const char** attributes) {
             return host_.unbound(prefix);
         }
         value.text = attribute[1];
+        value.avt = true;
         const Template avt = templateOf(value.text);
         const bool style = value.vocabulary == Vocabulary::Svg && value.name == "style";
         if (avt.expression || (avt.doubled && style)) {

@@ -108,6 +108,12 @@ TEST(Stylesheet, EachConstructIsJudgedWhereItsTextStands) {
           "unknown-unit fo:block 3qq|3qq"},
          0},
         {"unused set", sheet("", set), {"unknown-unit any XSL-FO element 9ptt|9ptt"}, 0},
+        {"suppressed",
+         sheet("<fo:block><!-- xmlattr-lint: ignore --><xsl:attribute "
+               "name=\"font-size\"><xsl:text>1ptt</xsl:text></xsl:attribute>"
+               "</fo:block>"),
+         {},
+         0},
         {"foreign",
          sheet("<html width=\"1qq\"><fo:block><xsl:attribute name=\"fo:x\">1qq"
                "</xsl:attribute></fo:block></html>"),
