@@ -279,6 +279,12 @@ class Linter final : public DocumentHandler {
         return Result{summary_, std::move(error), rootRead_, false, stylesheet_};
     }
 
+    // For valueAt: what is said of the value of an attribute set (or on no
+    // known element) whose text begins at offset, as on the first element
+    // it lands on.
+    void probe(std::size_t offset) { probe_ = offset; }
+    std::optional<Value> probed() && { return std::move(probed_); }
+
   private:
     // A value of an attribute set, or on an element not known here.
     struct Pending {
@@ -441,11 +447,18 @@ class Linter final : public DocumentHandler {
     void judgeAs(const Pending& pending, const AttributeRow* row, std::string_view element,
                  const std::string& where) {
         std::optional<Finding> finding = judged(row, element, pending.name, false, pending.text);
+        if (finding) {
+            finding->reason += where;
+            finding->message += where;
+        }
+        if (pending.range.begin == probe_ && !probed_) {
+            probed_ =
+                Value{row->vocabulary, std::string(element), pending.name, false, pending.text,
+                      row->type,       pending.range,        finding};
+        }
         if (!finding)
             return;
         finding->range = pending.range;
-        finding->reason += where;
-        finding->message += where;
         place(*finding, pending.bytes, false, pending.literal, pending.unfixable);
         add(std::move(*finding), pending.ignored);
     }
@@ -498,6 +511,8 @@ class Linter final : public DocumentHandler {
     bool declaresSvg_ = false;
     std::vector<Pending> pending_;
     std::vector<SetUse> uses_;
+    std::size_t probe_ = std::string_view::npos;
+    std::optional<Value> probed_;
 };
 
 // The first reading of a stylesheet module: its links, no judging.
@@ -533,6 +548,17 @@ std::string_view attributeType(Vocabulary vocabulary, std::string_view element,
 std::optional<Finding> judge(Vocabulary vocabulary, std::string_view element, std::string_view name,
                              std::string_view text) {
     return judged(findAttribute(vocabulary, element, name), element, name, false, text);
+}
+
+std::optional<Value> elsewhereValueAt(std::string_view bytes, std::size_t begin,
+                                      const Options& options) {
+    const Source source = sourceOf(bytes);
+    DocumentReader reader(source, options.svgWithoutNamespace);
+    Linter linter(reader, options);
+    linter.probe(begin);
+    std::optional<DocumentError> error = reader.read(linter);
+    linter.finish(std::move(error), [](const Finding&) {});
+    return std::move(linter).probed();
 }
 
 ModuleLinks moduleLinks(std::string_view bytes) {

@@ -32,6 +32,11 @@ class ParseHost {
     ~ParseHost() = default;
 };
 
+// The value of an attribute set (or on no element known here) whose text
+// begins at begin, as lint judges it (Lint.cpp); none where no type holds it.
+std::optional<Value> elsewhereValueAt(std::string_view bytes, std::size_t begin,
+                                      const Options& options);
+
 class StylesheetReader {
   public:
     StylesheetReader(DocumentReader& reader, DocumentHandler& handler, const Scopes& scopes,

@@ -8,6 +8,7 @@
 
 #include "tools/lint/Document.h"
 #include "tools/lint/Lint.h"
+#include "tools/lint/Stylesheet.h"
 
 namespace xmlattr::lint {
 
@@ -27,7 +28,7 @@ class ValueFinder final : public DocumentHandler {
         // A value in the tag at tag_ (a select="..." of xsl:attribute lands
         // on another element), or a stylesheet's text, placed already; a
         // value whose element is not known here is not judged as on one.
-        if (value.elsewhere || !value.vocabulary ||
+        if ((!value.vocabulary && !value.elsewhere) ||
             (reader_.tagOffset() != tag_ && value.placed == nullptr))
             return;
         // A declaration is preferred to the style="..." that holds it.
@@ -38,6 +39,10 @@ class ValueFinder final : public DocumentHandler {
         if ((bytes.quote == 0 && value.placed == nullptr) || offset_ < bytes.begin ||
             offset_ > bytes.end)
             return;
+        if (value.elsewhere) {
+            elsewhere_ = bytes.begin;  // judged once the document is read
+            return;
+        }
         Value found;
         found.vocabulary = *value.vocabulary;
         found.element = element.written;
@@ -61,12 +66,14 @@ class ValueFinder final : public DocumentHandler {
     }
 
     std::optional<Value> found() && { return std::move(found_); }
+    std::optional<std::size_t> elsewhere() const { return elsewhere_; }
 
   private:
     DocumentReader& reader_;
     std::size_t tag_;
     std::size_t offset_;
     std::optional<Value> found_;
+    std::optional<std::size_t> elsewhere_;
 };
 
 std::optional<Value> valueIn(std::string_view bytes, std::size_t tag, std::size_t offset,
@@ -75,6 +82,12 @@ std::optional<Value> valueIn(std::string_view bytes, std::size_t tag, std::size_
     DocumentReader reader(source, options.svgWithoutNamespace);
     ValueFinder finder(reader, tag, offset);
     reader.read(finder);
+    if (const std::optional<std::size_t> begin = finder.elsewhere()) {
+        std::optional<Value> value = elsewhereValueAt(bytes, *begin, options);
+        if (value && value->finding)
+            value->finding->range = {};
+        return value;
+    }
     return std::move(finder).found();
 }
 

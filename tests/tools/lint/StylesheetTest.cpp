@@ -155,6 +155,22 @@ TEST(Stylesheet, ASetIsJudgedOnTheElementsOtherModulesUseItOn) {
               std::string::npos);
 }
 
+// What an editor shows on a set's text: what lint says of it, on its use.
+TEST(Stylesheet, TheValueAtASetsTextIsJudgedAsOnTheElementThatUsesIt) {
+    const std::string document =
+        sheet("<fo:table xsl:use-attribute-sets=\"t\"/>",
+              "<xsl:attribute-set name=\"t\"><xsl:attribute name=\"width\">3qq"
+              "</xsl:attribute><xsl:attribute name=\"id\">x</xsl:attribute></xsl:attribute-set>");
+    const std::optional<Value> value = valueAt(document, document.find("3qq") + 1);
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(value->type, "TableWidth");
+    EXPECT_EQ(value->element, "fo:table");
+    EXPECT_EQ(document.substr(value->range.begin, value->range.end - value->range.begin), "3qq");
+    ASSERT_TRUE(value->finding.has_value());
+    EXPECT_EQ(value->finding->kind, Kind::UnknownUnit);
+    EXPECT_FALSE(valueAt(document, document.find(">x<") + 1).has_value());
+}
+
 TEST(Stylesheet, FixesRewriteTheTextAndNothingElse) {
     const std::string document = sheet(
         "<fo:block margin-right=\"1em \" end-indent=\"{{2em }}\"><xsl:attribute "
