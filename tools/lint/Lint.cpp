@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <map>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -354,26 +356,13 @@ class Linter final : public DocumentHandler {
         std::vector<Landing> landings;
         bool unknownUse = false;
         if (!pending.set.empty()) {
-            std::vector<std::string_view> sets{pending.set};
-            for (std::size_t next = 0; next < sets.size(); ++next) {
-                const auto visit = [&](const SetUse& use) {
-                    if (use.set != sets[next])
-                        return;
-                    if (!use.bySet.empty()) {
-                        if (std::find(sets.begin(), sets.end(), use.bySet) == sets.end())
-                            sets.push_back(use.bySet);
-                    } else if (use.element.empty()) {
-                        unknownUse = true;
-                    } else {
-                        const std::optional<Vocabulary> vocabulary =
-                            pending.vocabulary ? pending.vocabulary : use.vocabulary;
-                        landings.push_back(
-                            {&use, vocabulary ? findAttribute(*vocabulary, use.local, pending.local)
-                                              : nullptr});
-                    }
-                };
-                std::for_each(uses_.begin(), uses_.end(), visit);
-                std::for_each(options_.setUses.begin(), options_.setUses.end(), visit);
+            const std::vector<const SetUse*>& elements = usesOf(pending.set, unknownUse);
+            for (const SetUse* use : elements) {
+                const std::optional<Vocabulary> vocabulary =
+                    pending.vocabulary ? pending.vocabulary : use->vocabulary;
+                landings.push_back({use, vocabulary
+                                             ? findAttribute(*vocabulary, use->local, pending.local)
+                                             : nullptr});
             }
         }
         if (landings.empty()) {
@@ -391,7 +380,9 @@ class Linter final : public DocumentHandler {
                                                       : "not used where it is known");
             where += ": judged as on any element";
             judgeAs(pending, row,
-                    row->vocabulary == Vocabulary::Svg ? "any SVG element" : "any XSL-FO element",
+                    row->vocabulary == Vocabulary::Svg  ? "any SVG element"
+                    : row->vocabulary == Vocabulary::Fo ? "any XSL-FO element"
+                                                        : "any element",
                     where);
             return;
         }
@@ -410,23 +401,62 @@ class Linter final : public DocumentHandler {
                 checkedVocabulary_ || on == Vocabulary::Fo || on == Vocabulary::Svg;
             // Where the set is used, a few of the elements for this type.
             std::string where = "; in attribute set '" + pending.set + "', used on ";
-            std::size_t named = 0;
+            std::vector<std::string_view> named;
             for (std::size_t j = i; j < landings.size(); ++j) {
-                if (landings[j].row != row)
-                    continue;
                 const std::string& element = landings[j].use->element;
-                if (where.find(element) != std::string::npos)
+                if (landings[j].row != row ||
+                    std::find(named.begin(), named.end(), element) != named.end())
                     continue;
-                if (named++ == 3) {
+                if (named.size() == 3) {
                     where += ", ...";
                     break;
                 }
-                where += named > 1 ? ", " + element : element;
+                where += named.empty() ? element : ", " + element;
+                named.push_back(element);
             }
             judgeAs(pending, row, landings[i].use->element, where);
         }
         ++(checked ? summary_.checked : summary_.skipped);
     }
+
+    // The elements that use set, through the sets that use it too, found once
+    // per set; unknown tells whether an element not known here does.
+    const std::vector<const SetUse*>& usesOf(const std::string& set, bool& unknown) {
+        if (index_.empty()) {
+            for (const SetUse& use : uses_)
+                index_.push_back(&use);
+            for (const SetUse& use : options_.setUses)
+                index_.push_back(&use);
+            std::sort(index_.begin(), index_.end(),
+                      [](const SetUse* a, const SetUse* b) { return a->set < b->set; });
+        }
+        auto cached = landed_.find(set);
+        if (cached == landed_.end()) {
+            Landed landed;
+            std::vector<std::string_view> sets{set};
+            for (std::size_t next = 0; next < sets.size(); ++next) {
+                const auto [first, last] = std::equal_range(
+                    index_.begin(), index_.end(), sets[next],
+                    [](const auto& a, const auto& b) { return nameOf(a) < nameOf(b); });
+                for (auto at = first; at != last; ++at) {
+                    const SetUse& use = **at;
+                    if (!use.bySet.empty()) {
+                        if (std::find(sets.begin(), sets.end(), use.bySet) == sets.end())
+                            sets.push_back(use.bySet);
+                    } else if (use.element.empty()) {
+                        landed.unknown = true;
+                    } else {
+                        landed.elements.push_back(&use);
+                    }
+                }
+            }
+            cached = landed_.emplace(set, std::move(landed)).first;
+        }
+        unknown = cached->second.unknown;
+        return cached->second.elements;
+    }
+    static std::string_view nameOf(const SetUse* use) { return use->set; }
+    static std::string_view nameOf(std::string_view name) { return name; }
 
     // The row that holds a value on any element, in the vocabulary it is in
     // or those the stylesheet declares; none where they differ.
@@ -511,6 +541,13 @@ class Linter final : public DocumentHandler {
     bool declaresSvg_ = false;
     std::vector<Pending> pending_;
     std::vector<SetUse> uses_;
+    // The uses of the sets, this module's and its neighbours', by set name.
+    std::vector<const SetUse*> index_;
+    struct Landed {
+        std::vector<const SetUse*> elements;
+        bool unknown = false;
+    };
+    std::map<std::string, Landed, std::less<>> landed_;
     std::size_t probe_ = std::string_view::npos;
     std::optional<Value> probed_;
 };
