@@ -52,6 +52,17 @@ constexpr std::string_view kNowhere[] = {
 constexpr std::string_view kUnknown[] = {"template",   "variable", "param",
                                          "with-param", "function", "copy"};
 
+// "{{" and "}}" for the brace they stand for.
+void unescape(std::string& text) {
+    std::size_t to = 0;
+    for (std::size_t from = 0; from < text.size(); ++from, ++to) {
+        text[to] = text[from];
+        if (text[from] == '{' || text[from] == '}')
+            ++from;  // the second of the pair
+    }
+    text.resize(to);
+}
+
 bool among(std::span<const std::string_view> names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
@@ -124,8 +135,18 @@ void StylesheetReader::markup() {
     if (!inNode_)
         return;
     inNode_ = false;
-    if (gathering() && !gathering_.computed && (gathering_.textDepth != 0 || !allBlank(node_))) {
+    const bool kept =
+        gathering() && !gathering_.computed && (gathering_.textDepth != 0 || !allBlank(node_));
+    // Under expand-text, braces in text hold expressions, as in an attribute.
+    const Template tvt = kept && frames_.back().expand ? templateOf(node_) : Template{};
+    if (tvt.expression)
+        gathering_.computed = true;
+    if (kept && !tvt.expression) {
         Gathering& gathering = gathering_;
+        if (tvt.doubled) {
+            gathering.doubled = true;
+            unescape(node_);
+        }
         const std::size_t end = host_.byteIndex();
         PlacedText& placed = gathering.placed;
         if (++gathering.nodes == 1) {
@@ -173,10 +194,23 @@ void StylesheetReader::start(ElementStart& element, Space space, const char** at
         inherit();
         return;
     }
+    // expand-text="yes" (xsl:expand-text on a literal element) makes the
+    // text inside a text value template, until another says no.
+    bool expand = !frames_.empty() && frames_.back().expand;
+    for (const char** attribute = attributes; *attribute != nullptr; attribute += 2) {
+        const auto [prefix, local] = splitName(attribute[0]);
+        if (local == "expand-text" &&
+            (space == Space::Xslt ? prefix.empty() : scopes_.find(prefix) == Space::Xslt)) {
+            const std::string_view value = attribute[1];
+            expand = value == "yes" || value == "true" || value == "1";
+        }
+    }
     if (space == Space::Xslt)
         instruction(element, attributes);
     else
         literal(element, attributes);
+    if (!frames_.empty())
+        frames_.back().expand = expand;
 }
 
 void StylesheetReader::end() {
@@ -202,6 +236,8 @@ void StylesheetReader::end() {
             value.placed = &gathering.placed;
             if (gathering.nodes > 1)
                 value.unfixable = "made of several text nodes";
+            else if (gathering.doubled)
+                value.unfixable = "written with doubled braces";
             emit(landings_[gathering.landing], value);
         }
         gathering_.depth = 0;
@@ -252,12 +288,8 @@ void StylesheetReader::literal(ElementStart& element, const char** attributes) {
             continue;
         }
         if (avt.doubled) {
-            unescaped_.clear();
-            for (std::size_t i = 0; i < value.text.size(); ++i) {
-                unescaped_ += value.text[i];
-                if (value.text[i] == '{' || value.text[i] == '}')
-                    ++i;  // the second of the pair
-            }
+            unescaped_ = value.text;
+            unescape(unescaped_);
             value.text = unescaped_;
             value.unfixable = "written with doubled braces";
         }
@@ -379,6 +411,7 @@ void StylesheetReader::attributeStart(const ElementStart& element, const char** 
     gathering_.computed = false;
     gathering_.textDepth = 0;
     gathering_.nodes = 0;
+    gathering_.doubled = false;
     gathering_.placed = {};
 }
 

@@ -78,6 +78,7 @@ class StylesheetReader {
         bool computed = false;
         std::size_t textDepth = 0;  // of an xsl:text inside; 0 outside one
         std::size_t nodes = 0;
+        bool doubled = false;  // doubled braces in a text value template
         PlacedText placed;
     };
 
@@ -102,7 +103,8 @@ class StylesheetReader {
     std::size_t used_ = 1;                      // the landings in use
     struct Frame {
         std::size_t landing;
-        bool owns;  // the landing is its own
+        bool owns;            // the landing is its own
+        bool expand = false;  // its text is a text value template (expand-text)
     };
     std::vector<Frame> frames_;     // per open element
     Gathering gathering_;           // while its depth is not 0

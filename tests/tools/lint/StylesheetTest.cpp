@@ -108,6 +108,12 @@ TEST(Stylesheet, EachConstructIsJudgedWhereItsTextStands) {
           "unknown-unit fo:block 3qq|3qq"},
          0},
         {"unused set", sheet("", set), {"unknown-unit any XSL-FO element 9ptt|9ptt"}, 0},
+        {"expand-text",
+         sheet("<fo:block xsl:expand-text=\"yes\"><xsl:attribute name=\"font-size\">"
+               "{$s}ptt</xsl:attribute><xsl:attribute name=\"end-indent\">{{1em}}"
+               "</xsl:attribute></fo:block>"),
+         {"rejected fo:block {1em}|{{1em}}"},
+         1},
         {"suppressed",
          sheet("<fo:block><!-- xmlattr-lint: ignore --><xsl:attribute "
                "name=\"font-size\"><xsl:text>1ptt</xsl:text></xsl:attribute>"
