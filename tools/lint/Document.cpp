@@ -151,9 +151,10 @@ struct DocumentReader::Parse final : ParseHost {
         XML_SetCommentHandler(parser, &Parse::comment);
     }
 
-    // Text is not looked at: the reader asks for it only to mark its
-    // progress when a long run of text would otherwise stay in the window,
-    // as delivering text costs the XML reader a quarter of its time.
+    // Text is not looked at (but inside a stylesheet's xsl:attribute): the
+    // reader asks for it only to mark its progress when a long run of text
+    // would otherwise stay in the window, as delivering text costs the XML
+    // reader a quarter of its time.
     void watchText(bool watch) override {
         if (watch != watchingText) {
             XML_SetCharacterDataHandler(parser, watch ? &Parse::text : nullptr);

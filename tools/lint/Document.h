@@ -2,7 +2,8 @@
 // over each start tag, each attribute and each declaration of an SVG
 // style="...", with its vocabulary and where its value stands in the input,
 // and each comment. Memory does not grow with the document: it is read in
-// fixed pieces, and only the bytes not yet passed are kept.
+// fixed pieces, and only the bytes not yet passed are kept. A stylesheet is
+// read for what it writes (Stylesheet.h), through the same events.
 #pragma once
 
 #include <algorithm>
