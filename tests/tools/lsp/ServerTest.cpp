@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/tools/TempFolder.h"
+#include "tools/lsp/Answers.h"
 #include "tools/lsp/Server.h"
 
 namespace {
@@ -311,6 +313,34 @@ TEST(LspServer, AStylesheetIsServedAsTheXslFoItWrites) {
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(items[0]["textEdit"]["range"],
               (Json{{"start", position(3, 34)}, {"end", position(3, 38)}}));
+}
+
+// An attribute set is judged where the modules beside the stylesheet, on
+// disk, use it: width on fo:table, which no type holds on every element.
+class LspStylesheetFolder : public tool_test::TempFolderTest {};
+
+TEST_F(LspStylesheetFolder, ASetIsJudgedOnItsUsesInTheModulesBesideIt) {
+    const std::string head =
+        "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
+        "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">";
+    const std::string sets = head +
+                             "<xsl:attribute-set name=\"t\"><xsl:attribute name=\"width\">3qq"
+                             "</xsl:attribute></xsl:attribute-set></xsl:stylesheet>";
+    const std::string file = write("a b/sets.xsl", sets);
+    write("a b/main.xsl", head +
+                              "<xsl:include href=\"sets.xsl\"/><xsl:template match=\"/\">"
+                              "<fo:table xsl:use-attribute-sets=\"t\"/></xsl:template>"
+                              "</xsl:stylesheet>");
+    const std::string uri = "file://" + path("a%20b/sets.xsl");
+    EXPECT_EQ(xmlattr::lsp::pathOfUri(uri), file);
+    Session session;
+    session.initialize();
+    session.open(sets, uri.c_str());
+    ASSERT_EQ(session.diagnostics(uri.c_str()).size(), 1u);
+    EXPECT_THAT(session.diagnostics(uri.c_str())[0]["message"].get<std::string>(),
+                testing::HasSubstr("on fo:table reads as 3px (TableWidth)"));
+    session.open(sets, "untitled:sets.xsl");  // nothing beside it
+    EXPECT_EQ(session.diagnostics("untitled:sets.xsl"), Json::array());
 }
 
 TEST(LspServer, MalformedInputGetsItsErrorAndTheServerGoesOn) {

@@ -12,6 +12,7 @@
 
 #include "tools/fix/Diff.h"
 #include "tools/fix/Fix.h"
+#include "tools/fix/Modules.h"
 #include "tools/fix/Rewrite.h"
 
 namespace xmlattr_tool::lint_cli {
@@ -37,69 +38,6 @@ bool hasExtension(std::string_view name, std::initializer_list<std::string_view>
 
 bool isDocumentName(std::string_view name) {
     return hasExtension(name, {"fo", "svg", "xml", "xsl", "xslt"});
-}
-
-// The uses of the attribute sets a stylesheet defines, by the modules beside
-// it: those it includes or imports (wherever they are), those in its folder
-// that include or import it, and so on through theirs.
-std::vector<lint::SetUse> setUsesBeside(const std::string& path) {
-    struct Module {
-        fs::path path;
-        lint::ModuleLinks links;
-    };
-    const auto read = [](const fs::path& file) {
-        const fix::ReadFile bytes = fix::readFile(file.string());
-        return bytes.ok() ? lint::moduleLinks(bytes.bytes) : lint::ModuleLinks{};
-    };
-    std::error_code error;
-    const fs::path self = fs::weakly_canonical(path, error);
-    std::vector<Module> modules{{self, read(self)}};
-    if (error || !modules[0].links.stylesheet || modules[0].links.sets.empty())
-        return {};
-    // The stylesheets of its folder, each read once.
-    std::vector<Module> folder;
-    for (fs::directory_iterator it(self.parent_path(), error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (hasExtension(name, {"xsl", "xslt"}) && it->path() != self)
-            folder.push_back({it->path(), read(it->path())});
-    }
-    const auto known = [&](const fs::path& file) {
-        return std::any_of(modules.begin(), modules.end(),
-                           [&](const Module& m) { return m.path == file; });
-    };
-    const auto target = [](const Module& from, const std::string& href) {
-        std::error_code ignored;
-        return fs::weakly_canonical(from.path.parent_path() / href, ignored);
-    };
-    for (bool grown = true; grown;) {
-        grown = false;
-        for (std::size_t i = 0; i < modules.size(); ++i) {
-            for (const std::string& href : modules[i].links.modules) {
-                const fs::path linked = target(modules[i], href);
-                if (!known(linked) && fs::is_regular_file(linked, error)) {
-                    modules.push_back({linked, read(linked)});
-                    grown = true;
-                }
-            }
-        }
-        for (Module& module : folder) {
-            if (known(module.path))
-                continue;
-            const auto& hrefs = module.links.modules;
-            if (std::any_of(hrefs.begin(), hrefs.end(),
-                            [&](const std::string& href) { return known(target(module, href)); })) {
-                modules.push_back(std::move(module));
-                grown = true;
-            }
-        }
-    }
-    std::vector<lint::SetUse> uses;
-    for (std::size_t i = 1; i < modules.size(); ++i) {
-        for (lint::SetUse& use : modules[i].links.uses)
-            uses.push_back(std::move(use));
-    }
-    return uses;
 }
 
 std::string joinPath(std::string_view directory, std::string_view name) {
@@ -273,7 +211,7 @@ FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Opti
     // in the modules beside it too.
     std::vector<lint::SetUse> beside;
     if (job.kind != FileJob::StandardIn && hasExtension(job.path, {"xsl", "xslt"})) {
-        beside = setUsesBeside(job.path);
+        beside = fix::setUsesBeside(job.path);
         fileOptions.setUses = beside;
     }
     if (printer.fixes().mode != FixSettings::Report) {
