@@ -61,6 +61,20 @@ LINT_SEEDS = [
     b'\r\n margin="2em " xml:lang="en-US"></fo:root>',
     b'<!DOCTYPE svg [<!ENTITY w "10qq">]><svg xmlns="http://www.w3.org/2000/svg" width="&w;"/>',
     b"",
+    # A stylesheet: constant, computed and brace-escaped literal values,
+    # xsl:attribute text across nodes and lines, select literals, sets used
+    # by elements and by sets, xsl:element, a simplified stylesheet.
+    b'<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform"'
+    b' xmlns:fo="http://www.w3.org/1999/XSL/Format"><xsl:attribute-set name="s" use-attribute-sets="t">'
+    b'<xsl:attribute name="font-size">9ptt</xsl:attribute></xsl:attribute-set><xsl:attribute-set name="t">'
+    b'<xsl:attribute name="width">1qq</xsl:attribute></xsl:attribute-set><xsl:template match="/">'
+    b'<fo:block font-size="{$s}" end-indent="{{1em}}" margin="2em " xsl:use-attribute-sets="s">'
+    b'<xsl:attribute name="margin-left">2em\r\n <xsl:text>&#x20;</xsl:text></xsl:attribute>'
+    b'<xsl:attribute name="color" select="\'rgb(10%,0,0)\'"/><xsl:attribute name="x{1}">1</xsl:attribute>'
+    b'<xsl:attribute name="xml:lang"><!-- c --><![CDATA[e n]]></xsl:attribute></fo:block>'
+    b'<xsl:element name="fo:table"><xsl:attribute name="width"/></xsl:element></xsl:template></xsl:stylesheet>',
+    b'<fo:root xmlns:fo="http://www.w3.org/1999/XSL/Format" xmlns:xsl="http://www.w3.org/1999/XSL/Transform"'
+    b' xsl:version="1.0" font-size="12ptt}"><xsl:attribute name="font-size">',
 ]
 
 
@@ -70,6 +84,15 @@ LINT_SEEDS = [
 # 2 UTF-8, 3 UTF-32 and plain text); bits 3-4 the raw stream's pieces.
 FO_URI = "file:///report.fo"
 SVG_URI = "file:///drawing.svg"
+XSL_URI = "file:///block.xsl"
+XSL_TEXT = (
+    '<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform"\n'
+    '  xmlns:fo="http://www.w3.org/1999/XSL/Format">\n'
+    '<xsl:template match="/"><fo:block font-size="{$s}" margin="2em ">\n'
+    '<xsl:attribute name="font-weight">bolder </xsl:attribute>\n'
+    '<xsl:attribute name="space-before"><xsl:text>1.5cm </xsl:text></xsl:attribute>\n'
+    '</fo:block></xsl:template></xsl:stylesheet>\n'
+)
 FO_TEXT = (
     '<fo:root xmlns:fo="http://www.w3.org/1999/XSL/Format">\n'
     '<fo:block font-size="12ptt" margin="2em " text-align="justify">H\u00e9 \U0001d11e</fo:block>\n'
@@ -159,6 +182,23 @@ def lsp_seeds():
         body("textDocument/didChange", dict(doc(SVG_URI, version=3), contentChanges=[{"text": ""}])), b"",
         body("textDocument/didChange", dict(doc(SVG_URI, version=4), contentChanges=[{"text": "<svg"}])),
         body("shutdown", id=4), body("textDocument/hover", at(SVG_URI, svg, "red", e), id=5), body("exit"),
+    ]
+    # A stylesheet, which the server reads by its content: diagnostics,
+    # hover and completion in xsl:attribute text, its quick fixes.
+    e = "utf-16"
+    x = XSL_TEXT
+    yield 1 | 1 << 1, [
+        body("textDocument/didOpen", doc(XSL_URI, languageId="xslt", version=1, text=x)), b"",
+        body("textDocument/hover", at(XSL_URI, x, "bolder", e), id=1),
+        body("textDocument/completion", at(XSL_URI, x, "bolder", e, 0), id=2),
+        body("textDocument/hover", at(XSL_URI, x, "1.5cm", e), id=3),
+        body("textDocument/codeAction", dict(doc(XSL_URI), range=span(x, "1.5cm ", e),
+                                             context={"diagnostics": []}), id=4),
+        body("textDocument/codeAction", dict(doc(XSL_URI), range=span(x, "<xsl:stylesheet", e, 0),
+                                             context={"diagnostics": [], "only": ["source"]}), id=5),
+        body("textDocument/didChange", dict(doc(XSL_URI, version=2), contentChanges=[
+            {"range": span(x, "bolder ", e), "text": "bold"}])), b"",
+        body("shutdown", id=6), body("exit"),
     ]
     # Wrong messages and wrong parameters, after an initialize in UTF-32.
     e = "utf-32"

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "tools/lint/Namespaces.h"
+#include "tools/lint/Stylesheet.h"
 #include "tools/lint/Table.h"
 
 #if XMLATTR_HAVE_EXPAT
@@ -134,86 +136,6 @@ namespace {
 
 constexpr std::size_t kChunkSize = 64 * 1024;
 
-// What a namespace name stands for here: one of the vocabularies, no
-// namespace at all, or another namespace.
-enum class Space : std::uint8_t { Fo, Svg, Xml, None, Other };
-
-Space spaceOf(std::string_view uri) {
-    if (uri == kFoNamespace)
-        return Space::Fo;
-    if (uri == kSvgNamespace)
-        return Space::Svg;
-    if (uri == kXmlNamespace)
-        return Space::Xml;
-    return uri.empty() ? Space::None : Space::Other;
-}
-
-std::optional<Vocabulary> vocabularyOf(Space space) {
-    switch (space) {
-        case Space::Fo:
-            return Vocabulary::Fo;
-        case Space::Svg:
-            return Vocabulary::Svg;
-        case Space::Xml:
-            return Vocabulary::Xml;
-        default:
-            return std::nullopt;
-    }
-}
-
-// A name's prefix ("fo" of "fo:block"; empty without one) and local part.
-std::pair<std::string_view, std::string_view> splitName(std::string_view name) {
-    const std::size_t colon = name.find(':');
-    if (colon == std::string_view::npos)
-        return {{}, name};
-    return {name.substr(0, colon), name.substr(colon + 1)};
-}
-
-// The namespace declarations in scope: each element's xmlns attributes are
-// pushed when it starts and popped when it ends. The XML reader runs without
-// namespace processing, which makes it about a third faster; only the few
-// namespaces lint tells apart are resolved, here.
-class Scopes {
-  public:
-    Scopes() { bindings_.push_back({"xml", Space::Xml}); }
-
-    void open(const char** attributes) {
-        marks_.push_back(bindings_.size());
-        for (const char** attribute = attributes; *attribute != nullptr; attribute += 2) {
-            const std::string_view name = attribute[0];
-            if (name == "xmlns")
-                bindings_.push_back({{}, spaceOf(attribute[1])});
-            else if (name.starts_with("xmlns:"))
-                bindings_.push_back({std::string(name.substr(6)), spaceOf(attribute[1])});
-        }
-    }
-
-    void close() {
-        if (marks_.empty())
-            return;
-        bindings_.resize(marks_.back());
-        marks_.pop_back();
-    }
-
-    // The namespace of prefix (the default namespace for an empty one);
-    // none for an undeclared prefix.
-    std::optional<Space> find(std::string_view prefix) const {
-        for (auto binding = bindings_.rbegin(); binding != bindings_.rend(); ++binding) {
-            if (binding->prefix == prefix)
-                return binding->space;
-        }
-        return prefix.empty() ? std::optional(Space::None) : std::nullopt;
-    }
-
-  private:
-    struct Binding {
-        std::string prefix;
-        Space space;
-    };
-    std::vector<Binding> bindings_;
-    std::vector<std::size_t> marks_;
-};
-
 struct ParserFree {
     void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
 };
@@ -221,7 +143,7 @@ struct ParserFree {
 }  // namespace
 
 // The parse of one document: the XML reader's callbacks, in document order.
-struct DocumentReader::Parse {
+struct DocumentReader::Parse final : ParseHost {
     Parse(DocumentReader& reader, XML_Parser parser, DocumentHandler& handler)
         : reader(reader), parser(parser), handler(handler) {
         XML_SetUserData(parser, this);
@@ -229,10 +151,11 @@ struct DocumentReader::Parse {
         XML_SetCommentHandler(parser, &Parse::comment);
     }
 
-    // Text is not looked at: the reader asks for it only to mark its
-    // progress when a long run of text would otherwise stay in the window,
-    // as delivering text costs the XML reader a quarter of its time.
-    void watchText(bool watch) {
+    // Text is not looked at (but inside a stylesheet's xsl:attribute): the
+    // reader asks for it only to mark its progress when a long run of text
+    // would otherwise stay in the window, as delivering text costs the XML
+    // reader a quarter of its time.
+    void watchText(bool watch) override {
         if (watch != watchingText) {
             XML_SetCharacterDataHandler(parser, watch ? &Parse::text : nullptr);
             watchingText = watch;
@@ -244,32 +167,51 @@ struct DocumentReader::Parse {
     }
     static void XMLCALL end(void* data, const XML_Char*) {
         Parse& parse = *static_cast<Parse*>(data);
+        if (parse.stylesheet)
+            parse.stylesheet->markup();
         parse.event();
+        if (parse.stylesheet) {
+            parse.stylesheet->end();
+            if (parse.reader.stopped_)
+                XML_StopParser(parse.parser, XML_FALSE);
+        }
         parse.scopes.close();
     }
-    static void XMLCALL text(void* data, const XML_Char*, int) {
-        static_cast<Parse*>(data)->event();
+    static void XMLCALL text(void* data, const XML_Char* text, int length) {
+        Parse& parse = *static_cast<Parse*>(data);
+        if (parse.stylesheet)
+            parse.stylesheet->text({text, static_cast<std::size_t>(length)});
+        else
+            parse.event();
     }
     static void XMLCALL comment(void* data, const XML_Char* text) {
         Parse& parse = *static_cast<Parse*>(data);
+        if (parse.stylesheet)
+            parse.stylesheet->comment();
         parse.event();
         // The content starts after "<!--".
         parse.handler.comment(text, parse.reader.eventStart_ + 4);
     }
 
+    std::size_t byteIndex() const override {
+        return static_cast<std::size_t>(XML_GetCurrentByteIndex(parser));
+    }
+
     // Marks where the reader stands: no later event starts before it.
-    void event() {
+    void event() override {
         reader.eventStart_ = static_cast<std::size_t>(XML_GetCurrentByteIndex(parser));
         reader.eventTrackerSet_ = false;
     }
 
     // A prefix without a declaration makes the document not namespace-well-formed.
-    void unbound(std::string_view prefix) {
+    void unbound(std::string_view prefix) override {
         error = "XML: unbound prefix '" + std::string(prefix) + "'";
         XML_StopParser(parser, XML_FALSE);
     }
 
     void element(const XML_Char* rawName, const XML_Char** attributes) {
+        if (stylesheet)
+            stylesheet->markup();
         event();
         scopes.open(attributes);
         ElementStart element;
@@ -285,9 +227,21 @@ struct DocumentReader::Parse {
             seenRoot = true;
             svgByDefault = reader.svgWithoutNamespace_ && *space == Space::None && local == "svg";
             element.rootSvgWithoutNamespace = svgByDefault;
+            if (StylesheetReader::isStylesheet(element, *space, attributes, scopes)) {
+                element.stylesheet = true;
+                element.declaresFo = scopes.binds(Space::Fo);
+                element.declaresSvg = scopes.binds(Space::Svg);
+                stylesheet.emplace(reader, handler, scopes, *this);
+            }
         }
         element.vocabulary = *space == Space::None && svgByDefault ? std::optional(Vocabulary::Svg)
                                                                    : vocabularyOf(*space);
+        if (stylesheet) {
+            stylesheet->start(element, *space, attributes);
+            if (reader.stopped_)
+                XML_StopParser(parser, XML_FALSE);
+            return;
+        }
         handler.startElement(element);
         if (reader.stopped_) {
             XML_StopParser(parser, XML_FALSE);
@@ -321,7 +275,7 @@ struct DocumentReader::Parse {
 
     // "property: value; ..." as CSS reads it: blanks around names and values
     // do not count. Each value is placed where it is written in the style.
-    void declarations(const ElementStart& element, AttributeValue value) {
+    void declarations(const ElementStart& element, AttributeValue value) override {
         const std::string_view style = value.text;
         value.inStyle = true;
         for (std::size_t pos = 0; pos < style.size();) {
@@ -351,6 +305,7 @@ struct DocumentReader::Parse {
     bool seenRoot = false;
     bool svgByDefault = false;
     bool watchingText = false;
+    std::optional<StylesheetReader> stylesheet;  // when the root makes it one
 };
 
 ByteRange DocumentReader::bytesOf(const AttributeValue& value) {
@@ -370,9 +325,9 @@ ByteRange DocumentReader::bytesOf(const AttributeValue& value) {
         return {elementOffset_, elementOffset_};
     const ByteRange whole{elementOffset_ + found->begin,
                           elementOffset_ + found->begin + found->value.size(), found->quote, false};
-    if (!value.inStyle)
+    if (!value.inStyle && !value.literal)
         return {whole.begin, whole.end, whole.quote, found->value == value.text};
-    // A declaration is placed through the references and line ends the XML
+    // A declaration (or a string literal) is placed through the references and line ends the XML
     // reader replaced; where a document's own entity hides it, at the style.
     const std::size_t first = rawIndex(found->value, value.declaration);
     const std::size_t last = rawIndex(found->value, value.declaration + value.text.size());
@@ -401,7 +356,8 @@ std::optional<DocumentError> DocumentReader::read(DocumentHandler& handler) {
             windowStart_ = eventStart_;
         }
         eventTrackerSet_ = false;
-        parse.watchText(window_.size() > 4 * kChunkSize);
+        parse.watchText(window_.size() > 4 * kChunkSize ||
+                        (parse.stylesheet && parse.stylesheet->gathering()));
         const std::size_t before = window_.size();
         window_.resize(before + kChunkSize);
         const std::ptrdiff_t got = source_(window_.data() + before, kChunkSize);

@@ -2,7 +2,8 @@
 // over each start tag, each attribute and each declaration of an SVG
 // style="...", with its vocabulary and where its value stands in the input,
 // and each comment. Memory does not grow with the document: it is read in
-// fixed pieces, and only the bytes not yet passed are kept.
+// fixed pieces, and only the bytes not yet passed are kept. A stylesheet is
+// read for what it writes (Stylesheet.h), through the same events.
 #pragma once
 
 #include <algorithm>
@@ -25,6 +26,29 @@ struct ElementStart {
     std::size_t offset = 0;                // of its "<"
     bool root = false;
     bool rootSvgWithoutNamespace = false;  // a root svg read as SVG for want of a namespace
+    // The root of a stylesheet: what it writes is read (Stylesheet.h), and
+    // which of the vocabularies it declares, for values whose element is not known.
+    bool stylesheet = false;
+    bool declaresFo = false;
+    bool declaresSvg = false;
+};
+
+// Where a value's bytes are in the input: [begin, end), with the quote the
+// attribute is written in and whether those bytes are the text delivered
+// (no reference or line end the XML reader replaced).
+struct ByteRange {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    char quote = 0;  // '"' or '\''; 0 for a value that stands nowhere
+    bool verbatim = false;
+};
+
+// A value that is not in a start tag (a stylesheet's text): its bytes and
+// positions, found as it was read.
+struct PlacedText {
+    ByteRange bytes;
+    Position start;
+    Position stop;
 };
 
 struct AttributeValue {
@@ -36,16 +60,13 @@ struct AttributeValue {
     // Where it stands is found only when asked for (DocumentReader::bytesOf).
     std::string_view attribute;   // the attribute's name as written ("style")
     std::size_t declaration = 0;  // a declaration's text: where it begins in the style
-};
-
-// Where a value's bytes are in the input: [begin, end), with the quote the
-// attribute is written in and whether those bytes are the text delivered
-// (no reference or line end the XML reader replaced).
-struct ByteRange {
-    std::size_t begin = 0;
-    std::size_t end = 0;
-    char quote = 0;  // '"' or '\''; 0 for a value that stands nowhere
-    bool verbatim = false;
+    // What a stylesheet writes (Stylesheet.h):
+    bool literal = false;  // the string literal of select="...", from declaration on
+    bool avt = false;      // an attribute value template: braces in a rewrite would be read
+    const PlacedText* placed = nullptr;  // a text, placed already
+    std::string_view unfixable;          // why no rewrite can be written in its bytes
+    bool elsewhere = false;              // lands on an element not known here: set's, or none
+    std::string_view set;                // the attribute set that holds it
 };
 
 // A source that hands over bytes, which it holds by value.
@@ -65,6 +86,13 @@ class DocumentHandler {
     virtual void attribute(const ElementStart& element, const AttributeValue& value) = 0;
     // text is the comment's content; offset is where that content begins.
     virtual void comment(std::string_view text, std::size_t offset) = 0;
+    // In a stylesheet: a value computed when it runs (never judged); an
+    // attribute set used by element (none: an element not known here) or by
+    // the set bySet; a module it includes or imports.
+    virtual void computed() {}
+    virtual void setUse(std::string_view /*set*/, const ElementStart* /*element*/,
+                        std::string_view /*bySet*/) {}
+    virtual void module(std::string_view /*href*/) {}
 
   protected:
     ~DocumentHandler() = default;
@@ -90,9 +118,13 @@ class DocumentReader {
     // start tag is scanned once, on the first question).
     ByteRange bytesOf(const AttributeValue& value);
 
+    // Where the start tag being handled begins.
+    std::size_t tagOffset() const { return elementOffset_; }
+
   private:
     struct Parse;
     friend struct Parse;
+    friend class StylesheetReader;
 
     // An attribute as it stands in the start tag.
     struct RawAttribute {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <map>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -92,6 +94,16 @@ bool fixFits(const Fix& fix, const ByteRange& bytes, bool inStyle) {
            (!inStyle || text.find(';') == std::string::npos);
 }
 
+SetUse useOf(std::string_view set, const ElementStart* element, std::string_view bySet) {
+    SetUse use{std::string(set), std::nullopt, {}, {}, std::string(bySet)};
+    if (element != nullptr) {
+        use.vocabulary = element->vocabulary;
+        use.element = element->written;
+        use.local = element->local;
+    }
+    return use;
+}
+
 constexpr std::string_view kDirective = "xmlattr-lint:";
 
 class Linter final : public DocumentHandler {
@@ -105,8 +117,11 @@ class Linter final : public DocumentHandler {
         if (!element.root)
             return;
         rootRead_ = true;
-        if (options_.skipOtherRoots && element.vocabulary != Vocabulary::Fo &&
-            element.vocabulary != Vocabulary::Svg) {
+        stylesheet_ = element.stylesheet;
+        declaresFo_ = element.declaresFo;
+        declaresSvg_ = element.declaresSvg;
+        if (options_.skipOtherRoots && !element.stylesheet &&
+            element.vocabulary != Vocabulary::Fo && element.vocabulary != Vocabulary::Svg) {
             skipped_ = true;
             reader_.stop();
             return;
@@ -124,6 +139,22 @@ class Linter final : public DocumentHandler {
 
     void attribute(const ElementStart& element, const AttributeValue& value) override {
         ++summary_.attributes;
+        if (value.elsewhere) {
+            // Judged at the end, once the uses of its set are known.
+            Pending pending{std::string(value.set),
+                            value.vocabulary,
+                            std::string(value.name),
+                            std::string(value.local),
+                            std::string(value.text),
+                            {},
+                            {},
+                            std::string(value.unfixable),
+                            value.literal,
+                            elementIgnored_};
+            pending.bytes = placeOf(value, pending.range);
+            pending_.push_back(std::move(pending));
+            return;
+        }
         const AttributeRow* row = value.vocabulary
                                       ? findAttribute(*value.vocabulary, element.local, value.local)
                                       : nullptr;
@@ -136,25 +167,19 @@ class Linter final : public DocumentHandler {
             judged(row, element.written, value.name, value.inStyle, value.text);
         if (!finding)
             return;
-        const ByteRange bytes = reader_.bytesOf(value);
-        finding->range.begin = bytes.begin;
-        finding->range.end = bytes.end;
-        finding->range.start = reader_.positionAt(bytes.begin);
-        finding->range.stop = reader_.positionAt(bytes.end);
-        if (finding->fix) {
-            if (fixFits(*finding->fix, bytes, value.inStyle)) {
-                finding->fix->edits.front().range = finding->range;
-            } else {
-                finding->fix.reset();
-                const std::string_view why =
-                    bytes.verbatim ? "; the rewrite cannot be written inside the value; not fixed"
-                                   : "; written with references or white space the XML reader "
-                                     "replaces; not fixed";
-                finding->reason += why;
-                finding->message += why;
-            }
-        }
+        const ByteRange bytes = placeOf(value, finding->range);
+        place(*finding, bytes, value.inStyle, value.literal || value.avt, value.unfixable);
         add(std::move(*finding), elementIgnored_);
+    }
+
+    void computed() override {
+        ++summary_.attributes;
+        ++summary_.computed;
+    }
+
+    void setUse(std::string_view set, const ElementStart* element,
+                std::string_view bySet) override {
+        uses_.push_back(useOf(set, element, bySet));
     }
 
     // <!-- xmlattr-lint: ignore[KIND,...] --> silences kinds on the next
@@ -219,12 +244,25 @@ class Linter final : public DocumentHandler {
     }
 
     Result finish(std::optional<DocumentError> error, const FindingSink& sink) {
+        if (stylesheet_) {
+            for (const Pending& pending : pending_)
+                resolve(pending);
+            // Values judged at the end go where they stand.
+            std::stable_sort(
+                findings_.begin(), findings_.end(),
+                [](const Finding& a, const Finding& b) { return a.range.begin < b.range.begin; });
+            if (options_.skipOtherRoots && !checkedVocabulary_ && !error)
+                skipped_ = true;
+        }
         if (skipped_)
-            return Result{Summary{}, std::nullopt, true, true};
+            return Result{Summary{}, std::nullopt, true, true, stylesheet_};
         if (!error && root_.end > 0 && !checkedVocabulary_) {
             const std::size_t before = findings_.size();
             note(Kind::NotChecked,
-                 "no element is in the XSL-FO or SVG namespace: nothing in the file was checked");
+                 stylesheet_ ? "the stylesheet writes no element in the XSL-FO or SVG namespace: "
+                               "nothing in it was checked"
+                             : "no element is in the XSL-FO or SVG namespace: nothing in the "
+                               "file was checked");
             // Found at the end, it stands at the root: after what comes before
             // the root (a comment's finding), before what comes after it.
             if (findings_.size() > before) {
@@ -240,10 +278,221 @@ class Linter final : public DocumentHandler {
             else
                 sink(finding);
         }
-        return Result{summary_, std::move(error), rootRead_, false};
+        return Result{summary_, std::move(error), rootRead_, false, stylesheet_};
     }
 
+    // For valueAt: what is said of the value of an attribute set (or on no
+    // known element) whose text begins at offset, as on the first element
+    // it lands on.
+    void probe(std::size_t offset) { probe_ = offset; }
+    std::optional<Value> probed() && { return std::move(probed_); }
+
   private:
+    // A value of an attribute set, or on an element not known here.
+    struct Pending {
+        std::string set;
+        std::optional<Vocabulary> vocabulary;
+        std::string name;
+        std::string local;
+        std::string text;
+        ByteRange bytes;
+        Range range;
+        std::string unfixable;
+        bool literal;
+        KindSet ignored;
+    };
+
+    // Where value stands, in range; its bytes.
+    ByteRange placeOf(const AttributeValue& value, Range& range) {
+        if (value.placed != nullptr) {
+            range = {value.placed->bytes.begin, value.placed->bytes.end, value.placed->start,
+                     value.placed->stop};
+            return value.placed->bytes;
+        }
+        const ByteRange bytes = reader_.bytesOf(value);
+        range.begin = bytes.begin;
+        range.end = bytes.end;
+        range.start = reader_.positionAt(bytes.begin);
+        range.stop = reader_.positionAt(bytes.end);
+        return bytes;
+    }
+
+    // Places finding's fix on its bytes, or says why it cannot be written
+    // there. In a stylesheet's expression (a string literal, an attribute
+    // value template) the rewrite must neither close the literal nor open
+    // an expression.
+    static void place(Finding& finding, const ByteRange& bytes, bool inStyle, bool expression,
+                      std::string_view unfixable) {
+        if (!finding.fix)
+            return;
+        const bool fits = fixFits(*finding.fix, bytes, inStyle) &&
+                          (!expression || finding.fix->edits.front().replacement.find_first_of(
+                                              "'\"{}") == std::string::npos);
+        if (fits && unfixable.empty()) {
+            finding.fix->edits.front().range = finding.range;
+            return;
+        }
+        finding.fix.reset();
+        std::string why = "; ";
+        if (!unfixable.empty())
+            why += unfixable;
+        else
+            why += bytes.verbatim ? "the rewrite cannot be written inside the value"
+                                  : "written with references or white space the XML reader "
+                                    "replaces";
+        why += "; not fixed";
+        finding.reason += why;
+        finding.message += why;
+    }
+
+    // Judges a value of an attribute set as on each element that uses the
+    // set (through the sets that use it too); where no use is known, as the
+    // type that holds it on every element, when there is one.
+    void resolve(const Pending& pending) {
+        struct Landing {
+            const SetUse* use;
+            const AttributeRow* row;
+        };
+        std::vector<Landing> landings;
+        bool unknownUse = false;
+        if (!pending.set.empty()) {
+            const std::vector<const SetUse*>& elements = usesOf(pending.set, unknownUse);
+            for (const SetUse* use : elements) {
+                const std::optional<Vocabulary> vocabulary =
+                    pending.vocabulary ? pending.vocabulary : use->vocabulary;
+                landings.push_back({use, vocabulary
+                                             ? findAttribute(*vocabulary, use->local, pending.local)
+                                             : nullptr});
+            }
+        }
+        if (landings.empty()) {
+            const AttributeRow* row = everyRow(pending);
+            if (row == nullptr) {
+                ++summary_.skipped;
+                return;
+            }
+            ++summary_.checked;
+            checkedVocabulary_ = checkedVocabulary_ || row->vocabulary != Vocabulary::Xml;
+            std::string where = pending.set.empty()
+                                    ? "; not on an element known here"
+                                    : "; in attribute set '" + pending.set + "', " +
+                                          (unknownUse ? "used on elements not known here"
+                                                      : "not used where it is known");
+            where += ": judged as on any element";
+            judgeAs(pending, row,
+                    row->vocabulary == Vocabulary::Svg  ? "any SVG element"
+                    : row->vocabulary == Vocabulary::Fo ? "any XSL-FO element"
+                                                        : "any element",
+                    where);
+            return;
+        }
+        bool checked = false;
+        for (std::size_t i = 0; i < landings.size(); ++i) {
+            const AttributeRow* row = landings[i].row;
+            if (row == nullptr)
+                continue;
+            checked = true;
+            const bool first = std::none_of(landings.begin(), landings.begin() + i,
+                                            [&](const Landing& l) { return l.row == row; });
+            if (!first)
+                continue;
+            const std::optional<Vocabulary> on = landings[i].use->vocabulary;
+            checkedVocabulary_ =
+                checkedVocabulary_ || on == Vocabulary::Fo || on == Vocabulary::Svg;
+            // Where the set is used, a few of the elements for this type.
+            std::string where = "; in attribute set '" + pending.set + "', used on ";
+            std::vector<std::string_view> named;
+            for (std::size_t j = i; j < landings.size(); ++j) {
+                const std::string& element = landings[j].use->element;
+                if (landings[j].row != row ||
+                    std::find(named.begin(), named.end(), element) != named.end())
+                    continue;
+                if (named.size() == 3) {
+                    where += ", ...";
+                    break;
+                }
+                where += named.empty() ? element : ", " + element;
+                named.push_back(element);
+            }
+            judgeAs(pending, row, landings[i].use->element, where);
+        }
+        ++(checked ? summary_.checked : summary_.skipped);
+    }
+
+    // The elements that use set, through the sets that use it too, found once
+    // per set; unknown tells whether an element not known here does.
+    const std::vector<const SetUse*>& usesOf(const std::string& set, bool& unknown) {
+        if (index_.empty()) {
+            for (const SetUse& use : uses_)
+                index_.push_back(&use);
+            for (const SetUse& use : options_.setUses)
+                index_.push_back(&use);
+            std::sort(index_.begin(), index_.end(),
+                      [](const SetUse* a, const SetUse* b) { return a->set < b->set; });
+        }
+        auto cached = landed_.find(set);
+        if (cached == landed_.end()) {
+            Landed landed;
+            std::vector<std::string_view> sets{set};
+            for (std::size_t next = 0; next < sets.size(); ++next) {
+                const auto [first, last] = std::equal_range(
+                    index_.begin(), index_.end(), sets[next],
+                    [](const auto& a, const auto& b) { return nameOf(a) < nameOf(b); });
+                for (auto at = first; at != last; ++at) {
+                    const SetUse& use = **at;
+                    if (!use.bySet.empty()) {
+                        if (std::find(sets.begin(), sets.end(), use.bySet) == sets.end())
+                            sets.push_back(use.bySet);
+                    } else if (use.element.empty()) {
+                        landed.unknown = true;
+                    } else {
+                        landed.elements.push_back(&use);
+                    }
+                }
+            }
+            cached = landed_.emplace(set, std::move(landed)).first;
+        }
+        unknown = cached->second.unknown;
+        return cached->second.elements;
+    }
+    static std::string_view nameOf(const SetUse* use) { return use->set; }
+    static std::string_view nameOf(std::string_view name) { return name; }
+
+    // The row that holds a value on any element, in the vocabulary it is in
+    // or those the stylesheet declares; none where they differ.
+    const AttributeRow* everyRow(const Pending& pending) const {
+        if (pending.vocabulary)
+            return findAttributeOnEvery(*pending.vocabulary, pending.local);
+        // Declaring neither, it may write either.
+        const bool either = !declaresFo_ && !declaresSvg_;
+        const AttributeRow* fo =
+            declaresFo_ || either ? findAttributeOnEvery(Vocabulary::Fo, pending.local) : nullptr;
+        const AttributeRow* svg =
+            declaresSvg_ || either ? findAttributeOnEvery(Vocabulary::Svg, pending.local) : nullptr;
+        if (fo != nullptr && svg != nullptr && fo->type != svg->type)
+            return nullptr;
+        return fo != nullptr ? fo : svg;
+    }
+
+    void judgeAs(const Pending& pending, const AttributeRow* row, std::string_view element,
+                 const std::string& where) {
+        std::optional<Finding> finding = judged(row, element, pending.name, false, pending.text);
+        if (finding) {
+            finding->reason += where;
+            finding->message += where;
+        }
+        if (pending.range.begin == probe_ && !probed_) {
+            probed_ =
+                Value{row->vocabulary, std::string(element), pending.name, false, pending.text,
+                      row->type,       pending.range,        finding};
+        }
+        if (!finding)
+            return;
+        finding->range = pending.range;
+        place(*finding, pending.bytes, false, pending.literal, pending.unfixable);
+        add(std::move(*finding), pending.ignored);
+    }
+
     void add(Finding finding, KindSet ignored) {
         if (!options_.kinds.has(finding.kind) || ignored.has(finding.kind)) {
             ++summary_.suppressed;
@@ -287,6 +536,42 @@ class Linter final : public DocumentHandler {
     bool checkedVocabulary_ = false;
     bool rootRead_ = false;
     bool skipped_ = false;
+    bool stylesheet_ = false;
+    bool declaresFo_ = false;
+    bool declaresSvg_ = false;
+    std::vector<Pending> pending_;
+    std::vector<SetUse> uses_;
+    // The uses of the sets, this module's and its neighbours', by set name.
+    std::vector<const SetUse*> index_;
+    struct Landed {
+        std::vector<const SetUse*> elements;
+        bool unknown = false;
+    };
+    std::map<std::string, Landed, std::less<>> landed_;
+    std::size_t probe_ = std::string_view::npos;
+    std::optional<Value> probed_;
+};
+
+// The first reading of a stylesheet module: its links, no judging.
+class LinkReader final : public DocumentHandler {
+  public:
+    void startElement(const ElementStart& element) override {
+        if (element.root)
+            links.stylesheet = element.stylesheet;
+    }
+    void attribute(const ElementStart&, const AttributeValue& value) override {
+        if (!value.set.empty() &&
+            std::find(links.sets.begin(), links.sets.end(), value.set) == links.sets.end())
+            links.sets.emplace_back(value.set);
+    }
+    void comment(std::string_view, std::size_t) override {}
+    void setUse(std::string_view set, const ElementStart* element,
+                std::string_view bySet) override {
+        links.uses.push_back(useOf(set, element, bySet));
+    }
+    void module(std::string_view href) override { links.modules.emplace_back(href); }
+
+    ModuleLinks links;
 };
 
 }  // namespace
@@ -300,6 +585,25 @@ std::string_view attributeType(Vocabulary vocabulary, std::string_view element,
 std::optional<Finding> judge(Vocabulary vocabulary, std::string_view element, std::string_view name,
                              std::string_view text) {
     return judged(findAttribute(vocabulary, element, name), element, name, false, text);
+}
+
+std::optional<Value> elsewhereValueAt(std::string_view bytes, std::size_t begin,
+                                      const Options& options) {
+    const Source source = sourceOf(bytes);
+    DocumentReader reader(source, options.svgWithoutNamespace);
+    Linter linter(reader, options);
+    linter.probe(begin);
+    std::optional<DocumentError> error = reader.read(linter);
+    linter.finish(std::move(error), [](const Finding&) {});
+    return std::move(linter).probed();
+}
+
+ModuleLinks moduleLinks(std::string_view bytes) {
+    const Source source = sourceOf(bytes);
+    DocumentReader reader(source, false);
+    LinkReader links;
+    reader.read(links);
+    return std::move(links.links);
 }
 
 Result lintDocument(const Source& source, const FindingSink& onFinding, const Options& options) {

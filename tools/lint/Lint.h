@@ -2,7 +2,9 @@
 /// The xmlattr lint engine: reads the attributes of XSL-FO and SVG documents
 /// (and every declaration of an SVG style="...") exactly as the engine does,
 /// and reports each value that is rejected or reads otherwise than written as
-/// a Finding: data, with where the value stands in the input.
+/// a Finding: data, with where the value stands in the input. An XSLT
+/// stylesheet is read for the XSL-FO and SVG it writes: its constant values,
+/// where they stand in it.
 ///
 /// Nothing here prints or opens files. Every function is safe to call from
 /// several threads at once.
@@ -155,6 +157,29 @@ std::string_view attributeType(Vocabulary vocabulary, std::string_view element,
 std::optional<Finding> judge(Vocabulary vocabulary, std::string_view element, std::string_view name,
                              std::string_view text);
 
+/// A use of a stylesheet's attribute set: by an element (its vocabulary,
+/// none for another namespace; an empty element for one not known, as of
+/// xsl:copy) or by another set.
+struct SetUse {
+    std::string set;
+    std::optional<Vocabulary> vocabulary;
+    std::string element;  ///< as written, "fo:block"
+    std::string local;    ///< "block"
+    std::string bySet;    ///< the set that uses it; empty for an element's use
+};
+
+/// What a first reading of a stylesheet module finds: whether it is one, the
+/// modules it includes or imports (href as written), its attribute sets that
+/// hold a constant value and each use of a set. Modules beside a stylesheet
+/// lend it their uses (Options::setUses).
+struct ModuleLinks {
+    bool stylesheet = false;
+    std::vector<std::string> modules;
+    std::vector<std::string> sets;
+    std::vector<SetUse> uses;
+};
+ModuleLinks moduleLinks(std::string_view bytes);
+
 struct Options {
     KindSet kinds = KindSet::all();  ///< the kinds reported
     /// Read a root svg element without namespace as SVG (with a note).
@@ -162,6 +187,9 @@ struct Options {
     /// Stop at a root element that is neither XSL-FO nor SVG, reporting
     /// nothing (Result::skipped): for documents found by walking a folder.
     bool skipOtherRoots = false;
+    /// In a stylesheet: uses of its attribute sets by the modules beside it,
+    /// besides its own.
+    std::span<const SetUse> setUses;
 };
 
 /// What a document held, besides its findings.
@@ -169,6 +197,7 @@ struct Summary {
     std::size_t attributes = 0;  ///< attributes and style declarations read
     std::size_t checked = 0;     ///< those a type holds
     std::size_t skipped = 0;     ///< those without a type
+    std::size_t computed = 0;    ///< in a stylesheet: those computed when it runs, not judged
     std::size_t suppressed = 0;  ///< findings silenced by comments or not selected
 };
 
@@ -183,6 +212,7 @@ struct Result {
     std::optional<DocumentError> error;  ///< not well-formed, empty, unreadable
     bool rootRead = false;               ///< the root element was reached
     bool skipped = false;                ///< stopped at another root (Options::skipOtherRoots)
+    bool stylesheet = false;             ///< an XSLT stylesheet, read for what it writes
 };
 
 /// Whether this build reads XML (libexpat); without it, every document gives

@@ -339,4 +339,16 @@ const AttributeRow* findAttribute(Vocabulary vocabulary, std::string_view elemen
     }
 }
 
+const AttributeRow* findAttributeOnEvery(Vocabulary vocabulary, std::string_view name) {
+    const AttributeRow* any = findAttribute(vocabulary, {}, name);
+    if (any == nullptr || !any->element.empty())
+        return nullptr;
+    for (const AttributeRow* row = any;
+         row != kRows.end() && row->vocabulary == vocabulary && row->name == name; ++row) {
+        if (row->type != any->type)
+            return nullptr;
+    }
+    return any;
+}
+
 }  // namespace xmlattr::lint

@@ -8,6 +8,7 @@
 
 #include "tools/lint/Document.h"
 #include "tools/lint/Lint.h"
+#include "tools/lint/Stylesheet.h"
 
 namespace xmlattr::lint {
 
@@ -24,14 +25,24 @@ class ValueFinder final : public DocumentHandler {
     }
 
     void attribute(const ElementStart& element, const AttributeValue& value) override {
-        if (element.offset != tag_ || !value.vocabulary)
+        // A value in the tag at tag_ (a select="..." of xsl:attribute lands
+        // on another element), or a stylesheet's text, placed already; a
+        // value whose element is not known here is not judged as on one.
+        if ((!value.vocabulary && !value.elsewhere) ||
+            (reader_.tagOffset() != tag_ && value.placed == nullptr))
             return;
         // A declaration is preferred to the style="..." that holds it.
         if (found_ && found_->inStyle)
             return;
-        const ByteRange bytes = reader_.bytesOf(value);
-        if (bytes.quote == 0 || offset_ < bytes.begin || offset_ > bytes.end)
+        const ByteRange bytes =
+            value.placed != nullptr ? value.placed->bytes : reader_.bytesOf(value);
+        if ((bytes.quote == 0 && value.placed == nullptr) || offset_ < bytes.begin ||
+            offset_ > bytes.end)
             return;
+        if (value.elsewhere) {
+            elsewhere_ = bytes.begin;  // judged once the document is read
+            return;
+        }
         Value found;
         found.vocabulary = *value.vocabulary;
         found.element = element.written;
@@ -42,8 +53,10 @@ class ValueFinder final : public DocumentHandler {
         found.finding = judge(found.vocabulary, element.local, value.local, value.text);
         found.range.begin = bytes.begin;
         found.range.end = bytes.end;
-        found.range.start = reader_.positionAt(bytes.begin);
-        found.range.stop = reader_.positionAt(bytes.end);
+        found.range.start =
+            value.placed != nullptr ? value.placed->start : reader_.positionAt(bytes.begin);
+        found.range.stop =
+            value.placed != nullptr ? value.placed->stop : reader_.positionAt(bytes.end);
         found_ = std::move(found);
     }
 
@@ -53,12 +66,14 @@ class ValueFinder final : public DocumentHandler {
     }
 
     std::optional<Value> found() && { return std::move(found_); }
+    std::optional<std::size_t> elsewhere() const { return elsewhere_; }
 
   private:
     DocumentReader& reader_;
     std::size_t tag_;
     std::size_t offset_;
     std::optional<Value> found_;
+    std::optional<std::size_t> elsewhere_;
 };
 
 std::optional<Value> valueIn(std::string_view bytes, std::size_t tag, std::size_t offset,
@@ -67,6 +82,12 @@ std::optional<Value> valueIn(std::string_view bytes, std::size_t tag, std::size_
     DocumentReader reader(source, options.svgWithoutNamespace);
     ValueFinder finder(reader, tag, offset);
     reader.read(finder);
+    if (const std::optional<std::size_t> begin = finder.elsewhere()) {
+        std::optional<Value> value = elsewhereValueAt(bytes, *begin, options);
+        if (value && value->finding)
+            value->finding->range = {};
+        return value;
+    }
     return std::move(finder).found();
 }
 

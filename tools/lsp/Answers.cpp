@@ -10,6 +10,7 @@
 #include "css/colours/NamedColors.h"
 #include "tools/describe/Description.h"
 #include "tools/fix/Fix.h"
+#include "tools/fix/Modules.h"
 #include "tools/registry/TypeRegistry.h"
 
 namespace xmlattr::lsp {
@@ -89,6 +90,12 @@ std::string code(std::string_view text) {
     return out;
 }
 
+std::optional<lint::Value> valueIn(const Document& document, std::size_t offset) {
+    lint::Options options;
+    options.setUses = document.setUses;
+    return lint::valueAt(document.text.bytes(), offset, options);
+}
+
 }  // namespace
 
 void Document::edited(std::size_t begin, std::size_t end, std::size_t size) {
@@ -112,6 +119,31 @@ void Document::edited(std::size_t begin, std::size_t end, std::size_t size) {
     });
 }
 
+std::string pathOfUri(std::string_view uri) {
+    constexpr std::string_view scheme = "file://";
+    if (!uri.starts_with(scheme))
+        return {};
+    uri.remove_prefix(scheme.size());
+    if (uri.starts_with("localhost/"))
+        uri.remove_prefix(9);
+    std::string path;
+    for (std::size_t i = 0; i < uri.size(); ++i) {
+        const auto hex = [](char c) {
+            return c >= '0' && c <= '9'   ? c - '0'
+                   : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                   : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                          : -1;
+        };
+        if (uri[i] == '%' && i + 2 < uri.size() && hex(uri[i + 1]) >= 0 && hex(uri[i + 2]) >= 0) {
+            path += static_cast<char>(hex(uri[i + 1]) * 16 + hex(uri[i + 2]));
+            i += 2;
+        } else {
+            path += uri[i];
+        }
+    }
+    return path.starts_with('/') ? path : std::string();
+}
+
 Json Document::lint(Encoding encoding) {
     dirty = false;
     std::vector<lint::Finding> before = std::move(findings);
@@ -124,7 +156,17 @@ Json Document::lint(Encoding encoding) {
     // neither XSL-FO nor SVG is left alone, as lint leaves it in a folder.
     lint::Options options;
     options.skipOtherRoots = true;
+    options.setUses = setUses;
     lint::Report report = lint::lintDocument(bytes, options);
+    // A stylesheet's sets are judged where the modules beside it use them
+    // too: those are read once, from disk.
+    if (report.result.stylesheet && !setUsesRead && !path.empty()) {
+        setUsesRead = true;
+        setUses = fix::setUsesBeside(path);
+        options.setUses = setUses;
+        if (!setUses.empty())
+            report = lint::lintDocument(bytes, options);
+    }
     findings = std::move(report.findings);
     std::optional<Json> error;
     if (report.result.error) {
@@ -256,8 +298,9 @@ Json codeActions(const Document& document, const std::string& uri, std::size_t b
     return actions;
 }
 
-Json hoverAt(const Text& text, std::size_t offset, Encoding encoding, bool markdown) {
-    const std::optional<lint::Value> value = lint::valueAt(text.bytes(), offset);
+Json hoverAt(const Document& document, std::size_t offset, Encoding encoding, bool markdown) {
+    const Text& text = document.text;
+    const std::optional<lint::Value> value = valueIn(document, offset);
     if (!value || value->type.empty())
         return nullptr;
     const xmlattr_tool::TypeEntry* type = xmlattr_tool::findType(value->type);
@@ -323,9 +366,10 @@ std::string hexOf(const Xml::NamedColors::Entry& colour) {
 
 }  // namespace
 
-Json completionsAt(const Text& text, std::size_t offset, Encoding encoding) {
+Json completionsAt(const Document& document, std::size_t offset, Encoding encoding) {
+    const Text& text = document.text;
     Json items = Json::array();
-    const std::optional<lint::Value> value = lint::valueAt(text.bytes(), offset);
+    const std::optional<lint::Value> value = valueIn(document, offset);
     const xmlattr_tool::TypeEntry* type =
         value && !value->type.empty() ? xmlattr_tool::findType(value->type) : nullptr;
     if (type == nullptr)

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/lint/Lint.h"
@@ -23,6 +24,9 @@ struct Document {
     explicit Document(Text held) : text(std::move(held)) {}
 
     Text text;
+    std::string path;  // on disk, for a file: URI: a stylesheet's modules are beside it
+    std::vector<lint::SetUse> setUses;  // of its attribute sets, by those modules
+    bool setUsesRead = false;
     std::int64_t version = 0;
     bool dirty = true;  // changed since last linted
     // Of the last lint, moved with every change since; those of a value a
@@ -48,10 +52,14 @@ Json codeActions(const Document& document, const std::string& uri, std::size_t b
                  std::size_t end, const Json& only, Encoding encoding);
 
 // A hover over the typed attribute value at offset, or null.
-Json hoverAt(const Text& text, std::size_t offset, Encoding encoding, bool markdown);
+Json hoverAt(const Document& document, std::size_t offset, Encoding encoding, bool markdown);
 
 // The keywords of the value at offset when its type is a keyword
 // enumeration, as a completion list.
-Json completionsAt(const Text& text, std::size_t offset, Encoding encoding);
+Json completionsAt(const Document& document, std::size_t offset, Encoding encoding);
+
+// The path of a file: URI ("file:///a%20b.xsl" -> "/a b.xsl"); empty for
+// another URI.
+std::string pathOfUri(std::string_view uri);
 
 }  // namespace xmlattr::lsp

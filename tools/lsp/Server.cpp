@@ -124,6 +124,7 @@ Json didOpen(State& state, const Json& params) {
     const Json& item = member(params, "textDocument");
     const std::string uri = stringOf(item, "uri");
     Document document(Text(stringOf(item, "text")));
+    document.path = pathOfUri(uri);
     document.version = integerOf(item, "version");
     state.documents.insert_or_assign(uri, std::move(document));
     return nullptr;
@@ -217,12 +218,12 @@ Json codeAction(State& state, const Json& params) {
 
 Json hover(State& state, const Json& params) {
     const Place place = placeOf(state, params, member(params, "position"));
-    return hoverAt(place.document->text, place.offset, state.encoding, state.markdown);
+    return hoverAt(*place.document, place.offset, state.encoding, state.markdown);
 }
 
 Json completion(State& state, const Json& params) {
     const Place place = placeOf(state, params, member(params, "position"));
-    return completionsAt(place.document->text, place.offset, state.encoding);
+    return completionsAt(*place.document, place.offset, state.encoding);
 }
 
 Json ignore(State&, const Json&) {

@@ -69,14 +69,19 @@ TEST_F(LintCommand, AFolderGivesTheSameFindingsAsItsFilesInPathOrder) {
     // Skipped: not named as a document, or its root is neither XSL-FO nor SVG.
     write("tree/notes.txt", svgWith({"width=\"5qq\""}));
     write("tree/data.xml", "<data width=\"6qq\"/>");
+    write("tree/html.xslt",
+          "<xsl:stylesheet xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+          "<xsl:template match=\"/\"><p width=\"6qq\"/></xsl:template>"
+          "</xsl:stylesheet>");
+    // A stylesheet that writes XSL-FO is taken.
     write("tree/style.xsl",
           "<xsl:stylesheet xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
           "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><xsl:template match=\"/\">"
           "<fo:block font-size=\"7ptt\"/></xsl:template></xsl:stylesheet>");
     write("tree/empty/nothing.txt", "");
 
-    const std::vector<std::string> order = {"a.fo",     "b.svg",     "bare.svg",
-                                            "page.XML", "sub-d.svg", "sub/c.svg"};
+    const std::vector<std::string> order = {"a.fo",      "b.svg",     "bare.svg", "page.XML",
+                                            "style.xsl", "sub-d.svg", "sub/c.svg"};
     std::vector<std::string> oneByOne = {"lint"};
     for (const std::string& name : order)
         oneByOne.push_back(path("tree/" + name));
@@ -102,7 +107,7 @@ TEST_F(LintCommand, AFolderGivesTheSameFindingsAsItsFilesInPathOrder) {
     for (const std::string& name : order)
         expected.push_back(path("tree/" + name));
     EXPECT_EQ(seen, expected) << run.out;
-    EXPECT_EQ(JsonReader::parse(lines(run.out).back())["summary"]["files"].number, 6);
+    EXPECT_EQ(JsonReader::parse(lines(run.out).back())["summary"]["files"].number, 7);
 }
 
 TEST_F(LintCommand, ADirectoryOperandIsWalkedNotReportedAsUnreadable) {
@@ -111,7 +116,8 @@ TEST_F(LintCommand, ADirectoryOperandIsWalkedNotReportedAsUnreadable) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out,
-              "0 files, 0 attributes: 0 checked, 0 without a type; 0 errors, 0 warnings\n");
+              "0 files, 0 attributes: 0 checked, 0 without a type; 0 errors, 0 warnings; "
+              "no XSL-FO, SVG or stylesheet writing them found\n");
 }
 
 TEST_F(LintCommand, ParallelFilesPrintTheSameBytesAsOneAtATime) {

@@ -102,39 +102,48 @@ TEST_F(Engine, AStyleDeclarationIsPlacedWhereItStandsNotWhereItsNameFirstOccurs)
 }
 
 TEST_F(Engine, ADocumentReadInSmallPiecesGivesTheSameFindingsAsInOnePiece) {
-    // Long enough to span several of the reader's pieces, with values split
-    // across the pieces the source hands over.
-    std::string document =
-        "<?xml version=\"1.0\"?>\n<fo:root "
-        "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">\n";
-    for (int i = 0; document.size() < 300'000; ++i) {
-        document += "<fo:block font-size=\"" + std::to_string(i % 30) +
-                    (i % 7 == 0 ? "ptt" : "pt") + "\" margin=\"1em\">\xF0\x9F\x93\x84 " +
-                    std::string(static_cast<std::size_t>(i % 50), 'x') + "</fo:block>" +
-                    (i % 3 == 0 ? "\r\n" : "\n");
+    // A document, and a stylesheet whose values are xsl:attribute texts.
+    for (const bool stylesheet : {false, true}) {
+        // Long enough to span several of the reader's pieces, with values split
+        // across the pieces the source hands over.
+        std::string document =
+            stylesheet ? "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/"
+                         "Transform\" xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><xsl:template "
+                         "match=\"/\">\n"
+                       : "<?xml version=\"1.0\"?>\n<fo:root "
+                         "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">\n";
+        for (int i = 0; document.size() < 300'000; ++i) {
+            const std::string size = std::to_string(i % 30) + (i % 7 == 0 ? "ptt" : "pt");
+            const std::string text = i % 2 == 0 ? size : "<xsl:text>" + size + "</xsl:text>";
+            document += (stylesheet ? "<fo:block><xsl:attribute name=\"font-size\">" + text +
+                                          "</xsl:attribute>"
+                                    : "<fo:block font-size=\"" + size + "\" margin=\"1em\">") +
+                        "\xF0\x9F\x93\x84 " + std::string(static_cast<std::size_t>(i % 50), 'x') +
+                        "</fo:block>" + (i % 3 == 0 ? "\r\n" : "\n");
+        }
+        document += stylesheet ? "</xsl:template></xsl:stylesheet>\n" : "</fo:root>\n";
+        const Report whole = lintDocument(document);
+        ASSERT_GT(whole.findings.size(), 300u);
+        std::size_t at = 0;
+        const Source trickle = [&](char* buffer, std::size_t size) {
+            const std::size_t n = std::min({size, document.size() - at, std::size_t{4093}});
+            std::memcpy(buffer, document.data() + at, n);
+            at += n;
+            return static_cast<std::ptrdiff_t>(n);
+        };
+        std::vector<Finding> pieces;
+        const Result result =
+            lintDocument(trickle, [&](const Finding& finding) { pieces.push_back(finding); });
+        EXPECT_FALSE(result.error.has_value());
+        ASSERT_EQ(pieces.size(), whole.findings.size());
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            EXPECT_EQ(pieces[i].range.begin, whole.findings[i].range.begin);
+            EXPECT_EQ(pieces[i].range.start.utf16Column, whole.findings[i].range.start.utf16Column);
+        }
+        for (std::size_t i = 0; i < whole.findings.size(); i += 97)
+            expectPlaced(document, whole.findings[i]);
+        expectPlaced(document, whole.findings.back());
     }
-    document += "</fo:root>\n";
-    const Report whole = lintDocument(document);
-    ASSERT_GT(whole.findings.size(), 400u);
-    std::size_t at = 0;
-    const Source trickle = [&](char* buffer, std::size_t size) {
-        const std::size_t n = std::min({size, document.size() - at, std::size_t{4093}});
-        std::memcpy(buffer, document.data() + at, n);
-        at += n;
-        return static_cast<std::ptrdiff_t>(n);
-    };
-    std::vector<Finding> pieces;
-    const Result result =
-        lintDocument(trickle, [&](const Finding& finding) { pieces.push_back(finding); });
-    EXPECT_FALSE(result.error.has_value());
-    ASSERT_EQ(pieces.size(), whole.findings.size());
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        EXPECT_EQ(pieces[i].range.begin, whole.findings[i].range.begin);
-        EXPECT_EQ(pieces[i].range.start.utf16Column, whole.findings[i].range.start.utf16Column);
-    }
-    for (std::size_t i = 0; i < whole.findings.size(); i += 97)
-        expectPlaced(document, whole.findings[i]);
-    expectPlaced(document, whole.findings.back());
 }
 
 TEST_F(Engine, FindingsAfterALongRunOfTextArePlaced) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/tools/TempFolder.h"
+#include "tools/lsp/Answers.h"
 #include "tools/lsp/Server.h"
 
 namespace {
@@ -353,6 +355,62 @@ TEST(LspServer, CompletionOffersAKeywordEnumerationsKeywords) {
     EXPECT_EQ(colours["transparent"]["kind"], 12);
     // Nothing where no value stands.
     EXPECT_EQ(session.at("textDocument/completion", 1, 28)["result"]["items"], Json::array());
+}
+
+// A stylesheet is told by its content: diagnostics, hover and completion
+// stand in xsl:attribute text as on attributes; computed values get none.
+TEST(LspServer, AStylesheetIsServedAsTheXslFoItWrites) {
+    Session session;
+    session.initialize();
+    session.open(
+        "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
+        "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">\n"
+        "<xsl:template match=\"/\"><fo:block font-size=\"{$s}pt\" margin=\"2em \">\n"
+        "<xsl:attribute name=\"font-size\">11ptt</xsl:attribute>\n"
+        "<xsl:attribute name=\"font-weight\">bold</xsl:attribute>\n"
+        "<xsl:attribute name=\"color\" select=\"'red'\"/>\n"
+        "</fo:block></xsl:template></xsl:stylesheet>\n");
+    EXPECT_EQ(session.codes(), (std::vector<std::string>{"blank-changed-unit", "unknown-unit"}));
+    const Json text = {{"start", position(2, 32)}, {"end", position(2, 37)}};
+    EXPECT_EQ(session.diagnostics()[1]["range"], text);
+    const Json hover = session.at("textDocument/hover", 2, 34)["result"];
+    EXPECT_THAT(hover["contents"]["value"].get<std::string>(), testing::HasSubstr("**FontSize**"));
+    EXPECT_EQ(hover["range"], text);
+    EXPECT_TRUE(session.at("textDocument/hover", 1, 50)["result"].is_null());
+    const Json literal = session.at("textDocument/hover", 4, 38)["result"];
+    EXPECT_THAT(literal["contents"]["value"].get<std::string>(), testing::HasSubstr("**Color**"));
+    const Json items = session.at("textDocument/completion", 3, 35)["result"]["items"];
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(items[0]["textEdit"]["range"],
+              (Json{{"start", position(3, 34)}, {"end", position(3, 38)}}));
+}
+
+// An attribute set is judged where the modules beside the stylesheet, on
+// disk, use it: width on fo:table, which no type holds on every element.
+class LspStylesheetFolder : public tool_test::TempFolderTest {};
+
+TEST_F(LspStylesheetFolder, ASetIsJudgedOnItsUsesInTheModulesBesideIt) {
+    const std::string head =
+        "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
+        "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">";
+    const std::string sets = head +
+                             "<xsl:attribute-set name=\"t\"><xsl:attribute name=\"width\">3qq"
+                             "</xsl:attribute></xsl:attribute-set></xsl:stylesheet>";
+    const std::string file = write("a b/sets.xsl", sets);
+    write("a b/main.xsl", head +
+                              "<xsl:include href=\"sets.xsl\"/><xsl:template match=\"/\">"
+                              "<fo:table xsl:use-attribute-sets=\"t\"/></xsl:template>"
+                              "</xsl:stylesheet>");
+    const std::string uri = "file://" + path("a%20b/sets.xsl");
+    EXPECT_EQ(xmlattr::lsp::pathOfUri(uri), file);
+    Session session;
+    session.initialize();
+    session.open(sets, uri.c_str());
+    ASSERT_EQ(session.diagnostics(uri.c_str()).size(), 1u);
+    EXPECT_THAT(session.diagnostics(uri.c_str())[0]["message"].get<std::string>(),
+                testing::HasSubstr("on fo:table reads as 3px (TableWidth)"));
+    session.open(sets, "untitled:sets.xsl");  // nothing beside it
+    EXPECT_EQ(session.diagnostics("untitled:sets.xsl"), Json::array());
 }
 
 TEST(LspServer, MalformedInputGetsItsErrorAndTheServerGoesOn) {

@@ -12,6 +12,7 @@
 
 #include "tools/fix/Diff.h"
 #include "tools/fix/Fix.h"
+#include "tools/fix/Modules.h"
 #include "tools/fix/Rewrite.h"
 
 namespace xmlattr_tool::lint_cli {
@@ -36,7 +37,7 @@ bool hasExtension(std::string_view name, std::initializer_list<std::string_view>
 }
 
 bool isDocumentName(std::string_view name) {
-    return hasExtension(name, {"fo", "svg", "xml", "xsl"});
+    return hasExtension(name, {"fo", "svg", "xml", "xsl", "xslt"});
 }
 
 std::string joinPath(std::string_view directory, std::string_view name) {
@@ -72,6 +73,7 @@ void countResult(FileOutput& output, const FileJob& job, const Printer& printer,
     tally.attributes += result.summary.attributes;
     tally.checked += result.summary.checked;
     tally.skipped += result.summary.skipped;
+    tally.computed += result.summary.computed;
     if (result.error) {
         ++tally.unreadable;
         printer.problem(output, job.path, {result.error->position, result.error->message});
@@ -205,6 +207,13 @@ FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Opti
     // XSL-FO or SVG.
     lint::Options fileOptions = options;
     fileOptions.skipOtherRoots = job.kind == FileJob::Walked;
+    // A stylesheet's attribute sets are judged on the elements that use them
+    // in the modules beside it too.
+    std::vector<lint::SetUse> beside;
+    if (job.kind != FileJob::StandardIn && hasExtension(job.path, {"xsl", "xslt"})) {
+        beside = fix::setUsesBeside(job.path);
+        fileOptions.setUses = beside;
+    }
     if (printer.fixes().mode != FixSettings::Report) {
         try {
             return fixFile(job, printer, fileOptions, in);

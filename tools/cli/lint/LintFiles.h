@@ -24,7 +24,7 @@ struct FileJob {
 };
 
 // Hands each file under directory (given as on the command line) that is
-// named *.fo, *.svg, *.xml or *.xsl to onFile, in the byte order of their
+// named *.fo, *.svg, *.xml, *.xsl or *.xslt to onFile, in the byte order of their
 // paths; a subdirectory that cannot be listed is handed over as Unreadable.
 // Symbolic links to directories are not followed (no cycles).
 void walkDirectory(const std::string& directory, const std::function<void(FileJob)>& onFile);

@@ -130,6 +130,7 @@ class JsonPrinter : public Printer {
         counts["attributes"] = tally.attributes;
         counts["checked"] = tally.checked;
         counts["skipped"] = tally.skipped;
+        counts["computed"] = tally.computed;
         counts["errors"] = tally.errors;
         counts["warnings"] = tally.warnings;
         counts["unreadable"] = tally.unreadable;
@@ -386,6 +387,7 @@ void Tally::add(const Tally& other) {
     attributes += other.attributes;
     checked += other.checked;
     skipped += other.skipped;
+    computed += other.computed;
     errors += other.errors;
     warnings += other.warnings;
     notes += other.notes;
@@ -454,6 +456,8 @@ std::string summaryLine(const Tally& tally, const FixSettings& fixes) {
     std::string line = plural(tally.files, "file, ", "files, ");
     line += std::to_string(tally.attributes) + " attributes: ";
     line += std::to_string(tally.checked) + " checked, ";
+    if (tally.computed > 0)
+        line += std::to_string(tally.computed) + " computed, ";
     line += std::to_string(tally.skipped) + " without a type; ";
     line += plural(tally.errors, "error, ", "errors, ");
     line += plural(tally.warnings, "warning", "warnings");
@@ -461,6 +465,8 @@ std::string summaryLine(const Tally& tally, const FixSettings& fixes) {
         line += "; ";
         line += plural(tally.notes, "note", "notes");
     }
+    if (tally.files == 0)
+        line += "; no XSL-FO, SVG or stylesheet writing them found";
     if (tally.unreadable > 0) {
         line += "; ";
         line += std::to_string(tally.unreadable);

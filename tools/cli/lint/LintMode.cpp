@@ -70,9 +70,19 @@ a document was read. The kinds:
     text += R"(A summary line follows.
 
 A DIRECTORY is walked recursively, in the byte order of the paths: its files
-named *.fo, *.svg, *.xml or *.xsl whose root element is XSL-FO or SVG (or a
-root svg without namespace) are linted, the others skipped. Files named on
-the command line are always linted. A file that cannot be opened is reported
+named *.fo, *.svg, *.xml, *.xsl or *.xslt whose root element is XSL-FO or SVG
+(or a root svg without namespace), and the XSLT stylesheets that write XSL-FO
+or SVG, are linted, the others skipped. Files named on the command line are
+always linted.
+
+In a stylesheet, what it writes is read: the constant attributes of literal
+result elements ("{{" and "}}" stand for braces), the text of xsl:attribute
+(text nodes and xsl:text) or its string-literal select, on the element it
+lands on; the attributes of an attribute set on the elements that use it, in
+the modules beside it it includes, imports or is included by (where none is
+known, as the type that holds the attribute on every element, if one does).
+Values computed when it runs (an expression in braces, instructions inside
+xsl:attribute) are counted as computed and never judged. A file that cannot be opened is reported
 on standard error as
   xmlattr: error: cannot read FILE: REASON
 one that is empty or not well-formed XML as
@@ -87,7 +97,8 @@ and the other files are still linted.
                   edits in bytes of the file; per file that cannot be read
                   {file, line, column, severity: "error", kind: "file",
                   message}; last {"summary": {files, attributes, checked,
-                  skipped, errors, warnings, unreadable, notes, fixable}},
+                  skipped, computed, errors, warnings, unreadable, notes,
+                  fixable}},
                   with --fix fixed and remaining instead of fixable
           sarif   one SARIF 2.1.0 log, for code-scanning services: a rule
                   per kind, a result per finding (with its fix where one

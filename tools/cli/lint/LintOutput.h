@@ -37,6 +37,7 @@ struct Tally {
     std::size_t attributes = 0;
     std::size_t checked = 0;
     std::size_t skipped = 0;
+    std::size_t computed = 0;  // stylesheet values computed when it runs
     std::size_t errors = 0;
     std::size_t warnings = 0;
     std::size_t notes = 0;
