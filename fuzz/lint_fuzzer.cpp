@@ -1,14 +1,17 @@
 // Lint target: any bytes as an XML document through the lint engine, which
 // must neither crash nor read outside its buffers, and whose findings must
 // stand inside the input, in document order, with positions that agree with
-// their byte offsets, and each fix on exactly its value's bytes; and the
-// value found at an offset must stand around it.
+// their byte offsets, and each fix on exactly its value's bytes; the
+// value found at an offset must stand around it; and a text an author writes,
+// chosen by the input, has a finding exactly where the engine does not hold
+// what it means (tests/tools/lint/AuthorsTexts.h).
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
+#include "tests/tools/lint/AuthorsTexts.h"
 #include "tools/lint/Lint.h"
 
 namespace {
@@ -60,6 +63,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::abort();
             }
         }
+    }
+    unsigned long long seed = 0;
+    for (std::size_t i = 0; i < size && i < 8; ++i)
+        seed = seed << 8 | data[i];
+    if (const auto broken = xmlattr::lint::truth::authorsText(seed)) {
+        std::fprintf(stderr, "%s\n", broken->c_str());
+        std::abort();
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "tools/lint/judge/Measure.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace xmlattr::lint::judging {
@@ -34,6 +35,15 @@ bool isExpression(Text rest) {
     return false;
 }
 
+// Whether unit is none, or a unit of CSS's in any case ("PT"): zero is zero
+// in any of them, not in a unit no grammar has ("0qq").
+bool unitInAnyCase(Text unit) {
+    if (unit.size() != 2)
+        return unit.size() < 2;
+    const wchar_t folded[2] = {lower(unit[0]), lower(unit[1])};
+    return knownUnit(Text(folded, 2));
+}
+
 // Whether a measure written as number and unit holds that number in that
 // unit: a bare number is pixels, or a ratio where the type holds percentages
 // (line-height="1.2" is 120%), and zero is zero in any unit.
@@ -42,13 +52,19 @@ bool matches(const WrittenMeasure& written, const HeldMeasure& held) {
         return sameNumber(static_cast<double>(written.value) * 100, held.number);
     if (!sameNumber(written.value, held.number))
         return false;
-    if (written.value == 0 ||
+    if ((written.value == 0 && unitInAnyCase(written.unit)) ||
         std::equal(written.unit.begin(), written.unit.end(), held.unit.begin(), held.unit.end()))
         return true;
     return written.unit.empty() && held.isPixels();
 }
 
 }  // namespace
+
+bool isKeywordLike(Text text) {
+    const Text core = trim(text);
+    return std::all_of(core.begin(), core.end(),
+                       [](wchar_t c) { return isLetter(c) || c == L'-'; });
+}
 
 WrittenMeasure readMeasure(Text text) {
     WrittenMeasure out;
@@ -67,6 +83,7 @@ WrittenMeasure readMeasure(Text text) {
             if (end == text.size()) {
                 out.number = true;
                 out.value = *value;
+                out.beyond = std::fabs(*value) >= FLT_MAX;
                 out.unit = text.substr(pos);
                 return out;
             }
@@ -95,6 +112,7 @@ WrittenMeasure readMeasure(Text text) {
     } else if (const auto value = readNumber(core, pos)) {
         out.number = true;
         out.value = *value;
+        out.beyond = std::fabs(*value) >= FLT_MAX;
         std::size_t unitStart = pos;
         while (unitStart < core.size() && isBlank(core[unitStart]))
             ++unitStart;
@@ -117,9 +135,13 @@ WrittenMeasure readMeasure(Text text) {
 std::optional<Verdict> judgeWrittenMeasure(const WrittenMeasure& written,
                                            const std::optional<HeldMeasure>& held) {
     // The common case first: one measure, as held.
-    if (!written.function && written.rest.empty() &&
+    if (!written.function && written.rest.empty() && !written.beyond &&
         (!written.number || !held || matches(written, *held)))
         return std::nullopt;
+    if (written.beyond && written.rest.empty() && held)
+        return finding(Kind::ReadsDifferently,
+                       concat({"the number is beyond the largest the engine holds (",
+                               numberShown(FLT_MAX), ")"}));
     // Column widths read the proportion of proportional-column-width(N) as
     // the ratio N, which is what the function means to the engine.
     if (written.functionName == L"proportional-column-width"sv && written.argument && held &&
