@@ -147,9 +147,11 @@ class Linter final : public DocumentHandler {
             } else {
                 finding->fix.reset();
                 const std::string_view why =
-                    bytes.verbatim ? "; the rewrite cannot be written inside the value; not fixed"
-                                   : "; written with references or white space the XML reader "
-                                     "replaces; not fixed";
+                    bytes.verbatim
+                        ? "; not fixed: the rewrite holds a quote, '<', '&' or, in a style, "
+                          "';', which cannot stand inside this value"
+                        : "; not fixed: the value holds a reference, a tab or a line break that "
+                          "the XML reader replaces, and a rewrite would lose it";
                 finding->reason += why;
                 finding->message += why;
             }

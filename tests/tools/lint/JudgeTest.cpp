@@ -93,7 +93,7 @@ TEST(JudgeRules, ReasonsNameWhatWasWritten) {
         {{"FontSize", "12ptt", Kind::UnknownUnit, ""},
          "unknown unit 'ptt' is read as px; did you mean pt?"},
         {{"SLength", "1.5mmm", Kind::UnknownUnit, ""},
-         "unknown unit 'mmm' is read as mm; did you mean mm?"},
+         "unknown unit 'mmm'; its last two letters are read as mm"},
         {{"SLength", "2nn", Kind::UnknownUnit, ""},
          "unknown unit 'nn' is read as px; did you mean in?"},
         {{"SLength", "2pz", Kind::UnknownUnit, ""}, "unknown unit 'pz' is read as px"},
@@ -153,6 +153,35 @@ TEST(JudgeRules, EveryShapeHasTheAuthorsReading) {
         EXPECT_EQ(verdict->readsAs, readsAs) << text;
         EXPECT_NE(verdict->reason.find(reason), std::string::npos)
             << text << ": " << verdict->reason;
+    }
+}
+
+// A finding says why, where one thing in the text is the cause.
+TEST(JudgeRules, EveryFindingSaysWhy) {
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"SColor", "GreeN", "colour names in lower case only: green", "green"},
+        {"SColor", " green ", "does not read blanks around the value", "green"},
+        {"SColor", "hsl(0,0%,0%)", "does not read hsl()", ""},
+        {"SColor", "#f80f", "not 4 hex digits", ""},
+        {"Color", "#ff8800ff", "not 8 hex digits", ""},
+        {"ViewBox", "0,0,100,100", "blanks between its numbers, not commas", "0 0 100 100"},
+        {"SLineCap", "rond", "which takes butt, round, square; the nearest is round", ""},
+        {"FontStyle", "Italic", "keywords in lower case only: italic", "italic"},
+        {"SLength", "30Q", "the last two characters '0Q' are taken as the unit: read as 3px", ""},
+        {"SLength", "1ch", "ch is a CSS unit the engine does not read: read as px", ""},
+        {"SLength", "1rem", "rem is a CSS unit the engine does not read; its last two letters", ""},
+        {"LengthOrPercent", "2in div 12", "only its first number is read, 2, as a ratio",
+         "0.1667in"},
+        {"Indent", "12pt;", "';' after the measure is no part of it and spoils its unit", ""},
+        {"LengthOrPercentAuto", "1,5", "a comma is no decimal point: only 1 is read", ""},
+    };
+    for (const auto& [type, text, reason, fix] : cases) {
+        const auto verdict = judgeAs(type, text);
+        ASSERT_TRUE(verdict.has_value()) << text;
+        EXPECT_NE(verdict->reason.find(reason), std::string::npos)
+            << text << ": " << verdict->reason;
+        EXPECT_EQ(verdict->reason.find("did you mean"), std::string::npos) << verdict->reason;
+        EXPECT_EQ(verdict->fix ? verdict->fix->text : "", fix) << text;
     }
 }
 

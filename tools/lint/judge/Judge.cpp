@@ -153,6 +153,24 @@ bool readsLikeNonsense(const Xml::TXmlAttribute<T>& attribute) {
     return nonsense && attribute == *nonsense;
 }
 
+template <class T>
+bool accepts(const Core::String& text) {
+    Xml::TXmlAttribute<T> attribute;
+    return attribute.parseValue(text);
+}
+
+template <class T, Shape S>
+std::optional<Verdict> rejection(Text text) {
+    Refusal refusal{&accepts<T>};
+    refusal.colour = S == Shape::Colour || S == Shape::Paint;
+    refusal.commas = std::is_same_v<T, Xml::ViewBox>;
+    if constexpr (S == Shape::Keyword) {
+        static const Keywords table = keywordsOf<T>();
+        refusal.keywords = &table;
+    }
+    return whyRejected(text, refusal);
+}
+
 template <Shape S, class T>
 std::optional<Verdict> judgeAccepted(Text text, const Xml::TXmlAttribute<T>& attribute) {
     const T& held = attribute.getValue();
@@ -185,14 +203,18 @@ template <class T, Shape S>
 std::optional<Verdict> judgeAs(const Core::String& text, std::string_view utf8) {
     Xml::TXmlAttribute<T> attribute;
     if (!attribute.parseValue(text)) {
+        std::string kept = "the engine keeps the value it had (inherited or initial)";
+        std::string shown;
         if constexpr (xmlattr_tool::storesOnRejection<T>()) {
-            std::string shown = readsAs<S>(attribute);
-            std::string reason = concat({"the engine stores ", shown, " instead"});
-            return Verdict{Kind::Rejected, std::move(shown), std::move(reason), {}};
-        } else {
-            return Verdict{
-                Kind::Rejected, {}, "the engine keeps the value it had (inherited or initial)", {}};
+            shown = readsAs<S>(attribute);
+            kept = concat({"the engine stores ", shown, " instead"});
         }
+        std::optional<Verdict> why = rejection<T, S>(text.view());
+        if (!why)
+            return Verdict{Kind::Rejected, std::move(shown), std::move(kept), {}};
+        why->readsAs = std::move(shown);
+        why->reason = concat({why->reason, "; ", kept});
+        return why;
     }
     std::optional<Verdict> verdict = judgeAccepted<S>(text.view(), attribute);
     if (!verdict)

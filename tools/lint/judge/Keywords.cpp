@@ -73,8 +73,10 @@ std::optional<Verdict> judgeKeyword(Text text, const Keywords& table, std::int32
                              : concat({utf8(core), " is not a value this property takes; ",
                                        table.numberRule}));
     }
+    const std::string taken = keywordsTaken(core, table);
     return finding(Kind::ReadsDifferently,
-                   "not a keyword of the type: the text is accepted and the value left as it was");
+                   concat({taken.empty() ? "not a keyword of the type" : taken,
+                           ": the text is accepted and the value left as it was"}));
 }
 
 std::optional<std::int32_t> fontWeightOfNumber(long weight) {

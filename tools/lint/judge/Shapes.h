@@ -58,6 +58,19 @@ std::string keywordShown(const Keywords& table, std::int32_t held);  // "bold"
 // The face a font weight selects: normal up to 500, bold above.
 std::optional<std::int32_t> fontWeightOfNumber(long weight);
 
+// Rejected.cpp: why the type rejects a text, where one cause stands out; the
+// type's own reader (accepts) tries the text without it.
+struct Refusal {
+    bool (*accepts)(const Core::String& text);
+    const Keywords* keywords = nullptr;  // a keyword type's table
+    bool colour = false;                 // a colour or paint
+    bool commas = false;                 // numbers separated by blanks
+};
+std::optional<Verdict> whyRejected(Text text, const Refusal& refusal);
+// "not a keyword of the type, which takes a, b; the nearest is b"; empty for
+// a table without keywords.
+std::string keywordsTaken(Text text, const Keywords& table);
+
 // Scalars.cpp: numbers ("0.5", "50%"), references ("url(#a)") and paints
 // ("url(#a) green"). A number's grammar: whether it takes a percentage (a
 // fraction of 1) and whether it must be whole.
