@@ -79,6 +79,8 @@ class JsonPrinter : public Printer {
         object["file"] = file;
         object["line"] = finding.range.start.line;
         object["column"] = finding.range.start.column;
+        object["endLine"] = finding.range.stop.line;
+        object["endColumn"] = finding.range.stop.column;
         object["severity"] = lint::severityName(finding.severity);
         object["kind"] = lint::ruleOf(finding.kind).name;
         object["element"] = finding.element;
@@ -136,6 +138,7 @@ class JsonPrinter : public Printer {
         counts["notes"] = tally.notes;
         if (fixes_.mode == FixSettings::Report) {
             counts["fixable"] = tally.fixable;
+            counts["unsafeFixable"] = tally.unsafeHidden;
         } else {
             counts["fixed"] = tally.fixed;
             counts["remaining"] = tally.errors + tally.warnings;
@@ -452,7 +455,7 @@ std::unique_ptr<Printer> makePrinter(Format format) {
 
 std::string summaryLine(const Tally& tally, const FixSettings& fixes) {
     std::string line = plural(tally.files, "file, ", "files, ");
-    line += std::to_string(tally.attributes) + " attributes: ";
+    line += plural(tally.attributes, "attribute: ", "attributes: ");
     line += std::to_string(tally.checked) + " checked, ";
     line += std::to_string(tally.skipped) + " without a type; ";
     line += plural(tally.errors, "error, ", "errors, ");
