@@ -41,13 +41,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         last = range.begin;
         if (finding.message.empty())
             fail("a finding without a message", finding);
-        // A fix replaces exactly the value's bytes, which are its text.
+        // A fix replaces the value's bytes, which are its text, or a part
+        // of a value whose bytes are as many as its text's.
         if (finding.fix) {
             if (finding.fix->edits.size() != 1)
                 fail("a fix of other than one edit", finding);
             const xmlattr::lint::Range& edit = finding.fix->edits.front().range;
-            if (edit.begin != range.begin || edit.end != range.end ||
-                bytes.substr(range.begin, range.end - range.begin) != finding.text)
+            const bool whole = edit.begin == range.begin && edit.end == range.end &&
+                               bytes.substr(range.begin, range.end - range.begin) == finding.text;
+            const bool inner = edit.begin >= range.begin && edit.end <= range.end &&
+                               range.end - range.begin == finding.text.size();
+            if (!whole && !inner)
                 fail("a fix beside the value's bytes", finding);
         }
     });

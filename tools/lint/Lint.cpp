@@ -92,6 +92,35 @@ bool fixFits(const Fix& fix, const ByteRange& bytes, bool inStyle) {
            (!inStyle || text.find(';') == std::string::npos);
 }
 
+// The part of a value's bytes a rewrite changes, where its bytes differ from
+// its text only by line breaks and tabs the XML reader turned into blanks:
+// as many bytes as units of text (a reference or a CR LF takes more), and
+// no blank among the units replaced unless they are only deleted. Those line
+// breaks then stay.
+std::optional<Edit> innerEdit(std::string_view text, const std::string& rewrite,
+                              const ByteRange& bytes, bool inStyle) {
+    if (bytes.verbatim || bytes.end - bytes.begin != text.size())
+        return std::nullopt;
+    std::size_t prefix = 0;
+    while (prefix < text.size() && prefix < rewrite.size() && text[prefix] == rewrite[prefix])
+        ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < text.size() - prefix && suffix < rewrite.size() - prefix &&
+           text[text.size() - 1 - suffix] == rewrite[rewrite.size() - 1 - suffix])
+        ++suffix;
+    const std::string_view replaced = text.substr(prefix, text.size() - prefix - suffix);
+    Edit edit;
+    edit.replacement = rewrite.substr(prefix, rewrite.size() - prefix - suffix);
+    if ((replaced.find(' ') != std::string_view::npos && !edit.replacement.empty()) ||
+        edit.replacement.find_first_of("<&") != std::string::npos ||
+        edit.replacement.find(bytes.quote) != std::string::npos ||
+        (inStyle && edit.replacement.find(';') != std::string::npos))
+        return std::nullopt;
+    edit.range.begin = bytes.begin + prefix;
+    edit.range.end = bytes.begin + prefix + replaced.size();
+    return edit;
+}
+
 constexpr std::string_view kDirective = "xmlattr-lint:";
 
 class Linter final : public DocumentHandler {
@@ -142,8 +171,14 @@ class Linter final : public DocumentHandler {
         finding->range.start = reader_.positionAt(bytes.begin);
         finding->range.stop = reader_.positionAt(bytes.end);
         if (finding->fix) {
+            Edit& only = finding->fix->edits.front();
             if (fixFits(*finding->fix, bytes, value.inStyle)) {
-                finding->fix->edits.front().range = finding->range;
+                only.range = finding->range;
+            } else if (std::optional<Edit> inner =
+                           innerEdit(value.text, only.replacement, bytes, value.inStyle)) {
+                inner->range.start = reader_.positionAt(inner->range.begin);
+                inner->range.stop = reader_.positionAt(inner->range.end);
+                only = std::move(*inner);
             } else {
                 finding->fix.reset();
                 const std::string_view why =

@@ -218,12 +218,26 @@ TEST_F(FixDocument, AValueInSingleQuotesIsFixedWithinThem) {
               "<svg xmlns='http://www.w3.org/2000/svg'><rect width='3cm' height=\"2cm\"/></svg>");
 }
 
+TEST_F(FixDocument, AValueAcrossLinesIsFixedKeepingItsLineBreaks) {
+    const std::string svg = "<svg xmlns='http://www.w3.org/2000/svg'>";
+    const std::pair<std::string, std::string> cases[] = {
+        {"<path d='M 1 1 5 3\n L 9 9'/>", "<path d='M 1 1 L 5 3\n L 9 9'/>"},
+        {"<rect width='3cm\t'/>", "<rect width='3cm'/>"},
+        {"<path d='M 1 1\n 5 3'/>", "<path d='M 1 1\n L 5 3'/>"},
+    };
+    for (const auto& [value, fixed] : cases) {
+        const std::string document = svg + value + "</svg>";
+        const Report report = lintDocument(document);
+        ASSERT_EQ(report.findings.size(), 1u) << document;
+        EXPECT_EQ(applied(document, report.findings), svg + fixed + "</svg>");
+    }
+}
+
 TEST_F(FixDocument, AValueWithReferencesIsNotFixed) {
     // The bytes are not the text read: an edit of them would lose or misplace
     // the references.
     const char* documents[] = {
         "<svg xmlns='http://www.w3.org/2000/svg'><rect width='3cm&#32;'/></svg>",
-        "<svg xmlns='http://www.w3.org/2000/svg'><rect width='3cm\t'/></svg>",
         "<svg xmlns='http://www.w3.org/2000/svg'><line stroke-dasharray='4&#x20;2'/></svg>",
         "<svg xmlns='http://www.w3.org/2000/svg'><path style='fill:rgb(1,2,&#51;00)'/></svg>",
     };
