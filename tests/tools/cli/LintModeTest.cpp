@@ -294,7 +294,8 @@ TEST_F(LintCommand, GithubAnnotationsLineForLine) {
             "reads as 1px (SLength): unknown unit 'qq' is read as px",
         "::error file=" + shown +
             ",line=3,col=17,endLine=3,endColumn=29,title=rejected::style fill=\"currentColor\" on "
-            "rect is rejected (SColor): the engine keeps the value it had (inherited or initial)",
+            "rect is rejected (SColor): the type does not read currentColor, a CSS keyword; the "
+            "engine keeps the value it had (inherited or initial)",
         "::warning file=" + shown +
             ",line=4,col=10,endLine=5,endColumn=2,title=list-read-as-one::x=\"1, 2\" on rect "
             "reads as 1px (SLength): only the first of several values is read",

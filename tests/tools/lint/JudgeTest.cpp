@@ -162,6 +162,7 @@ TEST(JudgeRules, EveryFindingSaysWhy) {
         {"SColor", "GreeN", "colour names in lower case only: green", "green"},
         {"SColor", " green ", "does not read blanks around the value", "green"},
         {"SColor", "hsl(0,0%,0%)", "does not read hsl()", ""},
+        {"SColor", "currentColor", "does not read currentColor, a CSS keyword", ""},
         {"SColor", "#f80f", "not 4 hex digits", ""},
         {"Color", "#ff8800ff", "not 8 hex digits", ""},
         {"ViewBox", "0,0,100,100", "blanks between its numbers, not commas", "0 0 100 100"},

@@ -39,6 +39,10 @@ std::size_t distance(Text a, std::wstring_view b, std::size_t limit) {
 }
 
 std::string colourFormWhy(Text core) {
+    for (const std::wstring_view keyword : {L"currentcolor"sv, L"inherit"sv}) {
+        if (loweredText(core) == utf8(keyword))
+            return concat({"the type does not read ", utf8(core), ", a CSS keyword"});
+    }
     for (const std::wstring_view function : {L"hsl("sv, L"hsla("sv, L"rgba("sv, L"hwb("sv}) {
         if (core.substr(0, function.size()) == function)
             return concat({"the type does not read ", utf8(function.substr(0, function.size() - 1)),
