@@ -90,7 +90,7 @@ constexpr Shape shapeOf() {
 }
 
 template <class E>
-Keywords keywordsOf() {
+constexpr Keywords keywordsOf() {
     Keywords table{Xml::KeywordsOf<E>::table.rows, Xml::keywordIndex<E>(), nullptr, {}};
     if constexpr (std::is_same_v<E, Xml::FontWeight>) {
         table.byNumber = &fontWeightOfNumber;
@@ -98,6 +98,10 @@ Keywords keywordsOf() {
     }
     return table;
 }
+
+// Each keyword type's table as lint reads it, made at compile time.
+template <class E>
+inline constexpr Keywords kKeywords = keywordsOf<E>();
 
 // The held value as the library writes it; empty where it has no text form.
 // A point list in ex units cannot be written (it writes pixels, and ex has
@@ -121,7 +125,7 @@ std::string shapeShown(const T& held) {
     else if constexpr (S == Shape::Colour || S == Shape::Paint)
         return colourShown(held);
     else if constexpr (S == Shape::Keyword)
-        return keywordShown(keywordsOf<T>(), static_cast<std::int32_t>(held));
+        return keywordShown(kKeywords<T>, static_cast<std::int32_t>(held));
     else if constexpr (S == Shape::Number)
         return numberShown(numberHeld(held));
     else if constexpr (S == Shape::Path)
@@ -165,8 +169,7 @@ std::optional<Verdict> rejection(Text text) {
     refusal.colour = S == Shape::Colour || S == Shape::Paint;
     refusal.commas = std::is_same_v<T, Xml::ViewBox>;
     if constexpr (S == Shape::Keyword) {
-        static const Keywords table = keywordsOf<T>();
-        refusal.keywords = &table;
+        refusal.keywords = &kKeywords<T>;
     }
     return whyRejected(text, refusal);
 }
@@ -183,7 +186,7 @@ std::optional<Verdict> judgeAccepted(Text text, const Xml::TXmlAttribute<T>& att
     else if constexpr (S == Shape::Paint)
         return judgePaint(text, held);
     else if constexpr (S == Shape::Keyword)
-        return judgeKeyword(text, keywordsOf<T>(), static_cast<std::int32_t>(held));
+        return judgeKeyword(text, kKeywords<T>, static_cast<std::int32_t>(held));
     else if constexpr (S == Shape::Number)
         return judgeNumber(text, numberHeld(held),
                            NumberGrammar{!std::is_same_v<T, int>, std::is_same_v<T, int>});

@@ -48,7 +48,11 @@ std::string nameShown(const Keywords& table, std::int32_t value) {
 }  // namespace
 
 std::optional<Verdict> judgeKeyword(Text text, const Keywords& table, std::int32_t held) {
-    if (Xml::keyword_detail::findKeyword(table.index, text) != nullptr)
+    // As a rule the text is the held value's name.
+    const std::wstring_view name = Xml::keyword_detail::nameOf(table.index, held);
+    if (name == text ||
+        (Xml::keyword_detail::foldsCase(table.index.rules->match) && sameFolded(text, name)) ||
+        Xml::keyword_detail::findKeyword(table.index, text) != nullptr)
         return std::nullopt;  // a keyword of the table, in a case it reads
     const Text core = trim(text);
     if (const Xml::KeywordRow* row = keywordNamed(table, core)) {

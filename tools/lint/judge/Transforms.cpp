@@ -160,23 +160,24 @@ constexpr Grammar kGrammar[] = {
 // What the author means by w, by the SVG grammar; none, with why, for what
 // the grammar does not read.
 std::optional<Meant> meaningOf(const Written& w, std::string& why) {
-    const std::string name = utf8(w.name);
     const Grammar* grammar = nullptr;
     for (const Grammar& each : kGrammar) {
         if (each.name == w.name)
             grammar = &each;
-        else if (!grammar && lowered(w.name) == utf8(each.name))
-            why = concat({name, "() is not a transform function: names are case-sensitive (",
-                          utf8(each.name), ")"});
     }
     if (!grammar) {
-        if (why.empty())
-            why = concat({name, "() is not a transform function"});
+        const std::string name = utf8(w.name);
+        why = concat({name, "() is not a transform function"});
+        for (const Grammar& each : kGrammar) {
+            if (lowered(w.name) == lowered(each.name))
+                why += concat({": names are case-sensitive (", utf8(each.name), ")"});
+        }
         return std::nullopt;
     }
     const bool counted = w.count >= grammar->fewest && w.count <= grammar->most &&
                          (grammar->type != Type::Rotate || w.count != 2);
     if (!w.numbersRead || !counted) {
+        const std::string name = utf8(w.name);
         why = !w.numbersRead
                   ? concat({"the arguments of ", name, "() are not numbers"})
                   : concat({name, "() takes ",
