@@ -166,6 +166,8 @@ TEST(JudgeRules, EveryFindingSaysWhy) {
         {"SColor", "#f80f", "not 4 hex digits", ""},
         {"Color", "#ff8800ff", "not 8 hex digits", ""},
         {"ViewBox", "0,0,100,100", "blanks between its numbers, not commas", "0 0 100 100"},
+        {"Language", "en_US", "separated by '-', not '_'", "en-US"},
+        {"Language", "de-CH", "the type knows no tag de-CH, only its language de", "de"},
         {"SLineCap", "rond", "which takes butt, round, square; the nearest is round", ""},
         {"FontStyle", "Italic", "keywords in lower case only: italic", "italic"},
         {"SLength", "30Q", "the last two characters '0Q' are taken as the unit: read as 3px", ""},

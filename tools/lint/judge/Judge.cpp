@@ -168,6 +168,7 @@ std::optional<Verdict> rejection(Text text) {
     Refusal refusal{&accepts<T>};
     refusal.colour = S == Shape::Colour || S == Shape::Paint;
     refusal.commas = std::is_same_v<T, Xml::ViewBox>;
+    refusal.language = std::is_same_v<T, Xml::Language>;
     if constexpr (S == Shape::Keyword) {
         refusal.keywords = &kKeywords<T>;
     }

@@ -112,6 +112,23 @@ std::optional<Verdict> whyRejected(Text text, const Refusal& refusal) {
                      "separate the numbers with blanks"))
             return verdict;
     }
+    if (refusal.language && core.find(L'_') != Text::npos) {
+        std::wstring hyphens(core);
+        std::replace(hyphens.begin(), hyphens.end(), L'_', L'-');
+        if (accepted(utf8(hyphens), "subtags are separated by '-', not '_'",
+                     "separate the subtags with '-'"))
+            return verdict;
+    }
+    if (const std::size_t cut = core.find_first_of(L"-_");
+        refusal.language && cut != Text::npos &&
+        refusal.accepts(Core::String(core.substr(0, cut)))) {
+        // The region or script changes the text's language no less than
+        // its spelling, so the shorter tag is only likely.
+        verdict.reason = concat({"the type knows no tag ", utf8(core), ", only its language ",
+                                 utf8(core.substr(0, cut))});
+        verdict.fix = Rewrite{utf8(core.substr(0, cut)), false, "keep the language subtag only"};
+        return verdict;
+    }
     if (refusal.colour)
         verdict.reason = colourFormWhy(core);
     else if (refusal.keywords != nullptr)

@@ -65,6 +65,7 @@ struct Refusal {
     const Keywords* keywords = nullptr;  // a keyword type's table
     bool colour = false;                 // a colour or paint
     bool commas = false;                 // numbers separated by blanks
+    bool language = false;               // a language tag from a table
 };
 std::optional<Verdict> whyRejected(Text text, const Refusal& refusal);
 // "not a keyword of the type, which takes a, b; the nearest is b"; empty for
