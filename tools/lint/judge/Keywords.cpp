@@ -35,7 +35,7 @@ std::optional<long> integerWritten(Text text) {
     std::size_t pos = 0;
     const std::optional<float> number = readNumber(text, pos);
     if (!number || pos != text.size() || *number != std::floor(*number) ||
-        text.find_first_of(L".eE") != Text::npos)
+        std::fabs(*number) > 1e9 || text.find_first_of(L".eE") != Text::npos)
         return std::nullopt;
     return static_cast<long>(*number);
 }
