@@ -120,6 +120,10 @@ std::string rewriteFile(const std::string& path, const ReadFile& read, std::stri
         return "cannot write " + path + ": " + errorText(errno);
     if (::access(target.c_str(), W_OK) != 0)
         return "cannot write " + path + ": " + errorText(errno);
+    // Root may write any file: one without a write permission bit is still
+    // read-only, and left alone.
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return "cannot write " + path + ": it is read-only";
     const std::size_t slash = target.rfind('/');
     const std::string directory = slash == std::string::npos ? "." : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);

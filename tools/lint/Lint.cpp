@@ -104,6 +104,35 @@ SetUse useOf(std::string_view set, const ElementStart* element, std::string_view
     return use;
 }
 
+// The part of a value's bytes a rewrite changes, where its bytes differ from
+// its text only by line breaks and tabs the XML reader turned into blanks:
+// as many bytes as units of text (a reference or a CR LF takes more), and
+// no blank among the units replaced unless they are only deleted. Those line
+// breaks then stay.
+std::optional<Edit> innerEdit(std::string_view text, const std::string& rewrite,
+                              const ByteRange& bytes, bool inStyle) {
+    if (bytes.verbatim || bytes.end - bytes.begin != text.size())
+        return std::nullopt;
+    std::size_t prefix = 0;
+    while (prefix < text.size() && prefix < rewrite.size() && text[prefix] == rewrite[prefix])
+        ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < text.size() - prefix && suffix < rewrite.size() - prefix &&
+           text[text.size() - 1 - suffix] == rewrite[rewrite.size() - 1 - suffix])
+        ++suffix;
+    const std::string_view replaced = text.substr(prefix, text.size() - prefix - suffix);
+    Edit edit;
+    edit.replacement = rewrite.substr(prefix, rewrite.size() - prefix - suffix);
+    if ((replaced.find(' ') != std::string_view::npos && !edit.replacement.empty()) ||
+        edit.replacement.find_first_of("<&") != std::string::npos ||
+        edit.replacement.find(bytes.quote) != std::string::npos ||
+        (inStyle && edit.replacement.find(';') != std::string::npos))
+        return std::nullopt;
+    edit.range.begin = bytes.begin + prefix;
+    edit.range.end = bytes.begin + prefix + replaced.size();
+    return edit;
+}
+
 constexpr std::string_view kDirective = "xmlattr-lint:";
 
 class Linter final : public DocumentHandler {
@@ -168,7 +197,8 @@ class Linter final : public DocumentHandler {
         if (!finding)
             return;
         const ByteRange bytes = placeOf(value, finding->range);
-        place(*finding, bytes, value.inStyle, value.literal || value.avt, value.unfixable);
+        place(*finding, bytes, value.text, value.inStyle, value.literal || value.avt,
+              value.unfixable, true);
         add(std::move(*finding), elementIgnored_);
     }
 
@@ -317,30 +347,47 @@ class Linter final : public DocumentHandler {
         return bytes;
     }
 
-    // Places finding's fix on its bytes, or says why it cannot be written
+    // Places finding's fix on its bytes, or on the part of them it changes
+    // (a value across lines keeps its line breaks; only while the reader
+    // still holds the bytes, when now), or says why it cannot be written
     // there. In a stylesheet's expression (a string literal, an attribute
     // value template) the rewrite must neither close the literal nor open
     // an expression.
-    static void place(Finding& finding, const ByteRange& bytes, bool inStyle, bool expression,
-                      std::string_view unfixable) {
+    void place(Finding& finding, const ByteRange& bytes, std::string_view text, bool inStyle,
+               bool expression, std::string_view unfixable, bool now) {
         if (!finding.fix)
             return;
-        const bool fits = fixFits(*finding.fix, bytes, inStyle) &&
-                          (!expression || finding.fix->edits.front().replacement.find_first_of(
-                                              "'\"{}") == std::string::npos);
-        if (fits && unfixable.empty()) {
-            finding.fix->edits.front().range = finding.range;
-            return;
+        Edit& only = finding.fix->edits.front();
+        const bool xsltSafe =
+            !expression || only.replacement.find_first_of("'\"{}") == std::string::npos;
+        if (unfixable.empty() && xsltSafe) {
+            if (fixFits(*finding.fix, bytes, inStyle)) {
+                only.range = finding.range;
+                return;
+            }
+            if (now) {
+                if (std::optional<Edit> inner = innerEdit(text, only.replacement, bytes, inStyle)) {
+                    inner->range.start = reader_.positionAt(inner->range.begin);
+                    inner->range.stop = reader_.positionAt(inner->range.end);
+                    only = std::move(*inner);
+                    return;
+                }
+            }
         }
         finding.fix.reset();
-        std::string why = "; ";
+        std::string why = "; not fixed: ";
         if (!unfixable.empty())
             why += unfixable;
+        else if (!xsltSafe)
+            why += "the rewrite holds a quote or a brace, which XSLT would read in this value";
+        else if (bytes.verbatim)
+            why +=
+                "the rewrite holds a quote, '<', '&' or, in a style, ';', which cannot stand "
+                "inside this value";
         else
-            why += bytes.verbatim ? "the rewrite cannot be written inside the value"
-                                  : "written with references or white space the XML reader "
-                                    "replaces";
-        why += "; not fixed";
+            why +=
+                "the value holds a reference, a tab or a line break that the XML reader "
+                "replaces, and a rewrite would lose it";
         finding.reason += why;
         finding.message += why;
     }
@@ -489,7 +536,8 @@ class Linter final : public DocumentHandler {
         if (!finding)
             return;
         finding->range = pending.range;
-        place(*finding, pending.bytes, false, pending.literal, pending.unfixable);
+        place(*finding, pending.bytes, pending.text, false, pending.literal, pending.unfixable,
+              false);
         add(std::move(*finding), pending.ignored);
     }
 

@@ -29,6 +29,10 @@ void PositionTracker::advance(std::string_view bytes, std::size_t first, std::si
     if (target <= offset_)
         return;
     std::string_view span = bytes.substr(offset_ - first, target - offset_);
+    // A byte-order mark is no character of the first line: columns start
+    // after it, as editors count them.
+    if (offset_ == 0 && span.starts_with("\xEF\xBB\xBF"))
+        span.remove_prefix(3);
     offset_ = target;
     // The common case, LF line ends: count the lines at memchr speed and read
     // only the last line's bytes one by one.

@@ -14,7 +14,7 @@ constexpr Severity W = Severity::Warning;
 constexpr Severity N = Severity::Note;
 
 constexpr Rule kRules[] = {
-    {Rejected, "rejected", E, "the type rejects the text: the engine ignores it", false},
+    {Rejected, "rejected", E, "the type rejects the text: the engine ignores it", true},
     {Expression, "expression", W, "an expression or function, read as its first number", true},
     {BlankChangedUnit, "blank-changed-unit", W,
      "a blank before or after a measure changed its unit", true},
@@ -27,9 +27,9 @@ constexpr Rule kRules[] = {
      "path commands repeated without their letter, dropped", true},
     {NumberSplit, "number-split", W, "a number split by the path or point grammar", true},
     {TransformDefault, "transform-default", W,
-     "a transform that cannot be read, taken as translate(0,0)", false},
+     "a transform that cannot be read, taken as translate(0,0)", true},
     {ReadsDifferently, "reads-differently", W, "read otherwise than written, for another reason",
-     false},
+     true},
     {SvgWithoutNamespace, "svg-without-namespace", N,
      "a root svg element without the SVG namespace, read as SVG", false},
     {NotChecked, "not-checked", N, "no XSL-FO or SVG namespace: nothing in the file was checked",

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <tuple>
 
+#include "tools/registry/TypeList.h"
+
 namespace xmlattr::lint {
 
 namespace {
@@ -282,6 +284,22 @@ constexpr bool allTyped() {
     return true;
 }
 static_assert(allTyped(), "every row names an attribute and its type");
+
+template <class... Types>
+constexpr bool isListed(std::string_view type, xmlattr_tool::TypeList<Types...>) {
+    return ((Types::name == type) || ...);
+}
+
+// A row names a type the tool compiles a judge for: a misspelt type fails
+// the build rather than going unjudged.
+constexpr bool typesListed() {
+    for (const AttributeRow& row : kRows) {
+        if (!isListed(row.type, xmlattr_tool::AllTypes{}))
+            return false;
+    }
+    return true;
+}
+static_assert(typesListed(), "every row names a type of the tool's type list");
 
 constexpr std::size_t hashOf(Vocabulary vocabulary, std::string_view name) {
     std::uint32_t hash = 2166136261u ^ static_cast<std::uint32_t>(vocabulary);

@@ -111,10 +111,11 @@ TEST_F(LintCommand, AFolderGivesTheSameFindingsAsItsFilesInPathOrder) {
 }
 
 TEST_F(LintCommand, ADirectoryOperandIsWalkedNotReportedAsUnreadable) {
+    // Walked, it holds nothing to lint: a CI job with a wrong path fails.
     fs::create_directories(dir_ / "none");
-    const auto run = runXmlattr({"lint", path("none")});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
+    const auto run = runXmlattr({"lint", "-j", "100000", path("none")});
+    EXPECT_EQ(run.status, 2) << run.err;
+    EXPECT_EQ(run.err, "xmlattr: error: no XSL-FO or SVG document, nor stylesheet writing them, was found to lint\n");
     EXPECT_EQ(run.out,
               "0 files, 0 attributes: 0 checked, 0 without a type; 0 errors, 0 warnings; "
               "no XSL-FO, SVG or stylesheet writing them found\n");
@@ -256,10 +257,32 @@ TEST_F(LintCommand, UnreadableFilesAreReportedAsCheckReportsThem) {
         EXPECT_NE(run.out.find("1qq"), std::string::npos) << "the other file is still linted";
     }
     const auto text = runXmlattr({"lint", missing, good});
-    EXPECT_NE(text.out.find("2 files, 1 attributes: 1 checked, 0 without a type; 0 errors, "
+    EXPECT_NE(text.out.find("2 files, 1 attribute: 1 checked, 0 without a type; 0 errors, "
                             "1 warning; 1 not read\n"),
               std::string::npos)
         << text.out;
+}
+
+// With a byte-order mark, columns on line 1 count from after it in every
+// format; JSON gives where a value ends, and its summary the fixes that only
+// --unsafe-fixes applies. -j is capped by the files there are.
+TEST_F(LintCommand, EveryFormatCountsColumnsAfterAByteOrderMark) {
+    const std::string file =
+        write("bom.svg",
+              "\xef\xbb\xbf<svg xmlns='http://www.w3.org/2000/svg' width='1qq' "
+              "stroke-dasharray='1 -2'/>");
+    const std::pair<const char*, const char*> expected[] = {
+        {"text", ":1:48: warning"},
+        {"json", "\"column\":48,\"endLine\":1,\"endColumn\":51,"},
+        {"sarif", "\"startColumn\":48,\"endLine\":1,\"endColumn\":51"},
+        {"github", ",col=48,endLine=1,endColumn=51,"},
+        {"json", "\"fixable\":0,\"unsafeFixable\":1}"},
+    };
+    for (const auto& [format, text] : expected) {
+        const auto run = runXmlattr({"lint", "-j", "100000", "--format", format, file});
+        EXPECT_EQ(run.status, 1) << run.err;
+        EXPECT_NE(run.out.find(text), std::string::npos) << format << ": " << run.out;
+    }
 }
 
 TEST_F(LintCommand, GithubAnnotationsLineForLine) {
@@ -277,7 +300,8 @@ TEST_F(LintCommand, GithubAnnotationsLineForLine) {
             "reads as 1px (SLength): unknown unit 'qq' is read as px",
         "::error file=" + shown +
             ",line=3,col=17,endLine=3,endColumn=29,title=rejected::style fill=\"currentColor\" on "
-            "rect is rejected (SColor): the engine keeps the value it had (inherited or initial)",
+            "rect is rejected (SColor): the type does not read currentColor, a CSS keyword; the "
+            "engine keeps the value it had (inherited or initial)",
         "::warning file=" + shown +
             ",line=4,col=10,endLine=5,endColumn=2,title=list-read-as-one::x=\"1, 2\" on rect "
             "reads as 1px (SLength): only the first of several values is read",

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <istream>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 #include "tools/fix/Diff.h"
@@ -46,6 +47,44 @@ std::string joinPath(std::string_view directory, std::string_view name) {
         path += '/';
     path += name;
     return path;
+}
+
+// Whether the XML declaration names ISO-8859-1 (or an alias of it).
+bool declaresLatin1(std::string_view bytes) {
+    if (!bytes.starts_with("<?xml"))
+        return false;
+    const std::string_view declaration = bytes.substr(0, bytes.find("?>"));
+    const std::size_t name = declaration.find("encoding");
+    const std::size_t open = declaration.find_first_of("\"'", name);
+    if (name == std::string_view::npos || open == std::string_view::npos)
+        return false;
+    const std::size_t close = declaration.find(declaration[open], open + 1);
+    std::string encoding;
+    for (const char c : declaration.substr(open + 1, close - open - 1))
+        encoding += lower(c);
+    for (const std::string_view alias : {"iso-8859-1", "iso_8859-1", "latin1", "latin-1", "l1"}) {
+        if (encoding == alias)
+            return true;
+    }
+    return false;
+}
+
+// A UTF-8 replacement written in ISO-8859-1; none where a character has no
+// place in it.
+std::optional<std::string> inLatin1(std::string_view utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x80) {
+            out += utf8[i];
+        } else if ((byte == 0xC2 || byte == 0xC3) && i + 1 < utf8.size()) {
+            out += static_cast<char>(((byte & 0x03) << 6) |
+                                     (static_cast<unsigned char>(utf8[++i]) & 0x3F));
+        } else {
+            return std::nullopt;
+        }
+    }
+    return out;
 }
 
 // Counts and shows one finding of a file.
@@ -101,14 +140,24 @@ FileOutput fixFile(const FileJob& job, const Printer& printer, const lint::Optio
         printer.problem(output, job.path, {std::nullopt, file.error});
         return output;
     }
-    const fix::Linter linter = [&options](std::string_view bytes) {
-        return lint::lintDocument(bytes, options);
+    // UTF-8 is rewritten, and ISO-8859-1 with its edits written in it: a
+    // file in another encoding would come back in two.
+    const bool latin1 = !fix::isUtf8(file.bytes) && declaresLatin1(file.bytes);
+    const bool utf8 = !latin1 && fix::isUtf8(file.bytes);
+    const fix::Linter linter = [&options, latin1](std::string_view bytes) {
+        lint::Report report = lint::lintDocument(bytes, options);
+        for (lint::Finding& finding : report.findings) {
+            for (std::size_t i = 0; latin1 && finding.fix && i < finding.fix->edits.size(); ++i) {
+                if (std::optional<std::string> bytes = inLatin1(finding.fix->edits[i].replacement))
+                    finding.fix->edits[i].replacement = std::move(*bytes);
+                else
+                    finding.fix.reset();
+            }
+        }
+        return report;
     };
-    // Only UTF-8 is rewritten: the edits are UTF-8, and a file in another
-    // encoding would come back in two.
-    const bool utf8 = fix::isUtf8(file.bytes);
     fix::Fixed fixed;
-    if (utf8) {
+    if (utf8 || latin1) {
         fixed = fix::fixDocument(file.bytes, settings.unsafe, linter);
     } else {
         fixed.bytes = file.bytes;
@@ -119,10 +168,16 @@ FileOutput fixFile(const FileJob& job, const Printer& printer, const lint::Optio
         return FileOutput{};
     const bool standardIn = job.kind == FileJob::StandardIn;
     bool kept = fixed.changed();
-    if (!utf8 && std::any_of(fixed.first.findings.begin(), fixed.first.findings.end(),
-                             [&](const lint::Finding& f) { return printer.offersFix(f); })) {
-        ++tally.notWritten;
-        output.err += "xmlattr: error: " + job.path + " is not UTF-8: its fixes are not applied\n";
+    // A file --diff only reads is not "not written".
+    if (!utf8 && !latin1 &&
+        std::any_of(fixed.first.findings.begin(), fixed.first.findings.end(),
+                    [&](const lint::Finding& f) { return printer.offersFix(f); })) {
+        const bool diff = settings.mode == FixSettings::Diff;
+        tally.notWritten += diff ? 0 : 1;
+        output.err += diff ? "xmlattr: warning: " : "xmlattr: error: ";
+        output.err += job.path;
+        output.err += " is neither UTF-8 nor ISO-8859-1: its fixes are not ";
+        output.err += diff ? "shown\n" : "applied\n";
     }
     if (settings.mode == FixSettings::Fix && kept && !standardIn) {
         if (const std::string why = fix::rewriteFile(job.path, file, fixed.bytes); !why.empty()) {

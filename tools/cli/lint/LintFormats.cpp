@@ -79,6 +79,8 @@ class JsonPrinter : public Printer {
         object["file"] = file;
         object["line"] = finding.range.start.line;
         object["column"] = finding.range.start.column;
+        object["endLine"] = finding.range.stop.line;
+        object["endColumn"] = finding.range.stop.column;
         object["severity"] = lint::severityName(finding.severity);
         object["kind"] = lint::ruleOf(finding.kind).name;
         object["element"] = finding.element;
@@ -137,6 +139,7 @@ class JsonPrinter : public Printer {
         counts["notes"] = tally.notes;
         if (fixes_.mode == FixSettings::Report) {
             counts["fixable"] = tally.fixable;
+            counts["unsafeFixable"] = tally.unsafeHidden;
         } else {
             counts["fixed"] = tally.fixed;
             counts["remaining"] = tally.errors + tally.warnings;
@@ -454,7 +457,7 @@ std::unique_ptr<Printer> makePrinter(Format format) {
 
 std::string summaryLine(const Tally& tally, const FixSettings& fixes) {
     std::string line = plural(tally.files, "file, ", "files, ");
-    line += std::to_string(tally.attributes) + " attributes: ";
+    line += plural(tally.attributes, "attribute: ", "attributes: ");
     line += std::to_string(tally.checked) + " checked, ";
     if (tally.computed > 0)
         line += std::to_string(tally.computed) + " computed, ";

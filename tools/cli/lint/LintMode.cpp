@@ -8,6 +8,7 @@
 #include <mutex>
 #include <ostream>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -126,17 +127,18 @@ and the other files are still linted.
                       (fo, svg, xml), element (* for any), name, type; then
                       exit
 
-A file is rewritten only when a fix changed it, and only if it is UTF-8: the
-new bytes go to a temporary file beside it, with its permissions, which then
-replaces it; nothing but the fixed values changes, and a file that changed
-on disk after it was read, or that is read-only, is reported and left as it
-is. With --fix, '-' writes the fixed document to standard output and the
+A file is rewritten only when a fix changed it, and only if it is UTF-8 or
+declared ISO-8859-1 (its fixes written in it): the new bytes go to a
+temporary file beside it, with its permissions, which then replaces it;
+nothing but the fixed values changes, and a file that changed on disk after
+it was read, or that is read-only (also for root), is reported and left as
+it is. With --fix, '-' writes the fixed document to standard output and the
 report to standard error.
 
 Exit status: 0 nothing found but notes, 1 errors or warnings found (with
 --fix: remaining; with --diff: remaining, or something to fix), 2 usage
-error, a file that could not be read or written, or an internal error of
-the library on some value.
+error, no document to lint, a file that could not be read or written, or
+an internal error of the library on some value.
 )";
     return text;
 }
@@ -316,13 +318,26 @@ class Run {
         summary_ = fixingInput || settings_.fixes.mode == FixSettings::Diff ? &streams_.err
                                                                             : &streams_.out;
         printer_->begin(*report_);
-        const std::size_t workers = settings_.jobs > 1 ? settings_.jobs : 0;
-        for (std::size_t i = 0; i < workers; ++i)
-            threads_.emplace_back([this] { work(); });
+        std::vector<FileJob> jobs;
         for (const std::string_view operand : operands)
-            expandOperand(operand, [this](FileJob job) { submit(std::move(job)); });
+            expandOperand(operand, [&jobs](FileJob job) { jobs.push_back(std::move(job)); });
+        // No more workers than files; where the system gives fewer threads,
+        // the ones it gives do the work.
+        const std::size_t workers = std::min<std::size_t>(settings_.jobs, jobs.size());
+        try {
+            for (std::size_t i = 0; workers > 1 && i < workers; ++i)
+                threads_.emplace_back([this] { work(); });
+        } catch (const std::system_error&) {
+        }
+        for (FileJob& job : jobs)
+            submit(std::move(job));
         finish();
         printer_->end(*summary_, tally_, settings_.statistics);
+        if (tally_.files == 0 && tally_.unreadable == 0) {
+            // A wrong path or a folder of other files must not pass a CI job.
+            streams_.err << "xmlattr: error: no XSL-FO or SVG document, nor stylesheet writing them, was found to lint\n";
+            return kUsageError;
+        }
         if (tally_.unreadable > 0 || tally_.internalErrors > 0 || tally_.notWritten > 0)
             return kUsageError;
         if (settings_.fixes.mode == FixSettings::Diff && tally_.fixed > 0)

@@ -145,7 +145,7 @@ std::string colourShown(const Xml::SColor& held) {
         case Xml::SColor::None:
             return "none";
         case Xml::SColor::Reference:
-            return "reference";
+            return concat({"url(", held.getUrl().toUtf8(), ")"});
         case Xml::SColor::ColorValue:
             return colourShown(held.getColor());
     }

@@ -30,16 +30,49 @@ struct JudgedType {
 namespace {
 
 using namespace judging;
-using xmlattr_tool::Family;
 
-// How a type's texts are judged. Keyword tables and the other types whose
-// texts are single words or opaque are only checked for rejection.
-enum class Shape : std::uint8_t { Plain, Measure, LengthList, Colour, Path, Points, Transforms };
+// How a type's texts are judged: the shape of what its author writes.
+enum class Shape : std::uint8_t {
+    Plain,
+    Measure,
+    Number,
+    Keyword,
+    Url,
+    Paint,
+    LengthList,
+    Colour,
+    Path,
+    Points,
+    Transforms
+};
 
-template <class T, Family F>
+// The number a number type holds.
+inline double numberHeld(float held) {
+    return held;
+}
+inline double numberHeld(int held) {
+    return held;
+}
+inline double numberHeld(const Xml::FloatOrPercent& held) {
+    return held.getValue();
+}
+
+// Each type says its shape by what it is: a keyword table, a number, a
+// reference, a paint, a colour, a list or geometry, or a value that holds a
+// measure; what is none of these (a pair of lengths read whole, a
+// language tag read from a table) is only checked for rejection.
+template <class T>
 constexpr Shape shapeOf() {
-    if constexpr (std::is_same_v<T, Core::SmartPtr<Drawing::Color>> ||
-                  std::is_same_v<T, Xml::SColor> || std::is_same_v<T, Xml::SNullableColor>)
+    if constexpr (Xml::KeywordEnum<T>)
+        return Shape::Keyword;
+    else if constexpr (std::is_same_v<T, float> || std::is_same_v<T, int> ||
+                       std::is_same_v<T, Xml::FloatOrPercent>)
+        return Shape::Number;
+    else if constexpr (std::is_same_v<T, Xml::Url>)
+        return Shape::Url;
+    else if constexpr (std::is_same_v<T, Xml::SColor> || std::is_same_v<T, Xml::SNullableColor>)
+        return Shape::Paint;
+    else if constexpr (std::is_same_v<T, Core::SmartPtr<Drawing::Color>>)
         return Shape::Colour;
     else if constexpr (std::is_same_v<T, Core::Vector<Xml::SLength>>)
         return Shape::LengthList;
@@ -49,11 +82,26 @@ constexpr Shape shapeOf() {
         return Shape::Points;
     else if constexpr (std::is_same_v<T, Core::Vector<Xml::Transform>>)
         return Shape::Transforms;
-    else if constexpr (std::is_same_v<T, Xml::DLength>)
-        return Shape::Plain;  // a pair of lengths, each read whole
+    else if constexpr (MeasureShaped<T> || std::is_same_v<T, Xml::InitialPageNumber> ||
+                       std::is_same_v<T, Xml::InitialSheetNumber>)
+        return Shape::Measure;  // a page number is read as a measure's number
     else
-        return F == Family::Lengths ? Shape::Measure : Shape::Plain;
+        return Shape::Plain;
 }
+
+template <class E>
+constexpr Keywords keywordsOf() {
+    Keywords table{Xml::KeywordsOf<E>::table.rows, Xml::keywordIndex<E>(), nullptr, {}};
+    if constexpr (std::is_same_v<E, Xml::FontWeight>) {
+        table.byNumber = &fontWeightOfNumber;
+        table.numberRule = "the engine takes every weight above 400 as bold";
+    }
+    return table;
+}
+
+// Each keyword type's table as lint reads it, made at compile time.
+template <class E>
+inline constexpr Keywords kKeywords = keywordsOf<E>();
 
 // The held value as the library writes it; empty where it has no text form.
 // A point list in ex units cannot be written (it writes pixels, and ex has
@@ -74,8 +122,12 @@ std::string shapeShown(const T& held) {
         return measureShown(heldMeasure(held));
     else if constexpr (S == Shape::LengthList)
         return lengthListShown(held);
-    else if constexpr (S == Shape::Colour)
+    else if constexpr (S == Shape::Colour || S == Shape::Paint)
         return colourShown(held);
+    else if constexpr (S == Shape::Keyword)
+        return keywordShown(kKeywords<T>, static_cast<std::int32_t>(held));
+    else if constexpr (S == Shape::Number)
+        return numberShown(numberHeld(held));
     else if constexpr (S == Shape::Path)
         return pathShown(held);
     else if constexpr (S == Shape::Points)
@@ -105,6 +157,24 @@ bool readsLikeNonsense(const Xml::TXmlAttribute<T>& attribute) {
     return nonsense && attribute == *nonsense;
 }
 
+template <class T>
+bool accepts(const Core::String& text) {
+    Xml::TXmlAttribute<T> attribute;
+    return attribute.parseValue(text);
+}
+
+template <class T, Shape S>
+std::optional<Verdict> rejection(Text text) {
+    Refusal refusal{&accepts<T>};
+    refusal.colour = S == Shape::Colour || S == Shape::Paint;
+    refusal.commas = std::is_same_v<T, Xml::ViewBox>;
+    refusal.language = std::is_same_v<T, Xml::Language>;
+    if constexpr (S == Shape::Keyword) {
+        refusal.keywords = &kKeywords<T>;
+    }
+    return whyRejected(text, refusal);
+}
+
 template <Shape S, class T>
 std::optional<Verdict> judgeAccepted(Text text, const Xml::TXmlAttribute<T>& attribute) {
     const T& held = attribute.getValue();
@@ -114,6 +184,15 @@ std::optional<Verdict> judgeAccepted(Text text, const Xml::TXmlAttribute<T>& att
         return judgeLengthList(text, held);
     else if constexpr (S == Shape::Colour)
         return judgeColour(text);
+    else if constexpr (S == Shape::Paint)
+        return judgePaint(text, held);
+    else if constexpr (S == Shape::Keyword)
+        return judgeKeyword(text, kKeywords<T>, static_cast<std::int32_t>(held));
+    else if constexpr (S == Shape::Number)
+        return judgeNumber(text, numberHeld(held),
+                           NumberGrammar{!std::is_same_v<T, int>, std::is_same_v<T, int>});
+    else if constexpr (S == Shape::Url)
+        return judgeUrl(text, held.getUrl());
     else if constexpr (S == Shape::Path)
         return judgePath(text, held);
     else if constexpr (S == Shape::Points)
@@ -128,14 +207,18 @@ template <class T, Shape S>
 std::optional<Verdict> judgeAs(const Core::String& text, std::string_view utf8) {
     Xml::TXmlAttribute<T> attribute;
     if (!attribute.parseValue(text)) {
+        std::string kept = "the engine keeps the value it had (inherited or initial)";
+        std::string shown;
         if constexpr (xmlattr_tool::storesOnRejection<T>()) {
-            std::string shown = readsAs<S>(attribute);
-            std::string reason = concat({"the engine stores ", shown, " instead"});
-            return Verdict{Kind::Rejected, std::move(shown), std::move(reason), {}};
-        } else {
-            return Verdict{
-                Kind::Rejected, {}, "the engine keeps the value it had (inherited or initial)", {}};
+            shown = readsAs<S>(attribute);
+            kept = concat({"the engine stores ", shown, " instead"});
         }
+        std::optional<Verdict> why = rejection<T, S>(text.view());
+        if (!why)
+            return Verdict{Kind::Rejected, std::move(shown), std::move(kept), {}};
+        why->readsAs = std::move(shown);
+        why->reason = concat({why->reason, "; ", kept});
+        return why;
     }
     std::optional<Verdict> verdict = judgeAccepted<S>(text.view(), attribute);
     if (!verdict)
@@ -150,7 +233,7 @@ std::optional<Verdict> judgeAs(const Core::String& text, std::string_view utf8) 
 template <class Named>
 constexpr JudgedType judged() {
     using T = typename Named::type;
-    return {Named::name, &judgeAs<T, shapeOf<T, Named::family>()>};
+    return {Named::name, &judgeAs<T, shapeOf<T>()>};
 }
 
 // Every type of the tool's list, sorted by name for lookups.

@@ -46,14 +46,18 @@ std::optional<Verdict> judgeLengthList(Text text, const Core::Vector<Xml::SLengt
                                   "a list separated by blanks is read as one item: separate "
                                   "items with commas");
         // The items as written, separated by commas.
+        // A negative length has no meaning in a dash list: the rewrite would
+        // give the engine a list the grammar forbids, so it is not certain.
         std::string items;
+        bool negative = false;
         forEachItem(text, [&](std::size_t i, Text item) {
             if (i > 0)
                 items += ", ";
             items += utf8(item);
+            negative = negative || item[0] == L'-';
             return true;
         });
-        verdict.fix = Rewrite{std::move(items), true, "separate the items with commas"};
+        verdict.fix = Rewrite{std::move(items), !negative, "separate the items with commas"};
         return verdict;
     }
     std::optional<Verdict> verdict;

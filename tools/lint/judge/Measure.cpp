@@ -1,6 +1,7 @@
 #include "tools/lint/judge/Measure.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace xmlattr::lint::judging {
@@ -34,6 +35,15 @@ bool isExpression(Text rest) {
     return false;
 }
 
+// Whether unit is none, or a unit of CSS's in any case ("PT"): zero is zero
+// in any of them, not in a unit no grammar has ("0qq").
+bool unitInAnyCase(Text unit) {
+    if (unit.size() != 2)
+        return unit.size() < 2;
+    const wchar_t folded[2] = {lower(unit[0]), lower(unit[1])};
+    return knownUnit(Text(folded, 2));
+}
+
 // Whether a measure written as number and unit holds that number in that
 // unit: a bare number is pixels, or a ratio where the type holds percentages
 // (line-height="1.2" is 120%), and zero is zero in any unit.
@@ -42,13 +52,50 @@ bool matches(const WrittenMeasure& written, const HeldMeasure& held) {
         return sameNumber(static_cast<double>(written.value) * 100, held.number);
     if (!sameNumber(written.value, held.number))
         return false;
-    if (written.value == 0 ||
+    if ((written.value == 0 && unitInAnyCase(written.unit)) ||
         std::equal(written.unit.begin(), written.unit.end(), held.unit.begin(), held.unit.end()))
         return true;
     return written.unit.empty() && held.isPixels();
 }
 
+// Units of CSS the library does not read.
+constexpr std::wstring_view kOtherCssUnits[] = {L"ch",   L"rem",  L"lh", L"vw", L"vh",
+                                                L"vmin", L"vmax", L"q",  L"deg"};
+
+// Why a unit is not read, and what is read instead: the library takes the
+// last two characters of a measure as its unit ("30Q": "0Q", so 3px).
+std::string unknownUnitWhy(const WrittenMeasure& written, const HeldMeasure& held) {
+    const Text unit = written.unit;
+    const bool css = std::any_of(
+        std::begin(kOtherCssUnits), std::end(kOtherCssUnits), [&](std::wstring_view known) {
+            return std::equal(unit.begin(), unit.end(), known.begin(), known.end(),
+                              [](wchar_t a, wchar_t b) { return lower(a) == b; });
+        });
+    std::string why = css ? concat({utf8(unit), " is a CSS unit the engine does not read"})
+                          : concat({"unknown unit '", utf8(unit), "'"});
+    if (!sameNumber(written.value, held.number) && unit.size() < 2) {
+        const Text lastTwo(unit.data() + unit.size() - 2, 2);
+        why += concat({"; the last two characters '", utf8(lastTwo),
+                       "' are taken as the unit: read as ", measureShown(held)});
+    } else if (!held.isPixels()) {
+        why += concat({"; its last two letters are read as ", held.unit});
+    } else {
+        why += concat({css ? ": read as " : " is read as ", held.unit});
+    }
+    // A unit a letter away from a known one is suggested, never applied.
+    const std::string_view near = css ? std::string_view() : nearUnit(unit);
+    if (!near.empty() && near != held.unit)
+        why += concat({"; did you mean ", near, "?"});
+    return why;
+}
+
 }  // namespace
+
+bool isKeywordLike(Text text) {
+    const Text core = trim(text);
+    return std::all_of(core.begin(), core.end(),
+                       [](wchar_t c) { return isLetter(c) || c == L'-'; });
+}
 
 WrittenMeasure readMeasure(Text text) {
     WrittenMeasure out;
@@ -67,6 +114,7 @@ WrittenMeasure readMeasure(Text text) {
             if (end == text.size()) {
                 out.number = true;
                 out.value = *value;
+                out.beyond = std::fabs(*value) >= FLT_MAX;
                 out.unit = text.substr(pos);
                 return out;
             }
@@ -95,6 +143,7 @@ WrittenMeasure readMeasure(Text text) {
     } else if (const auto value = readNumber(core, pos)) {
         out.number = true;
         out.value = *value;
+        out.beyond = std::fabs(*value) >= FLT_MAX;
         std::size_t unitStart = pos;
         while (unitStart < core.size() && isBlank(core[unitStart]))
             ++unitStart;
@@ -117,9 +166,13 @@ WrittenMeasure readMeasure(Text text) {
 std::optional<Verdict> judgeWrittenMeasure(const WrittenMeasure& written,
                                            const std::optional<HeldMeasure>& held) {
     // The common case first: one measure, as held.
-    if (!written.function && written.rest.empty() &&
+    if (!written.function && written.rest.empty() && !written.beyond &&
         (!written.number || !held || matches(written, *held)))
         return std::nullopt;
+    if (written.beyond && written.rest.empty() && held)
+        return finding(Kind::ReadsDifferently,
+                       concat({"the number is beyond the largest the engine holds (",
+                               numberShown(FLT_MAX), ")"}));
     // Column widths read the proportion of proportional-column-width(N) as
     // the ratio N, which is what the function means to the engine.
     if (written.functionName == L"proportional-column-width"sv && written.argument && held &&
@@ -128,24 +181,44 @@ std::optional<Verdict> judgeWrittenMeasure(const WrittenMeasure& written,
     if (written.function)
         return finding(Kind::Expression,
                        "a function is not evaluated: only its first number is read");
-    if (!written.rest.empty() && isExpression(written.rest))
+    if (!written.rest.empty() && isExpression(written.rest)) {
+        // "2in div 12" as a ratio: the first number without its unit.
+        const bool ratio = held && held->isPercent() && written.unit != L"%"sv;
         return finding(Kind::Expression,
-                       "an expression is not computed: only its first number is read");
-    if (!written.rest.empty())
-        return finding(Kind::ListReadAsOne, "only the first of several values is read");
+                       concat({"an expression is not computed: only its first number is read",
+                               ratio ? concat({", ", numberShown(written.value),
+                                               ", as a ratio without its unit"})
+                                     : ""}));
+    }
+    if (!written.rest.empty()) {
+        const Text rest = written.rest;
+        if (written.unit.empty() && rest.size() > 1 && rest[0] == L',' && isDigit(rest[1]))
+            return finding(Kind::ReadsDifferently,
+                           concat({"a comma is no decimal point: only ", numberShown(written.value),
+                                   " is read"}));
+        std::size_t next = rest[0] == L',' ? 1 : 0;
+        while (next < rest.size() && isBlank(rest[next]))
+            ++next;
+        const bool another =
+            next < rest.size() && (isDigit(rest[next]) || isLetter(rest[next]) ||
+                                   rest[next] == L'.' || rest[next] == L'-' || rest[next] == L'+');
+        if (another)
+            return finding(Kind::ListReadAsOne, "only the first of several values is read");
+        const bool unitLost = held && !written.unit.empty() &&
+                              !std::equal(written.unit.begin(), written.unit.end(),
+                                          held->unit.begin(), held->unit.end());
+        return finding(
+            Kind::ReadsDifferently,
+            concat({"'", utf8(rest), "' after the measure is no part of it",
+                    unitLost ? concat({" and spoils its unit, read as ", held->unit}) : ""}));
+    }
     if (!written.number || !held || matches(written, *held))
         return std::nullopt;
     if (written.blankAround)
         return finding(Kind::BlankChangedUnit,
                        "a blank before or after the value changes the unit it is read in");
-    if (!written.unit.empty() && !knownUnit(written.unit)) {
-        // A unit a letter away from a known one is suggested, never applied.
-        const std::string_view near = nearUnit(written.unit);
-        return finding(
-            Kind::UnknownUnit,
-            concat({"unknown unit '", utf8(written.unit), "' is read as ", held->unit,
-                    near.empty() ? "" : "; did you mean ", near, near.empty() ? "" : "?"}));
-    }
+    if (!written.unit.empty() && !knownUnit(written.unit))
+        return finding(Kind::UnknownUnit, unknownUnitWhy(written, *held));
     return finding(Kind::ReadsDifferently, "the measure read is not the one written");
 }
 

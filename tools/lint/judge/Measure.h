@@ -62,6 +62,23 @@ std::optional<HeldMeasure> heldMeasure(const T& value) {
     }
 }
 
+// A type whose value holds a measure, through one of the accessors above.
+template <class T>
+concept MeasureShaped = std::is_convertible_v<const T&, const Xml::Length&> ||
+    std::is_convertible_v<const T&, const Xml::SLength&> || requires(const T& v) {
+    v.isPercent();
+} || requires(const T& v) {
+    v.getAbsoluteSize();
+} || requires(const T& v) {
+    v.getSLengthOrPercent();
+} || requires(const T& v) {
+    v.getLengthOrPercent();
+} || requires(const T& v) {
+    v.getSLength();
+} || requires(const T& v) {
+    v.getLength();
+};
+
 // "12pt", "50%".
 std::string measureShown(const HeldMeasure& measure);
 std::string measureShown(const std::optional<HeldMeasure>& measure);  // or "its default"
@@ -75,10 +92,12 @@ struct WrittenMeasure {
     std::optional<float> argument;  // "name(number)": the number
     bool number = false;
     float value = 0;
-    Text unit;  // the letters or "%" after the number
-    Text rest;  // what follows the number and unit, trimmed
+    bool beyond = false;  // a number beyond the largest float, held as that
+    Text unit;            // the letters or "%" after the number
+    Text rest;            // what follows the number and unit, trimmed
 };
 WrittenMeasure readMeasure(Text text);
+bool isKeywordLike(Text text);
 
 // One written measure (a whole text, or an item of a list) against its held
 // measure.
@@ -97,8 +116,13 @@ template <class ReadsLikeNonsense>
 std::optional<Verdict> judgeMeasure(Text text, const std::optional<HeldMeasure>& held,
                                     ReadsLikeNonsense readsLikeNonsense) {
     const WrittenMeasure written = readMeasure(text);
+    // A keyword holds ASCII letters and hyphens only: a word with a digit or
+    // another letter ("x5mm", "é1") is no keyword of any measure type.
     if (written.word)
-        return readsLikeNonsense() ? std::optional<Verdict>(notANumber()) : std::nullopt;
+        return !isKeywordLike(text) || readsLikeNonsense() ? std::optional<Verdict>(notANumber())
+                                                           : std::nullopt;
+    if (!written.number && !written.function && written.rest.empty() && !isKeywordLike(text))
+        return notANumber();  // neither a measure nor a word ("x.5em")
     std::optional<Verdict> verdict = judgeWrittenMeasure(written, held);
     if (verdict)
         verdict->fix = measureFix(text, verdict->kind);

@@ -3,7 +3,9 @@
 // type accepted against the value it holds, and that value shown as text.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "css/colours/ColorParse.h"
@@ -11,6 +13,7 @@
 #include "css/geometry/PathData.h"
 #include "css/geometry/Point.h"
 #include "css/geometry/Transform.h"
+#include "css/keywords/Keyword.h"
 #include "css/lengths/Length.h"
 #include "platform/Vector.h"
 #include "tools/lint/judge/Written.h"
@@ -40,5 +43,46 @@ std::string pointsShown(const Core::Vector<Xml::Point>& held);
 // Transforms.cpp: "translate(10,20) rotate(45)".
 std::optional<Verdict> judgeTransforms(Text text, const Core::Vector<Xml::Transform>& held);
 std::string transformsShown(const Core::Vector<Xml::Transform>& held);  // "scale(2,2)"
+
+// Keywords.cpp: "bold", "500". A keyword type's table as lint reads it: its
+// rows, its index and, for a type that also takes numbers, the value an
+// author means by a number and the rule the engine applies instead.
+struct Keywords {
+    std::span<const Xml::KeywordRow> rows;
+    Xml::KeywordIndex index;
+    std::optional<std::int32_t> (*byNumber)(long) = nullptr;
+    std::string_view numberRule;
+};
+std::optional<Verdict> judgeKeyword(Text text, const Keywords& table, std::int32_t held);
+std::string keywordShown(const Keywords& table, std::int32_t held);  // "bold"
+// The face a font weight selects: normal up to 500, bold above.
+std::optional<std::int32_t> fontWeightOfNumber(long weight);
+
+// Rejected.cpp: why the type rejects a text, where one cause stands out; the
+// type's own reader (accepts) tries the text without it.
+struct Refusal {
+    bool (*accepts)(const Core::String& text);
+    const Keywords* keywords = nullptr;  // a keyword type's table
+    bool colour = false;                 // a colour or paint
+    bool commas = false;                 // numbers separated by blanks
+    bool language = false;               // a language tag from a table
+};
+std::optional<Verdict> whyRejected(Text text, const Refusal& refusal);
+// "not a keyword of the type, which takes a, b; the nearest is b"; empty for
+// a table without keywords.
+std::string keywordsTaken(Text text, const Keywords& table);
+
+// Scalars.cpp: numbers ("0.5", "50%"), references ("url(#a)") and paints
+// ("url(#a) green"). A number's grammar: whether it takes a percentage (a
+// fraction of 1) and whether it must be whole.
+struct NumberGrammar {
+    bool percent = false;
+    bool whole = false;
+};
+std::optional<Verdict> judgeNumber(Text text, double held, NumberGrammar grammar);
+// A URL as text ("url(a)", "a") against the reference held.
+std::optional<Verdict> judgeUrl(Text text, const Core::String& held);
+// A paint: a reference with its fallback, or a colour (judgeColour).
+std::optional<Verdict> judgePaint(Text text, const Xml::SColor& held);
 
 }  // namespace xmlattr::lint::judging

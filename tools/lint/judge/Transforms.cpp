@@ -9,10 +9,46 @@ namespace {
 
 using Type = Xml::TransformType;
 
-// Calls onName with each function name written ("rotate" of "rotate(45)"),
-// in order; gives how many there are.
-template <class OnName>
-int forEachName(Text text, OnName onName) {
+// One transform function as its author wrote it: the name, the numbers (with
+// the unit of a length, which translate and rotate's centre take), where
+// its ")" stands and the blanks before it.
+struct Written {
+    Text name;
+    double numbers[6] = {0, 0, 0, 0, 0, 0};
+    Text units[6];
+    int count = 0;
+    bool numbersRead = true;   // the arguments are numbers separated by commas or blanks
+    std::size_t blanksAt = 0;  // the blanks before ")" start here
+    std::size_t closeAt = Text::npos;
+};
+
+void readArguments(Text text, std::size_t pos, std::size_t close, Written& out) {
+    while (pos < close) {
+        while (pos < close && isBlank(text[pos]))
+            ++pos;
+        if (pos == close)
+            break;
+        const std::optional<double> number = readWideNumber(text.substr(0, close), pos);
+        if (!number || out.count == 6) {
+            out.numbersRead = false;
+            return;
+        }
+        const std::size_t unitAt = pos;
+        while (pos < close && (isLetter(text[pos]) || text[pos] == L'%'))
+            ++pos;
+        out.units[out.count] = text.substr(unitAt, pos - unitAt);
+        out.numbers[out.count++] = *number;
+        while (pos < close && isBlank(text[pos]))
+            ++pos;
+        if (pos < close && text[pos] == L',')
+            ++pos;
+    }
+}
+
+// Calls onWritten with each function written ("rotate(45)"), in order; gives
+// how many there are.
+template <class OnWritten>
+int forEachWritten(Text text, OnWritten onWritten) {
     int count = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -27,23 +63,20 @@ int forEachName(Text text, OnName onName) {
         while (open < text.size() && isBlank(text[open]))
             ++open;
         if (open < text.size() && text[open] == L'(') {
-            onName(count++, text.substr(start, pos - start));
+            Written written;
+            written.name = text.substr(start, pos - start);
             const std::size_t close = text.find(L')', open);
+            written.closeAt = close;
+            const std::size_t end = close == Text::npos ? text.size() : close;
+            written.blanksAt = end;
+            while (written.blanksAt > open + 1 && isBlank(text[written.blanksAt - 1]))
+                --written.blanksAt;
+            readArguments(text, open + 1, end, written);
+            onWritten(count++, written);
             pos = close == Text::npos ? text.size() : close + 1;
         }
     }
     return count;
-}
-
-bool isTranslate(Text name) {
-    constexpr std::wstring_view kTranslate = L"translate";
-    if (name.size() != kTranslate.size())
-        return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        if (lower(name[i]) != kTranslate[i])
-            return false;
-    }
-    return true;
 }
 
 std::string lowered(Text name) {
@@ -104,22 +137,149 @@ std::string transformShown(const Xml::Transform& t) {
     return out;
 }
 
+// A transform by its numbers in the order the library holds them (translate:
+// x, y; scale: x, y; rotate: angle, centre), with the units of lengths.
+struct Meant {
+    Type type;
+    double numbers[6] = {0, 0, 0, 0, 0, 0};
+    Text units[2];
+};
+
+struct Grammar {
+    std::wstring_view name;
+    Type type;
+    int fewest;
+    int most;
+};
+constexpr Grammar kGrammar[] = {
+    {L"matrix", Type::Matrix, 6, 6}, {L"translate", Type::Translate, 1, 2},
+    {L"scale", Type::Scale, 1, 2},   {L"rotate", Type::Rotate, 1, 3},
+    {L"skewX", Type::SkewX, 1, 1},   {L"skewY", Type::SkewY, 1, 1},
+};
+
+// What the author means by w, by the SVG grammar; none, with why, for what
+// the grammar does not read.
+std::optional<Meant> meaningOf(const Written& w, std::string& why) {
+    const Grammar* grammar = nullptr;
+    for (const Grammar& each : kGrammar) {
+        if (each.name == w.name)
+            grammar = &each;
+    }
+    if (!grammar) {
+        const std::string name = utf8(w.name);
+        why = concat({name, "() is not a transform function"});
+        for (const Grammar& each : kGrammar) {
+            if (lowered(w.name) == lowered(each.name))
+                why += concat({": names are case-sensitive (", utf8(each.name), ")"});
+        }
+        return std::nullopt;
+    }
+    const bool counted = w.count >= grammar->fewest && w.count <= grammar->most &&
+                         (grammar->type != Type::Rotate || w.count != 2);
+    if (!w.numbersRead || !counted) {
+        const std::string name = utf8(w.name);
+        why = !w.numbersRead
+                  ? concat({"the arguments of ", name, "() are not numbers"})
+                  : concat({name, "() takes ",
+                            grammar->type == Type::Rotate      ? "1 or 3"
+                            : grammar->fewest == grammar->most ? std::to_string(grammar->fewest)
+                                                               : "1 or 2",
+                            " numbers, not ", std::to_string(w.count)});
+        return std::nullopt;
+    }
+    Meant meant{grammar->type, {}, {}};
+    std::copy(w.numbers, w.numbers + 6, meant.numbers);
+    if (grammar->type == Type::Scale && w.count == 1)
+        meant.numbers[1] = meant.numbers[0];
+    if (grammar->type == Type::Translate) {
+        meant.units[0] = w.units[0];
+        meant.units[1] = w.units[1];
+    } else if (grammar->type == Type::Rotate) {
+        meant.units[0] = w.units[1];
+        meant.units[1] = w.units[2];
+    }
+    return meant;
+}
+
+// A length as written (a number and its unit, none being px) against one held.
+bool sameLength(double number, Text unit, const Xml::SLength& held) {
+    if (!sameNumber(number, held.getSize()))
+        return false;
+    const std::string_view heldUnit = Xml::SLength::suffixOf(held.getUnit());
+    return number == 0 || (unit.empty() ? heldUnit == "px" : utf8(unit) == heldUnit);
+}
+
+bool sameTransform(const Meant& meant, const Xml::Transform& t) {
+    if (meant.type != t.type)
+        return false;
+    const double* n = meant.numbers;
+    switch (t.type) {
+        case Type::Matrix:
+            for (int i = 0; i < 6; ++i) {
+                if (!sameNumber(n[i], t.matrix[i]))
+                    return false;
+            }
+            return true;
+        case Type::Translate:
+            return sameLength(n[0], meant.units[0], *t.translateX) &&
+                   sameLength(n[1], meant.units[1], *t.translateY);
+        case Type::Scale:
+            return sameNumber(n[0], t.scaleX) && sameNumber(n[1], t.scaleY);
+        case Type::Rotate:
+            return sameNumber(n[0], t.angle) && sameLength(n[1], meant.units[0], *t.centerX) &&
+                   sameLength(n[2], meant.units[1], *t.centerY);
+        case Type::SkewX:
+            return sameNumber(n[0], t.skewAngleX);
+        case Type::SkewY:
+            return sameNumber(n[0], t.skewAngleY);
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 std::optional<Verdict> judgeTransforms(Text text, const Core::Vector<Xml::Transform>& held) {
-    std::optional<Verdict> fallback;
-    const int written = forEachName(text, [&](int i, Text name) {
-        if (!fallback && i < held.size() && isFallback(held[i]) && !isTranslate(name))
-            fallback = finding(
-                Kind::TransformDefault,
-                concat({lowered(name), "() cannot be read and falls back to translate(0,0)"}));
+    std::optional<Verdict> verdict;
+    const int written = forEachWritten(text, [&](int i, const Written& w) {
+        if (verdict || i >= held.size())
+            return;
+        std::string why;
+        const std::optional<Meant> meant = meaningOf(w, why);
+        const Xml::Transform& read = held[i];
+        if (isFallback(read)) {
+            if (meant && meant->type == Type::Translate && meant->numbers[0] == 0 &&
+                meant->numbers[1] == 0)
+                return;
+            const bool blanks = meant && w.closeAt != Text::npos && w.blanksAt + 1 < w.closeAt;
+            if (blanks)
+                why = concat({"blanks before ')' make the engine drop ", utf8(w.name), "()"});
+            verdict = finding(Kind::TransformDefault,
+                              meant && !blanks
+                                  ? concat({lowered(w.name),
+                                            "() cannot be read and falls back to translate(0,0)"})
+                                  : concat({why, "; it falls back to translate(0,0)"}));
+            if (blanks) {
+                Splices drop;
+                drop.add(w.blanksAt, w.closeAt, "");
+                verdict->fix = Rewrite{drop.appliedTo(text), true, "drop the blanks before ')'"};
+            }
+        } else if (!meant || !sameTransform(*meant, read)) {
+            verdict = finding(Kind::ReadsDifferently,
+                              concat({meant ? utf8(w.name) + "() is read as " : why + ": read as ",
+                                      transformShown(read)}));
+        }
     });
-    if (fallback)
-        return fallback;
+    if (verdict)
+        return verdict;
     if (written != held.size())
         return finding(Kind::ReadsDifferently,
                        concat({std::to_string(written), " transforms written, ",
                                std::to_string(held.size()), " read"}));
+    const Text core = trim(text);
+    if (written == 0 && !core.empty() && core != L"none"sv)
+        return finding(Kind::ReadsDifferently,
+                       "no transform function is written: read as no transform");
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "tools/lint/judge/Written.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/StringFormatStream.h"
 
@@ -15,6 +16,17 @@ std::string concat(std::initializer_list<std::string_view> parts) {
 
 std::string utf8(Text text) {
     return Core::String(text).toUtf8();
+}
+
+std::optional<double> readWideNumber(Text text, std::size_t& pos) {
+    const std::size_t start = pos;
+    const std::optional<float> number = readNumber(text, pos);
+    if (!number || std::fabs(*number) < FLT_MAX)
+        return number;
+    std::string narrow;
+    for (std::size_t i = start; i < pos; ++i)
+        narrow += static_cast<char>(text[i]);
+    return std::strtod(narrow.c_str(), nullptr);
 }
 
 std::string numberShown(double value) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstddef>
 #include <initializer_list>
@@ -62,6 +63,10 @@ inline std::optional<float> readNumber(Text text, std::size_t& pos) {
     pos = static_cast<std::size_t>(number.end - text.data());
     return number.value;
 }
+// A number as readNumber reads it, in full precision where the float the
+// library holds overflows ("1e39"): what its author wrote.
+std::optional<double> readWideNumber(Text text, std::size_t& pos);
+
 // Whether the number text[start, end) has an exponent.
 inline bool hasExponent(Text text, std::size_t start, std::size_t end) {
     for (std::size_t i = start; i < end; ++i) {
