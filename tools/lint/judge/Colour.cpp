@@ -10,17 +10,6 @@ namespace xmlattr::lint::judging {
 
 namespace {
 
-// Whether text starts with prefix, ASCII letters of text in either case.
-bool startsWithLower(Text text, std::wstring_view prefix) {
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (lower(text[i]) != prefix[i])
-            return false;
-    }
-    return true;
-}
-
 // One component of rgb(): where it stands in the text, and its number as
 // written (none for what is not a number alone).
 struct Component {
@@ -82,7 +71,7 @@ std::optional<Rewrite> rangeFix(Text text, const std::vector<Component>& compone
 
 std::optional<Verdict> judgeColour(Text text) {
     const Text written = trim(text);
-    if (!startsWithLower(written, L"rgb("sv))
+    if (!startsFolded(written, L"rgb("sv))
         return std::nullopt;
     const std::size_t insideAt = static_cast<std::size_t>(written.data() - text.data()) + 4;
     Text inside = text.substr(insideAt);

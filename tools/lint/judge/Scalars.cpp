@@ -11,17 +11,6 @@ namespace xmlattr::lint::judging {
 
 namespace {
 
-// Whether text starts with prefix, ASCII letters of text in either case.
-bool startsFolded(Text text, std::wstring_view prefix) {
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (lower(text[i]) != prefix[i])
-            return false;
-    }
-    return true;
-}
-
 bool allLetters(Text text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), isLetter);
 }

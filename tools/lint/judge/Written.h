@@ -42,6 +42,18 @@ constexpr bool isLetter(wchar_t c) {  // ASCII letters only
 constexpr wchar_t lower(wchar_t c) {
     return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
 }
+
+// Whether text starts with prefix (lower case), ASCII letters of text in
+// either case.
+constexpr bool startsFolded(Text text, std::wstring_view prefix) {
+    if (text.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (lower(text[i]) != prefix[i])
+            return false;
+    }
+    return true;
+}
 inline Text trim(Text text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
