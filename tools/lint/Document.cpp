@@ -362,7 +362,8 @@ std::optional<DocumentError> DocumentReader::read(DocumentHandler& handler) {
         window_.resize(before + kChunkSize);
         const std::ptrdiff_t got = source_(window_.data() + before, kChunkSize);
         if (got < 0)
-            return DocumentError{positionAt(windowStart_ + before), "read error"};
+            return DocumentError{positionAt(windowStart_ + before), "read error",
+                                 windowStart_ + before};
         window_.resize(before + static_cast<std::size_t>(got));
         empty = empty && got == 0;
         const bool last = got == 0;
@@ -384,9 +385,9 @@ std::optional<DocumentError> DocumentReader::read(DocumentHandler& handler) {
                 place.utf16Column = place.column;
             }
             if (!parse.error.empty())
-                return DocumentError{place, parse.error};
+                return DocumentError{place, parse.error, at};
             return DocumentError{
-                place, std::string("XML: ") + XML_ErrorString(XML_GetErrorCode(parser.get()))};
+                place, std::string("XML: ") + XML_ErrorString(XML_GetErrorCode(parser.get())), at};
         }
         if (last)
             return std::nullopt;

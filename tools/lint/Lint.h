@@ -205,6 +205,7 @@ struct Summary {
 struct DocumentError {
     Position position;
     std::string message;
+    std::size_t offset = 0;  ///< the byte where reading stopped
 };
 
 struct Result {

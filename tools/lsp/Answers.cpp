@@ -170,12 +170,8 @@ Json Document::lint(Encoding encoding) {
     findings = std::move(report.findings);
     std::optional<Json> error;
     if (report.result.error) {
-        // Where the XML reader stopped: its line, and its column in code points.
-        const lint::Position& at = report.result.error->position;
-        const std::size_t offset =
-            text.offsetOf({at.line > 0 ? at.line - 1 : 0, at.column > 0 ? at.column - 1 : 0},
-                          Encoding::Utf32)
-                .value_or(bytes.size());
+        // Where the XML reader stopped.
+        const std::size_t offset = std::min(report.result.error->offset, bytes.size());
         error = Json{{"range", rangeJson(text, offset, offset, encoding)},
                      {"severity", 1},
                      {"source", "xmlattr"},
