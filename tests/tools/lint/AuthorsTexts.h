@@ -136,12 +136,16 @@ inline std::optional<std::string> transformCase(Dice& dice) {
         const std::size_t function = dice.pick(std::size(kNames));
         const std::size_t slip = dice.pick(5);
         means = means && slip != 0;
-        text += (f > 0 ? " " : "") + std::string(slip == 0 ? "Scale" : kNames[function]) + "(";
+        if (f > 0)
+            text += ' ';
+        text += slip == 0 ? "Scale" : kNames[function];
+        text += '(';
         double n[6];
         for (std::size_t i = 0; i < (function == 0 ? 2 : function == 4 ? 6 : 1); ++i) {
             const Number& number = kNumbers[dice.pick(std::size(kNumbers) - 1)];
-            text += (i > 0 ? kSeparators[dice.pick(std::size(kSeparators))] : "") +
-                    std::string(number.text);
+            if (i > 0)
+                text += kSeparators[dice.pick(std::size(kSeparators))];
+            text += number.text;
             n[i] = number.value;
         }
         text += slip == 1 ? "  )" : ")";
