@@ -33,8 +33,16 @@ struct JudgedType;
 const JudgedType* judgedType(std::string_view name);
 std::string_view typeName(const JudgedType& type);
 
+// What an attribute's own grammar says beyond its type's: whether a bare
+// number is a ratio (line-height="1.2" is 120%) rather than a measure that
+// lost its unit (padding="12").
+struct Grammar {
+    bool numberIsRatio = false;
+};
+
 // Reads text (UTF-8) as type; none when it reads as written. A raise of the
 // library is a verdict of its own (InternalError); nothing is logged.
-std::optional<Verdict> judgeText(const JudgedType& type, std::string_view text);
+std::optional<Verdict> judgeText(const JudgedType& type, std::string_view text,
+                                 Grammar grammar = {});
 
 }  // namespace xmlattr::lint

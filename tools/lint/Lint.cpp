@@ -59,7 +59,8 @@ std::optional<Finding> judged(const AttributeRow* row, std::string_view element,
     const JudgedType* type = row != nullptr ? typeOfRow(*row) : nullptr;
     if (type == nullptr)
         return std::nullopt;
-    std::optional<Verdict> verdict = judgeText(*type, text);
+    const Grammar grammar{row->numberIsRatio};
+    std::optional<Verdict> verdict = judgeText(*type, text, grammar);
     if (!verdict)
         return std::nullopt;
     Finding finding;
@@ -75,7 +76,8 @@ std::optional<Finding> judged(const AttributeRow* row, std::string_view element,
     finding.message = messageOf(finding);
     // A rewrite is offered only once proven: the new text, judged again as
     // the same type, reads as written.
-    if (verdict->fix && verdict->fix->text != text && !judgeText(*type, verdict->fix->text)) {
+    if (verdict->fix && verdict->fix->text != text &&
+        !judgeText(*type, verdict->fix->text, grammar)) {
         Rewrite& rewrite = *verdict->fix;
         finding.fix = Fix{rewrite.safe, std::move(rewrite.description),
                           std::vector<Edit>{Edit{Range{}, std::move(rewrite.text)}}};

@@ -138,9 +138,10 @@ struct Finding {
 /// One row of the attribute table: which type holds an attribute.
 struct AttributeRow {
     Vocabulary vocabulary;
-    std::string_view name;     ///< the attribute, or the property of a style declaration
-    std::string_view element;  ///< local name of the element it applies to; empty: any
-    std::string_view type;     ///< the attribute type, "Length"
+    std::string_view name;       ///< the attribute, or the property of a style declaration
+    std::string_view element;    ///< local name of the element it applies to; empty: any
+    std::string_view type;       ///< the attribute type, "Length"
+    bool numberIsRatio = false;  ///< a bare number is a ratio ("1.2" is 120%)
 };
 
 /// The attribute table, sorted by vocabulary, name and element.

@@ -97,7 +97,7 @@ constexpr AttributeRow kFoRows[] = {
     {Fo, "leader-pattern-width", "", "LeaderPatternWidth"},
     {Fo, "left", "", "LengthOrPercentAuto"},
     {Fo, "letter-spacing", "", "LetterSpacing"},
-    {Fo, "line-height", "", "LengthOrPercent"},
+    {Fo, "line-height", "", "LengthOrPercent", true},  // a number times the font size
     {Fo, "line-height-shift-adjustment", "", "LineHeightShiftAdjustment"},
     {Fo, "line-stacking-strategy", "", "LineStackingStrategy"},
     {Fo, "linefeed-treatment", "", "LinefeedTreatment"},

@@ -217,8 +217,7 @@ TEST(JudgeRules, TextsInTheirFaithfulFormHaveNoFinding) {
         {"Length", "12pt"},
         {"Length", "12 pt"},
         {"Length", "0"},
-        {"Length", "-3mm"},
-        {"LengthOrPercent", "1.2"},  // a ratio: 120%
+        {"Length", "-3mm"},          // a ratio: 120%
         {"LengthOrPercent", "10%"},  // held as 9.999999%
         {"FontSize", "medium"},
         {"FontSize", "larger"},
@@ -277,6 +276,8 @@ TEST(JudgeRules, AcceptedSampleTextsWarnOnlyWhereTheyAreNotWhatTheySay) {
         "FontWeight 401",                          // selects the normal face, read as bold
         "SDisplay flex",                           // no keyword of the type, ignored
         "int -7%",                                 // no percentage in an integer
+        "LengthOrPercent 1.5",                     // a bare number: the ratio 150%
+        "SPreserveAspectRatio bogus",              // no alignment: xMidYMid meet
     };
     std::ifstream sample(XMLATTR_SOURCE_DIR "/examples/sample.tsv");
     ASSERT_TRUE(sample) << "examples/sample.tsv";

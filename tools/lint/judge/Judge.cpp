@@ -20,7 +20,8 @@
 
 namespace xmlattr::lint {
 
-using Judge = std::optional<Verdict> (*)(const Core::String& text, std::string_view utf8);
+using Judge = std::optional<Verdict> (*)(const Core::String& text, std::string_view utf8,
+                                         Grammar grammar);
 
 struct JudgedType {
     std::string_view name;
@@ -43,6 +44,8 @@ enum class Shape : std::uint8_t {
     Colour,
     Path,
     Points,
+    ViewBox,
+    AspectRatio,
     Transforms
 };
 
@@ -82,6 +85,10 @@ constexpr Shape shapeOf() {
         return Shape::Points;
     else if constexpr (std::is_same_v<T, Core::Vector<Xml::Transform>>)
         return Shape::Transforms;
+    else if constexpr (std::is_same_v<T, Xml::SPreserveAspectRatio>)
+        return Shape::AspectRatio;
+    else if constexpr (std::is_same_v<T, Xml::ViewBox>)
+        return Shape::ViewBox;
     else if constexpr (MeasureShaped<T> || std::is_same_v<T, Xml::InitialPageNumber> ||
                        std::is_same_v<T, Xml::InitialSheetNumber>)
         return Shape::Measure;  // a page number is read as a measure's number
@@ -118,7 +125,12 @@ std::string writtenBack(Xml::TXmlAttribute<T>& attribute) {
 // The held value shown by its shape, for a type without a text form.
 template <Shape S, class T>
 std::string shapeShown(const T& held) {
-    if constexpr (S == Shape::Measure)
+    if constexpr (std::is_same_v<T, Xml::InitialPageNumber>)
+        return held.getType() == Xml::InitialPageNumberType::Explicit
+                   ? std::to_string(held.getPageNumber())
+                   : keywordShown(kKeywords<Xml::InitialPageNumberType>,
+                                  static_cast<std::int32_t>(held.getType()));
+    else if constexpr (S == Shape::Measure)
         return measureShown(heldMeasure(held));
     else if constexpr (S == Shape::LengthList)
         return lengthListShown(held);
@@ -132,6 +144,10 @@ std::string shapeShown(const T& held) {
         return pathShown(held);
     else if constexpr (S == Shape::Points)
         return pointsShown(held);
+    else if constexpr (S == Shape::AspectRatio)
+        return aspectRatioShown(held);
+    else if constexpr (S == Shape::ViewBox)
+        return viewBoxShown(held);
     else if constexpr (S == Shape::Transforms)
         return transformsShown(held);
     else
@@ -144,17 +160,23 @@ std::string readsAs(Xml::TXmlAttribute<T>& attribute) {
     return shown.empty() ? shapeShown<S>(attribute.getValue()) : shown;
 }
 
-// Whether the type holds for this text what it holds for a word it does not
-// know: a word read as a number. The word's value is read once per type.
+// Whether the type holds for a word what it holds for a word it does not
+// know that ends alike: a word read as a number, whose last two characters
+// may be taken as a unit ("thin" as 0in, " thin " as 0px).
 template <class T>
-bool readsLikeNonsense(const Xml::TXmlAttribute<T>& attribute) {
-    static const std::optional<T> nonsense = []() -> std::optional<T> {
-        Xml::TXmlAttribute<T> word;
-        if (!word.parseValue(Core::String(L"qqqq")))
-            return std::nullopt;
-        return word.getValue();
-    }();
-    return nonsense && attribute == *nonsense;
+bool readsLikeNonsense(const Xml::TXmlAttribute<T>& attribute, Text text) {
+    std::wstring nonsense(text);
+    bool replaced = false;
+    for (std::size_t i = 0; i + 2 < nonsense.size(); ++i) {
+        if (isLetter(nonsense[i]) || nonsense[i] == L'-') {
+            nonsense[i] = L'q';
+            replaced = true;
+        }
+    }
+    if (!replaced)
+        nonsense.insert(0, L"qq");
+    Xml::TXmlAttribute<T> other;
+    return other.parseValue(Core::String(std::wstring_view(nonsense))) && attribute == other;
 }
 
 template <class T>
@@ -176,10 +198,12 @@ std::optional<Verdict> rejection(Text text) {
 }
 
 template <Shape S, class T>
-std::optional<Verdict> judgeAccepted(Text text, const Xml::TXmlAttribute<T>& attribute) {
+std::optional<Verdict> judgeAccepted(Text text, const Xml::TXmlAttribute<T>& attribute,
+                                     Grammar grammar) {
     const T& held = attribute.getValue();
     if constexpr (S == Shape::Measure)
-        return judgeMeasure(text, heldMeasure(held), [&] { return readsLikeNonsense(attribute); });
+        return judgeMeasure(text, heldMeasure(held), grammar.numberIsRatio,
+                            [&] { return readsLikeNonsense(attribute, text); });
     else if constexpr (S == Shape::LengthList)
         return judgeLengthList(text, held);
     else if constexpr (S == Shape::Colour)
@@ -197,6 +221,10 @@ std::optional<Verdict> judgeAccepted(Text text, const Xml::TXmlAttribute<T>& att
         return judgePath(text, held);
     else if constexpr (S == Shape::Points)
         return judgePoints(text, held);
+    else if constexpr (S == Shape::AspectRatio)
+        return judgeAspectRatio(text, held);
+    else if constexpr (S == Shape::ViewBox)
+        return judgeViewBox(text, held);
     else if constexpr (S == Shape::Transforms)
         return judgeTransforms(text, held);
     else
@@ -204,7 +232,7 @@ std::optional<Verdict> judgeAccepted(Text text, const Xml::TXmlAttribute<T>& att
 }
 
 template <class T, Shape S>
-std::optional<Verdict> judgeAs(const Core::String& text, std::string_view utf8) {
+std::optional<Verdict> judgeAs(const Core::String& text, std::string_view utf8, Grammar grammar) {
     Xml::TXmlAttribute<T> attribute;
     if (!attribute.parseValue(text)) {
         std::string kept = "the engine keeps the value it had (inherited or initial)";
@@ -220,7 +248,7 @@ std::optional<Verdict> judgeAs(const Core::String& text, std::string_view utf8) 
         why->reason = concat({why->reason, "; ", kept});
         return why;
     }
-    std::optional<Verdict> verdict = judgeAccepted<S>(text.view(), attribute);
+    std::optional<Verdict> verdict = judgeAccepted<S>(text.view(), attribute, grammar);
     if (!verdict)
         return std::nullopt;
     std::string shown = writtenBack(attribute);
@@ -266,13 +294,13 @@ std::string_view typeName(const JudgedType& type) {
     return type.name;
 }
 
-std::optional<Verdict> judgeText(const JudgedType& type, std::string_view text) {
+std::optional<Verdict> judgeText(const JudgedType& type, std::string_view text, Grammar grammar) {
     // The library logs as it raises (a held value it cannot write); the
     // verdict says all there is to say, and other threads keep their log.
     static const Core::Log::Handler drop;
     const Core::Log::ThreadScope quiet(drop);
     try {
-        return type.judge(Core::String::fromUtf8(text), text);
+        return type.judge(Core::String::fromUtf8(text), text, grammar);
     } catch (const Core::Exception& error) {
         const char* file = error.getFile() != nullptr ? error.getFile() : "an unknown place";
         return Verdict{

@@ -64,7 +64,10 @@ std::optional<Verdict> judgeLengthList(Text text, const Core::Vector<Xml::SLengt
     forEachItem(text, [&](std::size_t i, Text item) {
         if (i >= count)
             return false;
-        verdict = judgeWrittenMeasure(readMeasure(item), heldMeasure(held[static_cast<int>(i)]));
+        const WrittenMeasure measure = readMeasure(item);
+        verdict = measure.number || measure.function
+                      ? judgeWrittenMeasure(measure, heldMeasure(held[static_cast<int>(i)]))
+                      : std::optional<Verdict>(notANumber());
         return !verdict;
     });
     return verdict;

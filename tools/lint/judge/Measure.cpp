@@ -35,21 +35,36 @@ bool isExpression(Text rest) {
     return false;
 }
 
-// Whether unit is none, or a unit of CSS's in any case ("PT"): zero is zero
-// in any of them, not in a unit no grammar has ("0qq").
+// Units of CSS the library does not read.
+constexpr std::wstring_view kOtherCssUnits[] = {L"ch",   L"rem",  L"lh", L"vw", L"vh",
+                                                L"vmin", L"vmax", L"q",  L"deg"};
+
+bool isOtherCssUnit(Text unit) {
+    return std::any_of(std::begin(kOtherCssUnits), std::end(kOtherCssUnits),
+                       [&](std::wstring_view known) {
+                           return std::equal(unit.begin(), unit.end(), known.begin(), known.end(),
+                                             [](wchar_t a, wchar_t b) { return lower(a) == b; });
+                       });
+}
+
+// Whether unit is none, or a unit of CSS's in any case ("PT", "rem"): zero is
+// zero in any of them, not in a unit no grammar has ("0qq").
 bool unitInAnyCase(Text unit) {
-    if (unit.size() != 2)
-        return unit.size() < 2;
+    if (unit.size() < 2)
+        return unit.empty() || lower(unit[0]) == L'q' || unit[0] == L'%';
+    if (unit.size() > 2)
+        return isOtherCssUnit(unit);
     const wchar_t folded[2] = {lower(unit[0]), lower(unit[1])};
-    return knownUnit(Text(folded, 2));
+    return knownUnit(Text(folded, 2)) || isOtherCssUnit(unit);
 }
 
 // Whether a measure written as number and unit holds that number in that
-// unit: a bare number is pixels, or a ratio where the type holds percentages
+// unit: a bare number is pixels, or a ratio where the attribute takes one
 // (line-height="1.2" is 120%), and zero is zero in any unit.
-bool matches(const WrittenMeasure& written, const HeldMeasure& held) {
+bool matches(const WrittenMeasure& written, const HeldMeasure& held, bool numberIsRatio) {
     if (written.unit.empty() && held.isPercent())
-        return sameNumber(static_cast<double>(written.value) * 100, held.number);
+        return sameNumber(static_cast<double>(written.value) * 100, held.number) &&
+               (numberIsRatio || written.value == 0);
     if (!sameNumber(written.value, held.number))
         return false;
     if ((written.value == 0 && unitInAnyCase(written.unit)) ||
@@ -58,19 +73,11 @@ bool matches(const WrittenMeasure& written, const HeldMeasure& held) {
     return written.unit.empty() && held.isPixels();
 }
 
-// Units of CSS the library does not read.
-constexpr std::wstring_view kOtherCssUnits[] = {L"ch",   L"rem",  L"lh", L"vw", L"vh",
-                                                L"vmin", L"vmax", L"q",  L"deg"};
-
 // Why a unit is not read, and what is read instead: the library takes the
 // last two characters of a measure as its unit ("30Q": "0Q", so 3px).
 std::string unknownUnitWhy(const WrittenMeasure& written, const HeldMeasure& held) {
     const Text unit = written.unit;
-    const bool css = std::any_of(
-        std::begin(kOtherCssUnits), std::end(kOtherCssUnits), [&](std::wstring_view known) {
-            return std::equal(unit.begin(), unit.end(), known.begin(), known.end(),
-                              [](wchar_t a, wchar_t b) { return lower(a) == b; });
-        });
+    const bool css = isOtherCssUnit(unit);
     std::string why = css ? concat({utf8(unit), " is a CSS unit the engine does not read"})
                           : concat({"unknown unit '", utf8(unit), "'"});
     if (!sameNumber(written.value, held.number) && unit.size() < 2) {
@@ -164,10 +171,12 @@ WrittenMeasure readMeasure(Text text) {
 }
 
 std::optional<Verdict> judgeWrittenMeasure(const WrittenMeasure& written,
-                                           const std::optional<HeldMeasure>& held) {
+                                           const std::optional<HeldMeasure>& held,
+                                           bool numberIsRatio) {
     // The common case first: one measure, as held.
     if (!written.function && written.rest.empty() && !written.beyond &&
-        (!written.number || !held || matches(written, *held)))
+        (!written.number || (!held && written.unit.empty()) ||
+         (held && matches(written, *held, numberIsRatio))))
         return std::nullopt;
     if (written.beyond && written.rest.empty() && held)
         return finding(Kind::ReadsDifferently,
@@ -212,8 +221,16 @@ std::optional<Verdict> judgeWrittenMeasure(const WrittenMeasure& written,
             concat({"'", utf8(rest), "' after the measure is no part of it",
                     unitLost ? concat({" and spoils its unit, read as ", held->unit}) : ""}));
     }
-    if (!written.number || !held || matches(written, *held))
+    if (!written.number || (!held && written.unit.empty()) ||
+        (held && matches(written, *held, numberIsRatio)))
         return std::nullopt;
+    if (!held)
+        return finding(Kind::UnknownUnit, concat({"a unit where none belongs: only the number ",
+                                                  numberShown(written.value), " is read"}));
+    if (written.unit.empty() && held->isPercent())
+        return finding(Kind::ReadsDifferently,
+                       concat({"a number without a unit is read as a ratio, ",
+                               numberShown(written.value), " times the value it is relative to"}));
     if (written.blankAround)
         return finding(Kind::BlankChangedUnit,
                        "a blank before or after the value changes the unit it is read in");

@@ -100,9 +100,10 @@ WrittenMeasure readMeasure(Text text);
 bool isKeywordLike(Text text);
 
 // One written measure (a whole text, or an item of a list) against its held
-// measure.
+// measure; numberIsRatio where the attribute takes a bare number as a ratio.
 std::optional<Verdict> judgeWrittenMeasure(const WrittenMeasure& written,
-                                           const std::optional<HeldMeasure>& held);
+                                           const std::optional<HeldMeasure>& held,
+                                           bool numberIsRatio = false);
 Verdict notANumber();
 
 // The text its author meant for a measure text judged as kind: without its
@@ -114,7 +115,7 @@ std::optional<Rewrite> measureFix(Text text, Kind kind);
 // what it holds for a word it does not know; it is asked only of a word.
 template <class ReadsLikeNonsense>
 std::optional<Verdict> judgeMeasure(Text text, const std::optional<HeldMeasure>& held,
-                                    ReadsLikeNonsense readsLikeNonsense) {
+                                    bool numberIsRatio, ReadsLikeNonsense readsLikeNonsense) {
     const WrittenMeasure written = readMeasure(text);
     // A keyword holds ASCII letters and hyphens only: a word with a digit or
     // another letter ("x5mm", "é1") is no keyword of any measure type.
@@ -123,7 +124,7 @@ std::optional<Verdict> judgeMeasure(Text text, const std::optional<HeldMeasure>&
                                                            : std::nullopt;
     if (!written.number && !written.function && written.rest.empty() && !isKeywordLike(text))
         return notANumber();  // neither a measure nor a word ("x.5em")
-    std::optional<Verdict> verdict = judgeWrittenMeasure(written, held);
+    std::optional<Verdict> verdict = judgeWrittenMeasure(written, held, numberIsRatio);
     if (verdict)
         verdict->fix = measureFix(text, verdict->kind);
     return verdict;

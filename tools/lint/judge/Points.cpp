@@ -1,7 +1,12 @@
 // Point lists: the numbers an author wrote (blanks and commas between, a
-// unit after each allowed) against the coordinates held, in order.
+// unit after each allowed) against the coordinates held, in order; and the
+// aspect ratio of a view box, its words against the bits held.
 #include <initializer_list>
+#include <optional>
+#include <string_view>
+#include <vector>
 
+#include "tools/lint/judge/Measure.h"
 #include "tools/lint/judge/Shapes.h"
 
 namespace xmlattr::lint::judging {
@@ -34,7 +39,7 @@ std::optional<Verdict> judgePoints(Text text, const Core::Vector<Xml::Point>& he
         skipUnit(text, pos);
         noteRunTogether(text, start, pos, runTogether, plain);
     }
-    if (same && written == coordinates)
+    if (same && written == coordinates && pos == text.size())
         return std::nullopt;
     if (exponent && text.find(L'-') != Text::npos) {
         Verdict verdict = finding(Kind::NumberSplit,
@@ -52,6 +57,10 @@ std::optional<Verdict> judgePoints(Text text, const Core::Vector<Xml::Point>& he
             verdict.fix = Rewrite{plain.appliedTo(text), true, "separate the numbers"};
         return verdict;
     }
+    if (pos < text.size())
+        return finding(Kind::ReadsDifferently,
+                       concat({"'", utf8(text.substr(pos)),
+                               "' is no number: the points from there on are not read"}));
     return finding(Kind::ReadsDifferently, "the points read are not the ones written");
 }
 
@@ -73,6 +82,137 @@ std::string pointsShown(const Core::Vector<Xml::Point>& held) {
             out += numberShown(coordinate->getSize());
         }
     }
+    return out;
+}
+
+namespace {
+
+using Ratio = Xml::SPreserveAspectRatio;
+
+constexpr std::wstring_view kHalves[] = {L"min", L"mid", L"max"};  // folded
+constexpr const char* kHalvesShown[] = {"Min", "Mid", "Max"};
+
+// The bits of an alignment word in any case ("xmidymax"), or none.
+std::optional<int> alignmentOf(Text word) {
+    if (word.size() == 4 && startsFolded(word, L"none"))
+        return Ratio::None;
+    if (word.size() != 8 || lower(word[0]) != L'x' || lower(word[4]) != L'y')
+        return std::nullopt;
+    int bits[2] = {0, 0};
+    for (int axis = 0; axis < 2; ++axis) {
+        const Text half = word.substr(static_cast<std::size_t>(axis) * 4 + 1, 3);
+        for (int i = 0; i < 3; ++i) {
+            if (startsFolded(half, kHalves[i]))
+                bits[axis] = (axis == 0 ? Ratio::XMin : Ratio::YMin) << i;
+        }
+    }
+    return bits[0] != 0 && bits[1] != 0 ? std::optional<int>(bits[0] | bits[1]) : std::nullopt;
+}
+
+// The bits of meet or slice in any case; none for another word.
+std::optional<int> fitOf(Text word) {
+    if (word.empty() || (word.size() == 4 && startsFolded(word, L"meet")))
+        return Ratio::Meet;
+    if (word.size() == 5 && startsFolded(word, L"slice"))
+        return Ratio::Slice;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Verdict> judgeAspectRatio(Text text, const Xml::SPreserveAspectRatio& held) {
+    std::vector<Text> words;
+    for (std::size_t pos = 0; pos < text.size();) {
+        while (pos < text.size() && isBlank(text[pos]))
+            ++pos;
+        const std::size_t start = pos;
+        while (pos < text.size() && !isBlank(text[pos]))
+            ++pos;
+        if (pos > start)
+            words.push_back(text.substr(start, pos - start));
+    }
+    if (!words.empty() && words[0] == L"defer"sv)
+        return finding(Kind::ReadsDifferently, "'defer' is not read: the words after it are lost");
+    const std::optional<int> align = words.empty() ? std::nullopt : alignmentOf(words[0]);
+    if (!align)
+        return finding(Kind::ReadsDifferently,
+                       concat({"'", utf8(words.empty() ? text : words[0]),
+                               "' is no alignment (none, xMinYMin ... xMaxYMax)"}));
+    const std::optional<int> fit = fitOf(words.size() > 1 ? words[1] : Text());
+    if (!fit || words.size() > 2)
+        return finding(Kind::ReadsDifferently,
+                       "only an alignment and meet or slice are read; the rest is lost");
+    // With none, meet or slice means nothing.
+    if ((*align == Ratio::None ? *align : *align | *fit) == held.getAspectRatio())
+        return std::nullopt;
+    return finding(Kind::ReadsDifferently,
+                   "the words are read in their exact case only (xMidYMid, meet)");
+}
+
+namespace {
+
+double sideOf(const Xml::SLengthOrPercent& side) {
+    const std::optional<HeldMeasure> measure = heldMeasure(side);
+    return measure ? measure->number : 0;
+}
+
+}  // namespace
+
+std::optional<Verdict> judgeViewBox(Text text, const Xml::ViewBox& held) {
+    const double heldNumbers[4] = {sideOf(held.getX()), sideOf(held.getY()),
+                                   sideOf(held.getWidth()), sideOf(held.getHeight())};
+    int count = 0;
+    bool same = true;
+    bool negative = false;
+    for (std::size_t pos = 0;;) {
+        while (pos < text.size() && (isBlank(text[pos]) || text[pos] == L','))
+            ++pos;
+        if (pos == text.size())
+            break;
+        const std::optional<float> value = readNumber(text, pos);
+        if (!value || (pos < text.size() && !isBlank(text[pos]) && text[pos] != L','))
+            return finding(
+                Kind::ReadsDifferently,
+                "a view box is four numbers, without units: read as " + viewBoxShown(held));
+        same = same && count < 4 && sameNumber(heldNumbers[count], *value);
+        negative = negative || (count >= 2 && *value < 0);
+        ++count;
+    }
+    if (count != 4)
+        return finding(Kind::ReadsDifferently,
+                       "a view box is four numbers, not " + std::to_string(count));
+    if (negative)
+        return finding(Kind::ReadsDifferently,
+                       "a negative width or height is an error: the view box is not used");
+    if (!same)
+        return finding(Kind::ReadsDifferently, "the numbers read are not the ones written");
+    return std::nullopt;
+}
+
+std::string viewBoxShown(const Xml::ViewBox& held) {
+    std::string out;
+    for (const Xml::SLengthOrPercent* side :
+         {&held.getX(), &held.getY(), &held.getWidth(), &held.getHeight()})
+        out += (out.empty() ? "" : " ") + numberShown(sideOf(*side));
+    return out;
+}
+
+std::string aspectRatioShown(const Xml::SPreserveAspectRatio& held) {
+    const int bits = held.getAspectRatio();
+    if (bits & Ratio::None)
+        return "none";
+    std::string out;
+    for (int axis = 0; axis < 2; ++axis) {
+        out += axis == 0 ? 'x' : 'Y';
+        for (int i = 0; i < 3; ++i) {
+            if (bits & ((axis == 0 ? Ratio::XMin : Ratio::YMin) << i))
+                out += kHalvesShown[i];
+        }
+    }
+    if (bits & Ratio::Meet)
+        out += " meet";
+    else if (bits & Ratio::Slice)
+        out += " slice";
     return out;
 }
 

@@ -116,8 +116,17 @@ std::optional<Verdict> judgeNumber(Text text, double held, NumberGrammar grammar
 
 std::optional<Verdict> judgeUrl(Text text, const Core::String& held) {
     const std::optional<WrittenUrl> written = readUrl(text);
-    if (!written && !startsFolded(trim(text), L"url("))
-        return std::nullopt;  // a bare reference, held as written
+    if (!written && !startsFolded(trim(text), L"url(")) {
+        // A bare reference: held without the blanks or quotes around it.
+        Text bare = trim(text);
+        if (bare.size() >= 2 && (bare[0] == L'\'' || bare[0] == L'"') && bare.back() == bare[0])
+            bare = bare.substr(1, bare.size() - 2);
+        if (held.view() == bare)
+            return std::nullopt;
+        return finding(Kind::ReadsDifferently,
+                       concat({"the reference read is '", held.toUtf8(), "', not '", utf8(bare),
+                               "': the blanks or quotes around it are kept"}));
+    }
     if (!written || !written->rest.empty())
         return finding(
             Kind::ReadsDifferently,

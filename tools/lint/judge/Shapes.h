@@ -13,6 +13,7 @@
 #include "css/geometry/PathData.h"
 #include "css/geometry/Point.h"
 #include "css/geometry/Transform.h"
+#include "css/geometry/ViewBox.h"
 #include "css/keywords/Keyword.h"
 #include "css/lengths/Length.h"
 #include "platform/Vector.h"
@@ -39,6 +40,13 @@ std::optional<Verdict> judgePoints(Text text, const Core::Vector<Xml::Point>& he
 // "10 20,30 40" as the library writes it; the coordinates' numbers where it
 // cannot (a coordinate in ex units, which has no size in pixels).
 std::string pointsShown(const Core::Vector<Xml::Point>& held);
+
+// Points.cpp too: "0 0 100 100" (blanks or commas between).
+std::optional<Verdict> judgeViewBox(Text text, const Xml::ViewBox& held);
+std::string viewBoxShown(const Xml::ViewBox& held);  // "0 0 100 100"
+// And "xMidYMid slice" (in any case, as authors write it).
+std::optional<Verdict> judgeAspectRatio(Text text, const Xml::SPreserveAspectRatio& held);
+std::string aspectRatioShown(const Xml::SPreserveAspectRatio& held);  // "xMinYMax meet"
 
 // Transforms.cpp: "translate(10,20) rotate(45)".
 std::optional<Verdict> judgeTransforms(Text text, const Core::Vector<Xml::Transform>& held);
