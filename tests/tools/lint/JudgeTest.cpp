@@ -177,6 +177,14 @@ TEST(JudgeRules, EveryFindingSaysWhy) {
          "0.1667in"},
         {"Indent", "12pt;", "';' after the measure is no part of it and spoils its unit", ""},
         {"LengthOrPercentAuto", "1,5", "a comma is no decimal point: only 1 is read", ""},
+        {"Length", "12PT", "units and keywords in lower case only: 12pt", "12pt"},
+        {"Length", "12", "a number needs a unit here", ""},
+        {"Length", "50%", "takes no percentage", ""},
+        {"Length", "12ch", "'ch' is no unit the engine reads", ""},
+        {"Margin", "auto", "no keyword 'auto' here, only a measure", ""},
+        {"LengthOrPercent", "12", "a number without a unit is read as a ratio", ""},
+        {"SPreserveAspectRatio", "xmidymax", "read in their exact case only", ""},
+        {"ViewBox", "0 0 -10 10", "a negative width or height", ""},
     };
     for (const auto& [type, text, reason, fix] : cases) {
         const auto verdict = judgeAs(type, text);
@@ -190,7 +198,8 @@ TEST(JudgeRules, EveryFindingSaysWhy) {
 
 TEST(JudgeRules, ARejectionSaysWhatTheEngineKeepsOrStores) {
     EXPECT_EQ(judgeAs("Length", "12")->reason,
-              "the engine keeps the value it had (inherited or initial)");
+              "a number needs a unit here; only 0 goes without; the engine keeps the value it "
+              "had (inherited or initial)");
     const auto stored = judgeAs("DLength", "10 20");
     EXPECT_EQ(stored->reason, "the engine stores 0px 0px instead");
 }

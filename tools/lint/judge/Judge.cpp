@@ -191,6 +191,7 @@ std::optional<Verdict> rejection(Text text) {
     refusal.colour = S == Shape::Colour || S == Shape::Paint;
     refusal.commas = std::is_same_v<T, Xml::ViewBox>;
     refusal.language = std::is_same_v<T, Xml::Language>;
+    refusal.measure = MeasureShaped<T>;
     if constexpr (S == Shape::Keyword) {
         refusal.keywords = &kKeywords<T>;
     }

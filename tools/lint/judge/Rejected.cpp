@@ -1,10 +1,12 @@
 // Why a type rejects a text, where one thing in it is the cause: blanks
 // around it, its case, commas where blanks belong, a colour form the type
-// does not read, a keyword it does not know (with the nearest one it does).
+// does not read, a keyword it does not know (with the nearest one it does),
+// a measure's missing or unknown unit.
 // A cause whose removal the type accepts comes with that rewrite.
 #include <algorithm>
 #include <vector>
 
+#include "tools/lint/judge/Measure.h"
 #include "tools/lint/judge/Shapes.h"
 
 namespace xmlattr::lint::judging {
@@ -54,6 +56,26 @@ std::string colourFormWhy(Text core) {
     return {};
 }
 
+// What in a measure the type refuses: its missing or unknown unit, a
+// percentage, or a word; empty where it is none of these.
+std::string measureWhy(Text core) {
+    const WrittenMeasure written = readMeasure(core);
+    if (written.word && isKeywordLike(core))
+        return concat({"the type takes no keyword '", utf8(core), "' here, only a measure"});
+    if (!written.number || written.function || !written.rest.empty())
+        return {};
+    if (written.unit.empty())
+        return "a number needs a unit here; only 0 goes without";
+    if (written.unit == L"%"sv)
+        return "the type takes no percentage";
+    std::wstring folded(written.unit);
+    for (wchar_t& c : folded)
+        c = lower(c);
+    if (!knownUnit(folded))
+        return concat({"'", utf8(written.unit), "' is no unit the engine reads"});
+    return {};
+}
+
 }  // namespace
 
 // The keywords of a table, and the one nearest text when one is close.
@@ -99,9 +121,12 @@ std::optional<Verdict> whyRejected(Text text, const Refusal& refusal) {
     if (core.size() != text.size() && !core.empty() &&
         accepted(utf8(core), "the type does not read blanks around the value", "drop the blanks"))
         return verdict;
-    if ((refusal.keywords != nullptr || refusal.colour) &&
+    if ((refusal.keywords != nullptr || refusal.colour || refusal.measure) &&
         accepted(loweredText(core),
-                 concat({"the type reads ", refusal.colour ? "colour names" : "keywords",
+                 concat({"the type reads ",
+                         refusal.colour    ? "colour names"
+                         : refusal.measure ? "units and keywords"
+                                           : "keywords",
                          " in lower case only: ", loweredText(core)}),
                  "write it in lower case"))
         return verdict;
@@ -133,6 +158,8 @@ std::optional<Verdict> whyRejected(Text text, const Refusal& refusal) {
         verdict.reason = colourFormWhy(core);
     else if (refusal.keywords != nullptr)
         verdict.reason = keywordsTaken(core, *refusal.keywords);
+    else if (refusal.measure)
+        verdict.reason = measureWhy(core);
     if (verdict.reason.empty())
         return std::nullopt;
     return verdict;

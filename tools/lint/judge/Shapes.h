@@ -74,6 +74,7 @@ struct Refusal {
     bool colour = false;                 // a colour or paint
     bool commas = false;                 // numbers separated by blanks
     bool language = false;               // a language tag from a table
+    bool measure = false;                // a measure, or a keyword of a measure type
 };
 std::optional<Verdict> whyRejected(Text text, const Refusal& refusal);
 // "not a keyword of the type, which takes a, b; the nearest is b"; empty for
