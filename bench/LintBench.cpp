@@ -116,10 +116,17 @@ void judgingOnly(benchmark::State& state) {
                     ? xmlattr::lint::findAttribute(*value.vocabulary, element.local, value.local)
                     : nullptr;
             if (row != nullptr)
-                texts.emplace_back(xmlattr::lint::judgedType(row->type), std::string(value.text));
+                texts.push_back({xmlattr::lint::judgedType(row->type),
+                                 {row->numberIsRatio},
+                                 std::string(value.text)});
         }
         void comment(std::string_view, std::size_t) override {}
-        std::vector<std::pair<const xmlattr::lint::JudgedType*, std::string>> texts;
+        struct Judged {
+            const xmlattr::lint::JudgedType* type;
+            xmlattr::lint::Grammar grammar;
+            std::string text;
+        };
+        std::vector<Judged> texts;
     };
     Gather gather;
     {
@@ -129,12 +136,12 @@ void judgingOnly(benchmark::State& state) {
     }
     const auto& texts = gather.texts;
     std::int64_t bytes = 0;
-    for (const auto& [type, text] : texts)
-        bytes += static_cast<std::int64_t>(text.size());
+    for (const auto& judged : texts)
+        bytes += static_cast<std::int64_t>(judged.text.size());
     for (auto _ : state) {
         int findings = 0;
-        for (const auto& [type, text] : texts)
-            findings += xmlattr::lint::judgeText(*type, text).has_value();
+        for (const auto& [type, grammar, text] : texts)
+            findings += xmlattr::lint::judgeText(*type, text, grammar).has_value();
         benchmark::DoNotOptimize(findings);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
