@@ -165,6 +165,8 @@ TEST(JudgeRules, EveryFindingSaysWhy) {
         {"SColor", "currentColor", "does not read currentColor, a CSS keyword", ""},
         {"SColor", "#f80f", "not 4 hex digits", ""},
         {"Color", "#ff8800ff", "not 8 hex digits", ""},
+        {"SColor", "rgb(18.5%,20%,21%)", "rgb() of whole numbers only", ""},
+        {"SColor", "rgb(1 2 3)", "with commas between the components", ""},
         {"ViewBox", "0,0,100,100", "blanks between its numbers, not commas", "0 0 100 100"},
         {"Language", "en_US", "separated by '-', not '_'", "en-US"},
         {"Language", "de-CH", "the type knows no tag de-CH, only its language de", "de"},

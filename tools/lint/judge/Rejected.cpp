@@ -50,6 +50,10 @@ std::string colourFormWhy(Text core) {
             return concat({"the type does not read ", utf8(function.substr(0, function.size() - 1)),
                            "(): write the colour as #rrggbb or rgb()"});
     }
+    if (startsFolded(core, L"rgb(") && core.find(L'.') != Text::npos)
+        return "the type reads rgb() of whole numbers only, not fractions";
+    if (startsFolded(core, L"rgb(") && core.find(L',') == Text::npos)
+        return "the type reads rgb() with commas between the components";
     if (!core.empty() && core[0] == L'#' && (core.size() == 5 || core.size() == 9))
         return concat({"the type reads #rgb and #rrggbb, not ", std::to_string(core.size() - 1),
                        " hex digits"});
