@@ -1,5 +1,5 @@
-// Running the xmlattr tool's modes in-process, and a small JSON reader for
-// reading their --json output back.
+// Running the xmlattr tool's modes in-process, and reading their --json
+// output back.
 #pragma once
 
 #include <algorithm>
@@ -10,7 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/String.h"
+#include <nlohmann/json.hpp>
+
 #include "tools/cli/Modes.h"
 
 namespace tool_test {
@@ -60,130 +61,38 @@ struct Json {
     }
 };
 
-// Strict enough to catch what a writer gets wrong: raw control characters
-// in strings, bad escapes, trailing text.
+// Reads JSON with nlohmann-json, which is strict enough to catch what a
+// writer gets wrong (raw control characters in strings, bad escapes,
+// trailing text), into the shape the tests read.
 class JsonReader {
   public:
-    static Json parse(std::string_view text) {
-        JsonReader reader(text);
-        Json value = reader.value();
-        reader.space();
-        if (reader.pos_ != text.size())
-            reader.fail("text after the value");
-        return value;
-    }
+    static Json parse(std::string_view text) { return from(nlohmann::ordered_json::parse(text)); }
 
   private:
-    static constexpr auto npos = std::string_view::npos;
-
-    explicit JsonReader(std::string_view text) : text_(text) {}
-
-    [[noreturn]] void fail(const std::string& what) const {
-        throw std::runtime_error(what + " at offset " + std::to_string(pos_));
-    }
-    void space() {
-        while (pos_ < text_.size() && std::string_view(" \n\r\t").find(text_[pos_]) != npos)
-            ++pos_;
-    }
-    // The text w next, stepped over; white space before it is skipped.
-    bool take(std::string_view w) {
-        space();
-        const bool found = text_.substr(pos_, w.size()) == w;
-        pos_ += found ? w.size() : 0;
-        return found;
-    }
-    void expect(std::string_view w) {
-        if (!take(w))
-            fail("expected '" + std::string(w) + "'");
-    }
-    // A list up to close, each item read by item, comma-separated.
-    template <class Item>
-    void list(std::string_view close, Item&& item) {
-        if (take(close))
-            return;
-        do {
-            item();
-        } while (take(","));
-        expect(close);
-    }
-    Json value() {
+    static Json from(const nlohmann::ordered_json& value) {
         Json out;
-        if (take("{")) {
+        if (value.is_object()) {
             out.kind = Json::Object;
-            list("}", [&] {
-                space();
-                out.keys.push_back(string());
-                expect(":");
-                out.values.push_back(value());
-            });
-        } else if (take("[")) {
+            for (const auto& [key, member] : value.items()) {
+                out.keys.push_back(key);
+                out.values.push_back(from(member));
+            }
+        } else if (value.is_array()) {
             out.kind = Json::Array;
-            list("]", [&] { out.items.push_back(value()); });
-        } else if (pos_ < text_.size() && text_[pos_] == '"') {
+            for (const auto& item : value)
+                out.items.push_back(from(item));
+        } else if (value.is_string()) {
             out.kind = Json::String;
-            out.text = string();
-        } else if (take("true")) {
+            out.text = value.get<std::string>();
+        } else if (value.is_boolean()) {
             out.kind = Json::Bool;
-            out.boolean = true;
-        } else if (take("false")) {
-            out.kind = Json::Bool;
-        } else if (!take("null")) {
-            const std::size_t start = pos_;
-            while (pos_ < text_.size() &&
-                   std::string_view("+-.0123456789eE").find(text_[pos_]) != npos)
-                ++pos_;
-            if (pos_ == start)
-                fail(pos_ == text_.size() ? "missing value" : "unexpected character");
+            out.boolean = value.get<bool>();
+        } else if (value.is_number()) {
             out.kind = Json::Number;
-            out.number = std::stod(std::string(text_.substr(start, pos_ - start)));
+            out.number = value.get<double>();
         }
         return out;
     }
-    unsigned hex4() {
-        if (pos_ + 4 > text_.size())
-            fail("short \\u escape");
-        pos_ += 4;
-        return std::stoul(std::string(text_.substr(pos_ - 4, 4)), nullptr, 16);
-    }
-    std::string string() {
-        if (pos_ >= text_.size() || text_[pos_++] != '"')
-            fail("expected a string");
-        std::string out;
-        while (true) {
-            if (pos_ >= text_.size())
-                fail("unterminated string");
-            const char c = text_[pos_++];
-            if (c == '"')
-                return out;
-            if (static_cast<unsigned char>(c) < 0x20)
-                fail("raw control character in a string");
-            if (c != '\\') {
-                out += c;
-                continue;
-            }
-            if (pos_ >= text_.size())
-                fail("unterminated escape");
-            const char e = text_[pos_++];
-            if (const std::size_t k = std::string_view("\"\\/bfnrt").find(e); k != npos) {
-                out += "\"\\/\b\f\n\r\t"[k];
-            } else if (e == 'u') {
-                // UTF-16 units; a surrogate pair is two escapes in a row.
-                wchar_t units[2] = {static_cast<wchar_t>(hex4()), 0};
-                const bool pair =
-                    units[0] >= 0xD800 && units[0] < 0xDC00 && text_.substr(pos_, 2) == "\\u";
-                if (pair) {
-                    pos_ += 2;
-                    units[1] = static_cast<wchar_t>(hex4());
-                }
-                out += Core::String(units, pair ? 2 : 1).toUtf8();
-            } else {
-                fail("bad escape");
-            }
-        }
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
 };
 
 }  // namespace tool_test
