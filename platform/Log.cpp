@@ -69,4 +69,18 @@ Log::ThreadScope::~ThreadScope() {
     threadHandler = previous_;
 }
 
+Log::Capture::Capture() {
+    previous_ = setHandler([this](Level level, const String& text) {
+        messages_.push_back({level, text.toUtf8()});
+    });
+}
+
+Log::Capture::~Capture() {
+    setHandler(std::move(previous_));
+}
+
+std::vector<Log::Message> Log::Capture::take() {
+    return std::exchange(messages_, {});
+}
+
 }  // namespace Core

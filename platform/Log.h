@@ -6,6 +6,8 @@
 #include "platform/Export.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "platform/String.h"
 
@@ -28,6 +30,30 @@ class XMLATTR_API Log {
     /// Installs handler and returns the previous one; an empty handler restores
     /// the standard-error destination.
     static Handler setHandler(Handler handler);
+
+    /// One message as logged, in UTF-8.
+    struct Message {
+        Level level;
+        std::string text;
+    };
+
+    /// While it lives, collects every message logged instead of letting it go
+    /// to its destination (a handler of its own); the previous handler comes
+    /// back when it ends.
+    class XMLATTR_API Capture {
+      public:
+        Capture();
+        ~Capture();
+        Capture(const Capture&) = delete;
+        Capture& operator=(const Capture&) = delete;
+
+        /// The messages collected since the last take.
+        std::vector<Message> take();
+
+      private:
+        Handler previous_;
+        std::vector<Message> messages_;
+    };
 
     /// While it lives, the messages logged on the thread that made it go to
     /// handler instead of the process-wide destination (an empty handler drops

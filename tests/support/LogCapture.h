@@ -9,12 +9,11 @@
 
 #include "platform/Exception.h"
 #include "platform/Log.h"
-#include "tools/registry/Output.h"
 
 namespace test_support {
 
-// What the library logs, captured: the tool's own capture.
-using xmlattr_tool::LogCapture;
+// What the library logs, captured.
+using LogCapture = Core::Log::Capture;
 
 // The call raises Exception at file, line, having logged that location as
 // its one error before the exception left it.
@@ -31,7 +30,7 @@ void expectRaisedAt(Call&& call, const char* file, int line) {
     std::string location = file;
     location += ", line ";
     location += std::to_string(line);
-    const std::vector<xmlattr_tool::LogMessage> logged = log.take();
+    const std::vector<Core::Log::Message> logged = log.take();
     ASSERT_EQ(logged.size(), 1u);
     EXPECT_EQ(logged[0].level, Core::Log::Level::Error);
     EXPECT_NE(logged[0].text.find(location), std::string::npos);

@@ -12,9 +12,9 @@
 
 #include "platform/Exception.h"
 #include "tools/cli/Check.h"
-#include "tools/registry/Json.h"
 #include "tools/cli/Modes.h"
 #include "tools/cli/Options.h"
+#include "tools/registry/Json.h"
 #include "tools/registry/Output.h"
 #include "tools/registry/Text.h"
 
@@ -210,7 +210,7 @@ class Checker {
             bad(number, parsed.error);
             return;
         }
-        LogCapture log;
+        Core::Log::Capture log;
         LineOutcome outcome;
         try {
             outcome = checkLine(parsed.line, options_.fields);

@@ -2,9 +2,9 @@
 #include <ostream>
 #include <string>
 
-#include "tools/registry/Json.h"
 #include "tools/cli/Modes.h"
 #include "tools/cli/Options.h"
+#include "tools/registry/Json.h"
 #include "tools/registry/Output.h"
 #include "tools/registry/Text.h"
 #include "tools/registry/TypeRegistry.h"
@@ -62,7 +62,7 @@ int parseMode(Args args, Streams streams) {
     }
 
     if (options.has("--json")) {
-        LogCapture log;
+        Core::Log::Capture log;
         const Report report = type->run(text);
         JsonObject object;
         object.add("type", typeName).add("text", text.toUtf8());

@@ -389,7 +389,7 @@ Table examples(const TypeEntry& type, const std::vector<std::string>& texts) {
 Description describe(const TypeEntry& type) {
     // Strict keyword tables and ex lengths log before they raise; the
     // description says so itself.
-    LogCapture quiet;
+    Core::Log::Capture quiet;
     Description out;
     out.type = &type;
     std::vector<std::string> exampleTexts;
@@ -469,7 +469,7 @@ void keywordsTaken(const KeywordTableView& table, ForAuthor& out) {
 }  // namespace
 
 ForAuthor forAuthor(const TypeEntry& type) {
-    LogCapture quiet;
+    Core::Log::Capture quiet;
     ForAuthor out;
     if (type.keywords != nullptr)
         keywordsTaken(type.keywords(), out);

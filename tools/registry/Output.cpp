@@ -51,20 +51,6 @@ void addOutcome(JsonObject& object, const Report& report) {
     }
 }
 
-LogCapture::LogCapture() {
-    previous_ = Core::Log::setHandler([this](Core::Log::Level level, const Core::String& text) {
-        messages_.push_back({level, text.toUtf8()});
-    });
-}
-
-LogCapture::~LogCapture() {
-    Core::Log::setHandler(std::move(previous_));
-}
-
-std::vector<LogMessage> LogCapture::take() {
-    return std::exchange(messages_, {});
-}
-
 std::string_view levelName(Core::Log::Level level) {
     return level == Core::Log::Level::Error ? "error" : "warning";
 }

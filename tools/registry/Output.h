@@ -28,26 +28,7 @@ std::string fieldsJson(const Report& report);
 // {"file":..., "line":...}).
 void addOutcome(JsonObject& object, const Report& report);
 
-struct LogMessage {
-    Core::Log::Level level;
-    std::string text;
-};
-
-// Collects what the library logs while it lives, instead of letting it go to
-// standard error; the previous handler comes back on destruction.
-class LogCapture {
-  public:
-    LogCapture();
-    ~LogCapture();
-    LogCapture(const LogCapture&) = delete;
-    LogCapture& operator=(const LogCapture&) = delete;
-
-    std::vector<LogMessage> take();
-
-  private:
-    Core::Log::Handler previous_;
-    std::vector<LogMessage> messages_;
-};
+using LogMessage = Core::Log::Message;
 
 std::string_view levelName(Core::Log::Level level);
 // [{"level":"warning","message":"..."}, ...]

@@ -9,8 +9,8 @@
 #include "css/colours/NamedColors.h"
 #include "tests/tools/ToolTestSupport.h"
 #include "tools/describe/Description.h"
-#include "tools/registry/Output.h"
 #include "tools/describe/TypeNotes.h"
+#include "tools/registry/Output.h"
 #include "tools/registry/TypeRegistry.h"
 
 namespace {
@@ -29,7 +29,7 @@ const Table* tableNamed(const Description& description, std::string_view title) 
 }
 
 xmlattr_tool::Report run(const TypeEntry& type, const std::string& text) {
-    xmlattr_tool::LogCapture quiet;
+    Core::Log::Capture quiet;
     return type.run(Core::String::fromUtf8(text));
 }
 
