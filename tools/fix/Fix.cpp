@@ -1,11 +1,9 @@
 #include "tools/fix/Fix.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <memory>
 #include <vector>
 
-#include <iconv.h>
+#include "platform/String.h"
 
 namespace xmlattr::fix {
 
@@ -144,31 +142,12 @@ Fixed fixDocument(std::string_view bytes, bool unsafe, const Linter& lintBytes) 
 }
 
 bool isUtf8(std::string_view bytes) {
-    // glibc's converter refuses what is not UTF-8 (EILSEQ) or ends inside a
-    // sequence (EINVAL), but takes code points past U+10FFFF: their lead
-    // bytes (F4 with 90 or more after it, F5 and above) are refused here.
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte >= 0xF5 || (byte == 0xF4 && i + 1 < bytes.size() &&
-                             static_cast<unsigned char>(bytes[i + 1]) >= 0x90))
-            return false;
-    }
-    const iconv_t converter = iconv_open("UTF-8", "UTF-8");
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        return false;
-    const std::unique_ptr<void, int (*)(iconv_t)> closer(converter, iconv_close);
-    std::string input(bytes);
-    char* in = input.data();
-    std::size_t inLeft = input.size();
-    char buffer[4096];
-    while (inLeft > 0) {
-        char* out = buffer;
-        std::size_t outLeft = sizeof buffer;
-        if (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) &&
-            errno != E2BIG)
-            return false;
-    }
-    return true;
+    // The library's strict decoder counts each invalid part it replaces: a
+    // stray or truncated sequence, an overlong form, a surrogate, a code
+    // point past U+10FFFF.
+    int replaced = 0;
+    Core::String::fromUtf8(bytes, &replaced);
+    return replaced == 0;
 }
 
 }  // namespace xmlattr::fix
