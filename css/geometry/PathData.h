@@ -8,7 +8,9 @@
 
 #include "platform/Export.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
 #include "css/attributes/XmlAttribute.h"
@@ -32,12 +34,34 @@ enum class XMLATTR_API PathDataCommandType : std::int32_t {
     Arc = 11,                     ///< A a: rx ry angle large-arc sweep x y
 };
 
+/// One command of the path grammar: its upper-case letter and how many
+/// numbers it takes.
+struct PathCommandGrammar {
+    wchar_t letter;
+    int arguments;
+};
+
+/// The commands by type, MoveTo first.
+inline constexpr PathCommandGrammar kPathCommands[] = {{L'M', 2}, {L'Z', 0}, {L'L', 2}, {L'H', 1},
+                                                       {L'V', 1}, {L'C', 6}, {L'S', 4}, {L'Q', 4},
+                                                       {L'T', 2}, {L'A', 7}};
+static_assert(std::size(kPathCommands) ==
+                  static_cast<std::size_t>(PathDataCommandType::Arc) -
+                      static_cast<std::size_t>(PathDataCommandType::MoveTo) + 1,
+              "one row per command type");
+
+/// The row of a command type; null for the reserved 1 and values outside 2..11.
+constexpr const PathCommandGrammar* commandGrammar(PathDataCommandType type) {
+    const int index = static_cast<int>(type) - static_cast<int>(PathDataCommandType::MoveTo);
+    return index >= 0 && index < static_cast<int>(std::size(kPathCommands)) ? &kPathCommands[index]
+                                                                            : nullptr;
+}
+
 /// The upper-case letter of a command type, as path data writes it ('M' for
 /// MoveTo ... 'A' for Arc); 0 for the reserved 1 and values outside 2..11.
 constexpr wchar_t commandLetter(PathDataCommandType type) {
-    constexpr wchar_t kLetters[] = {L'M', L'Z', L'L', L'H', L'V', L'C', L'S', L'Q', L'T', L'A'};
-    const int index = static_cast<int>(type) - static_cast<int>(PathDataCommandType::MoveTo);
-    return index >= 0 && index < 10 ? kLetters[index] : 0;
+    const PathCommandGrammar* grammar = commandGrammar(type);
+    return grammar != nullptr ? grammar->letter : 0;
 }
 
 /// One command of path data: its kind, whether it is relative, and its arguments.

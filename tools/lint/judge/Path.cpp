@@ -53,28 +53,14 @@ class HeldNumbers {
     int at_ = 0;
 };
 
-// Numbers a command letter takes; -1 for what is not a command letter.
+// Numbers a command letter takes, in either case; -1 for what is not a
+// command letter.
 int arity(wchar_t letter) {
-    switch (lower(letter)) {
-        case L'm':
-        case L'l':
-        case L't':
-            return 2;
-        case L'h':
-        case L'v':
-            return 1;
-        case L'c':
-            return 6;
-        case L's':
-        case L'q':
-            return 4;
-        case L'a':
-            return 7;
-        case L'z':
-            return 0;
-        default:
-            return -1;
+    for (const Xml::PathCommandGrammar& command : Xml::kPathCommands) {
+        if (lower(letter) == lower(command.letter))
+            return command.arguments;
     }
+    return -1;
 }
 
 // The letter that repeats a command for a further group of numbers: a
