@@ -105,10 +105,13 @@ std::optional<Verdict> judgeColour(Text text) {
     };
     // A percentage of 0 reads as 0 either way.
     bool percentOtherThanZero = false;
-    forEachComponent([&](const Component& component, bool) {
-        percentOtherThanZero = component.percent && (!component.number || *component.number != 0);
-        return !percentOtherThanZero;
-    });
+    if (inside.find(L'%') != Text::npos) {
+        forEachComponent([&](const Component& component, bool) {
+            percentOtherThanZero =
+                component.percent && (!component.number || *component.number != 0);
+            return !percentOtherThanZero;
+        });
+    }
     if (percentOtherThanZero) {
         Verdict verdict =
             finding(Kind::RgbPercent, "percentages inside rgb() are read as numbers from 0 to 255");

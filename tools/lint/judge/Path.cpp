@@ -2,6 +2,8 @@
 // several groups of numbers stands for as many commands, and arc flags are a
 // single digit each) against the commands held, number by number.
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <type_traits>
 
@@ -53,14 +55,19 @@ class HeldNumbers {
     int at_ = 0;
 };
 
-// Numbers a command letter takes, in either case; -1 for what is not a
-// command letter.
+// Numbers each ASCII command letter takes, in either case, from the path
+// grammar's table; -1 for what is not a command letter.
+constexpr std::array<std::int8_t, 128> kArity = [] {
+    std::array<std::int8_t, 128> arity{};
+    arity.fill(-1);
+    for (const Xml::PathCommandGrammar& command : Xml::kPathCommands)
+        arity[command.letter] = arity[command.letter + (L'a' - L'A')] =
+            static_cast<std::int8_t>(command.arguments);
+    return arity;
+}();
+
 int arity(wchar_t letter) {
-    for (const Xml::PathCommandGrammar& command : Xml::kPathCommands) {
-        if (lower(letter) == lower(command.letter))
-            return command.arguments;
-    }
-    return -1;
+    return static_cast<unsigned>(letter) < kArity.size() ? kArity[letter] : -1;
 }
 
 // The letter that repeats a command for a further group of numbers: a

@@ -1,12 +1,12 @@
 // Point lists: the numbers an author wrote (blanks and commas between, a
 // unit after each allowed) against the coordinates held, in order; and the
 // aspect ratio of a view box, its words against the bits held.
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
 #include <vector>
 
-#include "tools/lint/judge/Measure.h"
 #include "tools/lint/judge/Shapes.h"
 
 namespace xmlattr::lint::judging {
@@ -151,9 +151,24 @@ std::optional<Verdict> judgeAspectRatio(Text text, const Xml::SPreserveAspectRat
 
 namespace {
 
+// A number of a view box: most are whole numbers of a few digits, read here
+// exactly and at once; the others by the library's reader.
+std::optional<float> readViewBoxNumber(Text text, std::size_t& pos) {
+    std::size_t end = pos;
+    std::uint32_t whole = 0;
+    while (end < text.size() && end - pos < 7 && isDigit(text[end]))
+        whole = whole * 10 + static_cast<std::uint32_t>(text[end++] - L'0');
+    if (end > pos && (end == text.size() || isBlank(text[end]) || text[end] == L',')) {
+        pos = end;
+        return static_cast<float>(whole);
+    }
+    return readNumber(text, pos);
+}
+
+// A side's number as held: view boxes hold lengths in user units.
 double sideOf(const Xml::SLengthOrPercent& side) {
-    const std::optional<HeldMeasure> measure = heldMeasure(side);
-    return measure ? measure->number : 0;
+    return side.isPercent() ? static_cast<double>(side.getPercent()) * 100
+                            : side.getLength().getSize();
 }
 
 }  // namespace
@@ -169,7 +184,7 @@ std::optional<Verdict> judgeViewBox(Text text, const Xml::ViewBox& held) {
             ++pos;
         if (pos == text.size())
             break;
-        const std::optional<float> value = readNumber(text, pos);
+        const std::optional<float> value = readViewBoxNumber(text, pos);
         if (!value || (pos < text.size() && !isBlank(text[pos]) && text[pos] != L','))
             return finding(
                 Kind::ReadsDifferently,
