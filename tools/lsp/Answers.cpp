@@ -96,27 +96,97 @@ std::optional<lint::Value> valueIn(const Document& document, std::size_t offset)
     return lint::valueAt(document.text.bytes(), offset, options);
 }
 
+// Whether replacing the bytes [begin, end) of bytes with replacement keeps
+// to the start tag of element, past its name and before its last quote, and
+// neither opens nor closes markup, a value or a reference: the element may
+// then be judged again alone.
+bool insideTag(std::string_view bytes, const lint::ElementIndex::Element& element,
+               std::size_t begin, std::size_t end, std::string_view replacement) {
+    std::size_t nameEnd = element.begin + 1;
+    while (nameEnd < element.end &&
+           std::string_view(" \t\r\n/>").find(bytes[nameEnd]) == std::string_view::npos)
+        ++nameEnd;
+    const std::size_t lastQuote = bytes.find_last_of("\"'", element.end - 1);
+    constexpr std::string_view markup = "<>&\"'";
+    return begin > nameEnd && lastQuote != std::string_view::npos && lastQuote > nameEnd &&
+           end <= lastQuote &&
+           bytes.substr(begin, end - begin).find_first_of(markup) == std::string_view::npos &&
+           replacement.find_first_of(markup) == std::string_view::npos;
+}
+
 }  // namespace
 
-void Document::edited(std::size_t begin, std::size_t end, std::size_t size) {
+void Document::change(std::size_t begin, std::size_t end, std::string_view replacement) {
+    dirty = true;
+    const std::string_view bytes = text.bytes();
+    begin = std::min(begin, bytes.size());
+    end = std::clamp(end, begin, bytes.size());
+    const std::size_t size = replacement.size();
+    const lint::ElementIndex::Element* element =
+        whole_ || bytes.starts_with("\xEF\xBB\xBF") ? nullptr : index_.holding(begin, end);
+    if (element != nullptr && (element == &index_.elements.front() ||
+                               !insideTag(bytes, *element, begin, end, replacement)))
+        element = nullptr;
+    if (element == nullptr) {
+        whole_ = true;
+        touched_.clear();
+        written_.clear();
+    }
+    const std::uint32_t endLine = text.positionOf(end, Encoding::Utf8).line;
+    const std::size_t lines = text.lineCount();
     const auto moved = [&](lint::Range& range) {
         if (range.begin >= end) {
             range.begin = range.begin - end + begin + size;
             range.end = range.end - end + begin + size;
         }
     };
-    std::erase_if(findings, [&](lint::Finding& finding) {
-        if (finding.range.end < begin)
-            return false;
-        if (finding.range.begin <= end)
-            return true;  // its value changed, or grew at an end: only a new lint can say
-        moved(finding.range);
-        if (finding.fix) {
-            for (lint::Edit& edit : finding.fix->edits)
-                moved(edit.range);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        lint::Finding& finding = findings[i];
+        if (finding.range.end >= begin) {
+            if (finding.range.begin <= end)
+                continue;  // its value changed, or grew at an end: only a new lint can say
+            moved(finding.range);
+            if (finding.fix) {
+                for (lint::Edit& edit : finding.fix->edits)
+                    moved(edit.range);
+            }
         }
-        return false;
-    });
+        if (kept != i) {
+            findings[kept] = std::move(finding);
+            if (!whole_)
+                written_[kept] = std::move(written_[i]);
+        }
+        ++kept;
+    }
+    findings.resize(kept);
+    if (!whole_)
+        written_.resize(kept);
+    text.replace(begin, end, replacement);
+    if (whole_)
+        return;
+    index_.edited(begin, end, size);
+    for (std::size_t& at : touched_) {
+        if (at >= end)
+            at = at - end + begin + size;
+    }
+    touched_.push_back(element->begin);
+    // Lines after the edit's last line only move; on the lines it spans
+    // (and the next, where a CR LF may have been split or joined) positions
+    // are found again.
+    const auto lineDelta =
+        static_cast<std::int64_t>(text.lineCount()) - static_cast<std::int64_t>(lines);
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        Written& each = written_[i];
+        if (findings[i].range.begin < begin + size || !each.placed)
+            continue;
+        if (each.start.line > endLine + 1) {
+            each.start.line = static_cast<std::uint32_t>(each.start.line + lineDelta);
+            each.stop.line = static_cast<std::uint32_t>(each.stop.line + lineDelta);
+        } else {
+            each.placed = false;
+        }
+    }
 }
 
 std::string pathOfUri(std::string_view uri) {
@@ -144,19 +214,110 @@ std::string pathOfUri(std::string_view uri) {
     return path.starts_with('/') ? path : std::string();
 }
 
-Json Document::lint(Encoding encoding) {
+// The diagnostics of findings [from, to), to be placed when written.
+void Document::written(std::size_t from, std::size_t to) {
+    std::vector<Written> fresh;
+    for (std::size_t i = from; i < to; ++i) {
+        const lint::Finding& finding = findings[i];
+        std::string head =
+            Json{{"code", lint::ruleOf(finding.kind).name}, {"message", finding.message}}.dump(
+                -1, ' ', false, Json::error_handler_t::replace);
+        head.pop_back();  // the closing brace: the range comes next
+        head += ",\"range\":";
+        fresh.push_back({std::move(head), severityOf(finding.severity), {}, {}, false});
+    }
+    written_.insert(written_.begin() + static_cast<std::ptrdiff_t>(from),
+                    std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+}
+
+std::string Document::write(Encoding encoding, const std::optional<Json>& error) {
+    std::string out = "[";
+    const auto position = [&out](const TextPosition& at) {
+        out += "{\"character\":";
+        out += std::to_string(at.character);
+        out += ",\"line\":";
+        out += std::to_string(at.line);
+        out += '}';
+    };
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        Written& each = written_[i];
+        if (!each.placed) {
+            each.start = text.positionOf(findings[i].range.begin, encoding);
+            each.stop = text.positionOf(findings[i].range.end, encoding);
+            each.placed = true;
+        }
+        if (i > 0)
+            out += ',';
+        out += each.head;
+        out += "{\"end\":";
+        position(each.stop);
+        out += ",\"start\":";
+        position(each.start);
+        out += "},\"severity\":";
+        out += std::to_string(each.severity);
+        out += ",\"source\":\"xmlattr\"}";
+    }
+    if (error) {
+        if (!findings.empty())
+            out += ',';
+        out += error->dump(-1, ' ', false, Json::error_handler_t::replace);
+    }
+    out += ']';
+    return out;
+}
+
+// Judges again each element whose start tag changed, in place of its
+// findings; false where one does not read alone.
+bool Document::lintElements(const lint::Options& options) {
+    std::sort(touched_.begin(), touched_.end());
+    touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
+    for (const std::size_t begin : touched_) {
+        const lint::ElementIndex::Element* element = index_.holding(begin, begin);
+        if (element == nullptr || element->begin != begin)
+            return false;
+        const TextPosition points = text.positionOf(begin, Encoding::Utf32);
+        const lint::Position at{points.line + 1, points.character + 1,
+                                text.positionOf(begin, Encoding::Utf16).character + 1};
+        std::optional<std::vector<lint::Finding>> found =
+            lint::lintElement(text.bytes(), index_, *element, at, options);
+        if (!found)
+            return false;
+        const auto by = [](const lint::Finding& f, std::size_t offset) {
+            return f.range.begin < offset;
+        };
+        const auto first = std::lower_bound(findings.begin(), findings.end(), element->begin, by);
+        const auto last = std::lower_bound(first, findings.end(), element->end, by);
+        const auto from = static_cast<std::size_t>(first - findings.begin());
+        written_.erase(written_.begin() + static_cast<std::ptrdiff_t>(from),
+                       written_.begin() + (last - findings.begin()));
+        const auto gap = findings.erase(first, last);
+        findings.insert(gap, std::make_move_iterator(found->begin()),
+                        std::make_move_iterator(found->end()));
+        written(from, from + found->size());
+    }
+    touched_.clear();
+    return true;
+}
+
+std::string Document::lint(Encoding encoding) {
     dirty = false;
-    std::vector<lint::Finding> before = std::move(findings);
-    findings.clear();
-    Json diagnostics = Json::array();
     const std::string& bytes = text.bytes();
-    if (bytes.find_first_not_of(" \t\r\n") == std::string::npos)
-        return diagnostics;  // a new, empty document is not yet an error
+    if (bytes.find_first_not_of(" \t\r\n") == std::string::npos) {
+        findings.clear();
+        written_.clear();
+        whole_ = true;
+        return "[]";  // a new, empty document is not yet an error
+    }
     // An editor starts the server for every XML file: one whose root is
     // neither XSL-FO nor SVG is left alone, as lint leaves it in a folder.
     lint::Options options;
     options.skipOtherRoots = true;
     options.setUses = setUses;
+    if (!whole_ && lintElements(options))
+        return write(encoding, std::nullopt);
+    std::vector<lint::Finding> before = std::move(findings);
+    findings.clear();
+    options.index = &index_;
     lint::Report report = lint::lintDocument(bytes, options);
     // A stylesheet's sets are judged where the modules beside it use them
     // too: those are read once, from disk.
@@ -184,11 +345,11 @@ Json Document::lint(Encoding encoding) {
                 findings.push_back(std::move(finding));
         }
     }
-    for (const lint::Finding& finding : findings)
-        diagnostics.push_back(diagnosticOf(text, finding, encoding));
-    if (error)
-        diagnostics.push_back(std::move(*error));
-    return diagnostics;
+    whole_ = !index_.usable;
+    touched_.clear();
+    written_.clear();
+    written(0, findings.size());
+    return write(encoding, error);
 }
 
 namespace {

@@ -33,16 +33,39 @@ struct Document {
     // change touched are gone.
     std::vector<lint::Finding> findings;
 
-    void changed() { dirty = true; }
-    // The bytes [begin, end) were replaced by size bytes.
-    void edited(std::size_t begin, std::size_t end, std::size_t size);
+    // Replaces the bytes [begin, end) of the text with replacement.
+    void change(std::size_t begin, std::size_t end, std::string_view replacement);
 
-    // Lints the text and returns its diagnostics: one per finding; for a
-    // text that is not well-formed, the findings before its XML error, the
-    // error, and the findings of before the change that stand after it (a
-    // half-typed tag does not blank the rest of the file); none for a
-    // document whose root is neither XSL-FO nor SVG.
-    Json lint(Encoding encoding);
+    // Lints the text and returns its diagnostics, as a JSON array: one per
+    // finding; for a text that is not well-formed, the findings before its
+    // XML error, the error, and the findings of before the change that stand
+    // after it (a half-typed tag does not blank the rest of the file); none
+    // for a document whose root is neither XSL-FO nor SVG. Where every
+    // change since the last lint stayed inside the start tag of one element
+    // (a value typed), only those elements are judged again, and only their
+    // diagnostics written anew.
+    std::string lint(Encoding encoding);
+
+  private:
+    // A finding's diagnostic as last written: all but its range, which is
+    // kept apart for the changes that only move it.
+    struct Written {
+        std::string head;  // {"code":...,"message":...,"range":
+        int severity = 0;
+        TextPosition start;
+        TextPosition stop;
+        bool placed = false;  // start and stop hold where it stands now
+    };
+
+    void written(std::size_t from, std::size_t to);
+    std::string write(Encoding encoding, const std::optional<Json>& error);
+    bool lintElements(const lint::Options& options);
+
+    // Of the last lint that read the whole text, moved with every change.
+    lint::ElementIndex index_;
+    bool whole_ = true;                 // the next lint reads the whole text
+    std::vector<std::size_t> touched_;  // where the start tags changed since begin
+    std::vector<Written> written_;      // of each finding, when not whole
 };
 
 // The fixes of the findings whose values meet the bytes [begin, end], as

@@ -69,11 +69,17 @@ struct Server::State {
     void refresh(const std::string& uri, Document& document) {
         if (!document.dirty)
             return;
-        Json diagnostics = document.lint(encoding);
-        write(Json{{"jsonrpc", "2.0"},
-                   {"method", "textDocument/publishDiagnostics"},
-                   {"params",
-                    {{"uri", uri}, {"version", document.version}, {"diagnostics", diagnostics}}}});
+        // Written as the message's JSON would be, around the diagnostics
+        // the document keeps written.
+        std::string body =
+            R"({"jsonrpc":"2.0","method":"textDocument/publishDiagnostics","params":{"diagnostics":)";
+        body += document.lint(encoding);
+        body += R"(,"uri":)";
+        body += Json(uri).dump(-1, ' ', false, Json::error_handler_t::replace);
+        body += R"(,"version":)";
+        body += std::to_string(document.version);
+        body += "}}";
+        send(body);
     }
 
     void clear(const std::string& uri) {
@@ -140,7 +146,6 @@ Json didChange(State& state, const Json& params) {
     // Each change applies to the text the one before it left.
     for (const Json& change : changes) {
         std::string text = stringOf(change, "text");
-        document.changed();
         if (!change.contains("range")) {
             // A whole new text: what changed is what lies between the
             // bytes it has in common with the old one at both ends.
@@ -153,8 +158,8 @@ Json didChange(State& state, const Json& params) {
             while (suffix < common - prefix &&
                    old[old.size() - 1 - suffix] == text[text.size() - 1 - suffix])
                 ++suffix;
-            document.edited(prefix, old.size() - suffix, text.size() - suffix - prefix);
-            document.text = Text(std::move(text));
+            document.change(prefix, old.size() - suffix,
+                            std::string_view(text).substr(prefix, text.size() - suffix - prefix));
             continue;
         }
         // A change past the end stands at the end: the client's text is the
@@ -168,8 +173,7 @@ Json didChange(State& state, const Json& params) {
             document.text.offsetOf(positionOf(member(range, "end")), state.encoding).value_or(size);
         if (end < begin)
             throw RpcError{kInvalidParams, "a change's range ends before it starts"};
-        document.edited(begin, end, text.size());
-        document.text.replace(begin, end, text);
+        document.change(begin, end, text);
     }
     document.version = version;
     return nullptr;
