@@ -294,6 +294,13 @@ struct Value {
 std::optional<Value> valueAt(std::string_view bytes, std::size_t offset,
                              const Options& options = {});
 
+/// Each XSL-FO, SVG or XML attribute value of the document in bytes (or
+/// declaration of an SVG style="...") that a type holds, in document order,
+/// up to an XML error; its finding is left empty. A stylesheet's values
+/// whose element is not known here are not given.
+void forEachValue(std::string_view bytes, const std::function<void(const Value&)>& onValue,
+                  const Options& options = {});
+
 /// Lints a document held in memory and gathers its findings.
 Report lintDocument(std::string_view bytes, const Options& options = {});
 

@@ -3,11 +3,14 @@
 #include "tools/lsp/Answers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <mutex>
 #include <set>
 
+#include "css/colours/ColorParse.h"
 #include "css/colours/NamedColors.h"
+#include "css/colours/SColor.h"
 #include "tools/describe/Description.h"
 #include "tools/fix/Fix.h"
 #include "tools/fix/Modules.h"
@@ -521,7 +524,76 @@ std::string hexOf(const Xml::NamedColors::Entry& colour) {
     return hex;
 }
 
+// The colour the engine reads a value of a colour type as; none for no
+// colour, a paint server reference or a text it rejects.
+std::optional<Drawing::RGBValue> colourOf(const lint::Value& value) {
+    Core::SmartPtr<Drawing::Color> colour;
+    try {
+        const Core::String text = Core::String::fromUtf8(value.text);
+        if (value.type == "Color") {
+            if (!Xml::ColorParse::parseColor(colour, text))
+                return std::nullopt;
+        } else if (value.type == "SColor") {
+            Xml::SColor paint;
+            if (!Xml::SColor::parseSColor(paint, text) ||
+                paint.getType() != Xml::SColor::ColorValue)
+                return std::nullopt;
+            colour = paint.getColor();
+        }
+    } catch (...) {
+        return std::nullopt;  // what the engine cannot read has no swatch
+    }
+    if (colour.get() == nullptr)
+        return std::nullopt;
+    return colour->toRGB();
+}
+
 }  // namespace
+
+Json documentColors(const Document& document, Encoding encoding) {
+    Json colours = Json::array();
+    lint::Options options;
+    options.setUses = document.setUses;
+    lint::forEachValue(
+        document.text.bytes(),
+        [&](const lint::Value& value) {
+            const std::optional<Drawing::RGBValue> rgb = colourOf(value);
+            if (!rgb)
+                return;
+            colours.push_back(
+                {{"range", rangeJson(document.text, value.range.begin, value.range.end, encoding)},
+                 {"color",
+                  {{"red", rgb->r / 255.0},
+                   {"green", rgb->g / 255.0},
+                   {"blue", rgb->b / 255.0},
+                   {"alpha", 1.0}}}});
+        },
+        options);
+    return colours;
+}
+
+Json colorPresentations(const Json& color, const Json& range) {
+    const auto component = [&](const char* name) {
+        const Json& value = member(color, name);
+        if (!value.is_number())
+            throw RpcError{kInvalidParams, std::string(name) + " is not a number"};
+        return static_cast<std::uint8_t>(
+            std::lround(std::clamp(value.get<double>(), 0.0, 1.0) * 255));
+    };
+    const Xml::NamedColors::Entry wanted{L"", component("red"), component("green"),
+                                         component("blue"), true};
+    Json presentations = Json::array();
+    const auto offer = [&](const std::string& text) {
+        presentations.push_back(
+            {{"label", text}, {"textEdit", {{"range", range}, {"newText", text}}}});
+    };
+    offer(hexOf(wanted));
+    for (const Xml::NamedColors::Entry& colour : Xml::NamedColors::kTable) {
+        if (colour.hasColor && colour.r == wanted.r && colour.g == wanted.g && colour.b == wanted.b)
+            offer(Core::String(colour.name).toUtf8());
+    }
+    return presentations;
+}
 
 Json completionsAt(const Document& document, std::size_t offset, Encoding encoding) {
     const Text& text = document.text;

@@ -81,6 +81,15 @@ Json hoverAt(const Document& document, std::size_t offset, Encoding encoding, bo
 // enumeration, as a completion list.
 Json completionsAt(const Document& document, std::size_t offset, Encoding encoding);
 
+// The colour values of the document (of the colour types: a colour, or a
+// paint that is one), each with the colour the engine reads, for inline
+// swatches.
+Json documentColors(const Document& document, Encoding encoding);
+
+// The texts that write color ({"red": 0-1, ...}) back into range: "#rrggbb",
+// and each colour name that is exactly that colour.
+Json colorPresentations(const Json& color, const Json& range);
+
 // The path of a file: URI ("file:///a%20b.xsl" -> "/a b.xsl"); empty for
 // another URI.
 std::string pathOfUri(std::string_view uri);

@@ -117,6 +117,7 @@ Json initialize(State& state, const Json& params) {
           {"textDocumentSync", {{"openClose", true}, {"change", 2}}},
           {"hoverProvider", true},
           {"completionProvider", {{"triggerCharacters", {"\"", "'"}}}},
+          {"colorProvider", true},
           {"codeActionProvider", {{"codeActionKinds", {"quickfix", std::string(kFixAllKind)}}}}}},
         {"serverInfo", {{"name", "xmlattr"}, {"version", XMLATTR_VERSION}}}};
 }
@@ -230,6 +231,16 @@ Json completion(State& state, const Json& params) {
     return completionsAt(*place.document, place.offset, state.encoding);
 }
 
+Json documentColor(State& state, const Json& params) {
+    return documentColors(state.open(stringOf(member(params, "textDocument"), "uri")),
+                          state.encoding);
+}
+
+Json colorPresentation(State& state, const Json& params) {
+    state.open(stringOf(member(params, "textDocument"), "uri"));
+    return colorPresentations(member(params, "color"), member(params, "range"));
+}
+
 Json ignore(State&, const Json&) {
     return nullptr;
 }
@@ -243,6 +254,8 @@ constexpr Method kMethods[] = {
     {"textDocument/codeAction", true, codeAction},
     {"textDocument/hover", true, hover},
     {"textDocument/completion", true, completion},
+    {"textDocument/documentColor", true, documentColor},
+    {"textDocument/colorPresentation", true, colorPresentation},
     {"initialized", false, ignore},
     {"$/cancelRequest", false, ignore},
     {"textDocument/didOpen", false, didOpen},

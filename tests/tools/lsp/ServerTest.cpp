@@ -6,9 +6,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <map>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/tools/TempFolder.h"
@@ -136,6 +138,7 @@ TEST(LspServer, InitializeNegotiatesThePositionEncoding) {
     const Json capabilities = session.initialize()["result"]["capabilities"];
     EXPECT_EQ(capabilities["textDocumentSync"]["change"], 2);
     EXPECT_TRUE(capabilities["hoverProvider"]);
+    EXPECT_TRUE(capabilities["colorProvider"]);
 }
 
 TEST(LspServer, DiagnosticsStandOnTheValuesInUtf16) {
@@ -356,6 +359,45 @@ TEST(LspServer, CompletionOffersAKeywordEnumerationsKeywords) {
     EXPECT_EQ(colours["transparent"]["kind"], 12);
     // Nothing where no value stands.
     EXPECT_EQ(session.at("textDocument/completion", 1, 28)["result"]["items"], Json::array());
+}
+
+TEST(LspServer, ColourValuesGetTheirSwatchAndAreWrittenBack) {
+    Session session;
+    session.initialize();
+    session.open(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect fill=\"red\" stroke=\"url(#g)\" "
+        "style=\"stroke: #abc; fill: none\" stop-color=\"rgb(20%,0,300)\" width=\"#fff\"/></svg>");
+    // Where each colour stands and what the engine reads it as (rgb()
+    // percentages as numbers, 300 wrapped); not a paint reference, none, or a
+    // value of another type.
+    const Json colours = session.request("textDocument/documentColor",
+                                         {{"textDocument", {{"uri", kUri}}}})["result"];
+    std::vector<std::tuple<int, int, int, int>> found;
+    for (const Json& colour : colours) {
+        found.emplace_back(colour["range"]["start"]["character"].get<int>(),
+                           std::lround(colour["color"]["red"].get<double>() * 255),
+                           std::lround(colour["color"]["green"].get<double>() * 255),
+                           std::lround(colour["color"]["blue"].get<double>() * 255));
+    }
+    EXPECT_THAT(found,
+                testing::ElementsAre(std::tuple(52, 255, 0, 0), std::tuple(89, 170, 187, 204),
+                                     std::tuple(119, 20, 0, 44)));
+    const Json range = {{"start", position(0, 52)}, {"end", position(0, 55)}};
+    const auto written = [&](double red, double green, double blue) {
+        std::vector<std::string> texts;
+        const Json answer = session.request(
+            "textDocument/colorPresentation",
+            {{"textDocument", {{"uri", kUri}}},
+             {"color", {{"red", red}, {"green", green}, {"blue", blue}, {"alpha", 1}}},
+             {"range", range}});
+        for (const Json& each : answer["result"]) {
+            EXPECT_EQ(each["textEdit"]["range"], range);
+            texts.push_back(each["textEdit"]["newText"]);
+        }
+        return texts;
+    };
+    EXPECT_THAT(written(0, 1, 1), testing::ElementsAre("#00ffff", "aqua", "cyan"));
+    EXPECT_THAT(written(0.5, 0.25, 0.125), testing::ElementsAre("#804020"));
 }
 
 // A stylesheet is told by its content: diagnostics, hover and completion
