@@ -378,4 +378,11 @@ std::size_t Server::openDocuments() const {
     return state_->documents.size();
 }
 
+std::optional<std::string_view> Server::textOf(const std::string& uri) const {
+    const auto found = state_->documents.find(uri);
+    if (found == state_->documents.end())
+        return std::nullopt;
+    return found->second.text.bytes();
+}
+
 }  // namespace xmlattr::lsp
