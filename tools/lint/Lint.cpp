@@ -718,13 +718,18 @@ const ElementIndex::Element* ElementIndex::holding(std::size_t begin, std::size_
 }
 
 void ElementIndex::edited(std::size_t begin, std::size_t end, std::size_t size) {
-    for (Element& element : elements) {
-        if (element.begin >= end) {
-            element.begin = element.begin - end + begin + size;
-            element.end = element.end - end + begin + size;
-        } else if (element.end > begin) {
-            element.end = element.end - end + begin + size;
-        }
+    const auto after =
+        std::lower_bound(elements.begin(), elements.end(), end,
+                         [](const Element& e, std::size_t offset) { return e.begin < offset; });
+    // The tag that holds the edit grows or shrinks; those after it move.
+    if (after != elements.begin() && (after - 1)->end > begin)
+        (after - 1)->end = (after - 1)->end - end + begin + size;
+    if (size == end - begin)
+        return;
+    const std::size_t delta = begin + size - end;  // modulo 2^N: a shrink wraps back
+    for (auto each = after; each != elements.end(); ++each) {
+        each->begin += delta;
+        each->end += delta;
     }
 }
 
