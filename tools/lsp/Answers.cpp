@@ -117,6 +117,40 @@ bool insideTag(std::string_view bytes, const lint::ElementIndex::Element& elemen
            replacement.find_first_of(markup) == std::string_view::npos;
 }
 
+// Whether replacing the bytes [begin, end) of bytes with replacement keeps
+// to the text of an element: after a start tag, with nothing between but
+// text and closed end tags (no comment, CDATA or processing instruction),
+// and before a start or end tag; neither the bytes nor the replacement hold markup, a
+// reference or other than printable ASCII, tabs and line ends. The document
+// then reads as before but for that text, which lint does not judge outside
+// a stylesheet.
+bool inText(std::string_view bytes, const lint::ElementIndex& index, std::size_t begin,
+            std::size_t end, std::string_view replacement) {
+    const auto plain = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) {
+            return (c >= 0x20 && c < 0x7F && c != '<' && c != '>' && c != '&' && c != ']') ||
+                   c == '\t' || c == '\n' || c == '\r';
+        });
+    };
+    if (!plain(bytes.substr(begin, end - begin)) || !plain(replacement) ||
+        (begin < bytes.size() && (static_cast<unsigned char>(bytes[begin]) & 0xC0) == 0x80))
+        return false;
+    const auto after = std::upper_bound(
+        index.elements.begin(), index.elements.end(), begin,
+        [](std::size_t offset, const lint::ElementIndex::Element& e) { return offset < e.begin; });
+    if (after == index.elements.begin() || (after - 1)->end > begin)
+        return false;
+    const std::string_view between = bytes.substr((after - 1)->end, begin - (after - 1)->end);
+    const std::size_t next = bytes.find('<', end);
+    const std::size_t lastTag = between.rfind('<');  // an end tag, which must be closed
+    return (lastTag == std::string_view::npos ||
+            between.find('>', lastTag) != std::string_view::npos) &&
+           between.find("<!") == std::string_view::npos &&
+           between.find("<?") == std::string_view::npos && next != std::string_view::npos &&
+           (bytes.substr(next, 2) == "</" ||
+            (after != index.elements.end() && after->begin == next));
+}
+
 }  // namespace
 
 void Document::change(std::size_t begin, std::size_t end, std::string_view replacement) {
@@ -130,7 +164,10 @@ void Document::change(std::size_t begin, std::size_t end, std::string_view repla
     if (element != nullptr && (element == &index_.elements.front() ||
                                !insideTag(bytes, *element, begin, end, replacement)))
         element = nullptr;
-    if (element == nullptr) {
+    // Typed text moves what follows it, and changes no finding.
+    const bool typed = element == nullptr && !whole_ && !bytes.starts_with("\xEF\xBB\xBF") &&
+                       inText(bytes, index_, begin, end, replacement);
+    if (element == nullptr && !typed) {
         whole_ = true;
         touched_.clear();
         written_.clear();
@@ -173,7 +210,8 @@ void Document::change(std::size_t begin, std::size_t end, std::string_view repla
         if (at >= end)
             at = at - end + begin + size;
     }
-    touched_.push_back(element->begin);
+    if (element != nullptr)
+        touched_.push_back(element->begin);
     // Lines after the edit's last line only move; on the lines it spans
     // (and the next, where a CR LF may have been split or joined) positions
     // are found again.

@@ -534,8 +534,8 @@ std::pair<int, int> startOf(const Json& diagnostic) {
 }
 
 TEST(LspServer, AnyEditsArePublishedAsTheTextReadAfresh) {
-    // Values typed (many judged again alone), tags broken and mended, line
-    // ends and characters of each width, sometimes several changes at once:
+    // Values typed (many judged again alone), text typed, tags broken and
+    // mended, line ends and characters of each width, sometimes several changes at once:
     // the text's lines, and each publish, must be those of the edited text
     // read from the start (before an XML error; after it, findings are kept).
     using xmlattr::lsp::Document;
@@ -544,6 +544,7 @@ TEST(LspServer, AnyEditsArePublishedAsTheTextReadAfresh) {
     const std::string inValue[] = {
         "",  "1", "t", "pt", " ",  "%",    ";",        ":",
         ",", "e", "#", "\n", "\r", "\r\n", "\xC3\xA9", "\xF0\x9F\x98\x80"};
+    // At any place: markup, and text (typed between tags, it moves findings).
     const std::string breaking[] = {"<",
                                     ">",
                                     "\"",
@@ -554,6 +555,8 @@ TEST(LspServer, AnyEditsArePublishedAsTheTextReadAfresh) {
                                     " ",
                                     "a",
                                     "",
+                                    "x y\r\n",
+                                    "]",
                                     "xmlns:q=\"u\" ",
                                     "<!-- xmlattr-lint: ignore -->"};
     const std::string start = manyFindings();
