@@ -72,10 +72,13 @@ std::string message(const char* method, Json params, int id = -1) {
 
 // A change of one character: the first digit of a margin-left value in the
 // middle of the document, to '5' (edit 0) and back (edit 1).
-std::string oneCharacterChange(int edit, int version, const std::string& text = document()) {
-    const std::size_t at = middle("margin-left=\"", text);
+// Or, after needle, the first letter of a paragraph's text, T to t and back.
+std::string oneCharacterChange(int edit, int version, const std::string& text = document(),
+                               std::string_view needle = "margin-left=\"") {
+    const std::size_t at = middle(needle, text);
     const char original = text[at];
-    const std::string character(1, edit == 0 ? (original == '5' ? '6' : '5') : original);
+    const char other = original == 'T' ? 't' : original == '5' ? '6' : '5';
+    const std::string character(1, edit == 0 ? other : original);
     const Json start = positionOf(text, at);
     Json end = start;
     end["character"] = start["character"].get<std::size_t>() + 1;
@@ -150,6 +153,17 @@ void changeWithFindings(benchmark::State& state) {
     answerInTurn(state, session, edits, text);
 }
 BENCHMARK(changeWithFindings)->Name("lsp_5mb/change")->Unit(benchmark::kMillisecond);
+
+// A letter of a paragraph's text changed instead, in the same document.
+void typeText(benchmark::State& state) {
+    const std::string& text = findingsDocument();
+    Session session(text);
+    constexpr std::string_view paragraph = "space-after=\"6ptt\">";
+    const std::string edits[] = {oneCharacterChange(0, 2, text, paragraph),
+                                 oneCharacterChange(1, 3, text, paragraph)};
+    answerInTurn(state, session, edits, text);
+}
+BENCHMARK(typeText)->Name("lsp_5mb/type_text")->Unit(benchmark::kMillisecond);
 
 // The whole text sent again (a client without incremental sync), with the
 // same one-character edit, alternating.
