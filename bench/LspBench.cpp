@@ -1,7 +1,7 @@
 // The language server on a 1 MB XSL-FO report (LintBench's, with its
-// findings), driven through its own API: how long a change takes to come
-// back as diagnostics, and a hover and a completion, against the lint engine
-// alone on the same bytes.
+// findings) and on a 5 MB one with thousands of findings, driven through its
+// own API: how long a change takes to come back as diagnostics, and a hover
+// and a completion, against the lint engine alone on the same bytes.
 #include <algorithm>
 #include <cstddef>
 #include <string>
@@ -27,10 +27,33 @@ const std::string& document() {
     return text;
 }
 
-// The offset of the first byte after needle, from the middle of the document
-// on (editing or pointing at a value there).
-std::size_t middle(std::string_view needle) {
-    return document().find(needle, document().size() / 2) + needle.size();
+// A 5 MB report where two sections in three carry a unit typo: thousands of
+// findings, spread over the whole text.
+const std::string& findingsDocument() {
+    static const std::string text = [] {
+        const std::string report = xmlattr_bench::makeReport(5'000'000);
+        constexpr std::string_view good = "space-after=\"6pt\"";
+        std::string planted;
+        planted.reserve(report.size() + report.size() / 500);
+        std::size_t from = 0;
+        int section = 0;
+        for (std::size_t at = report.find(good); at != std::string::npos;
+             at = report.find(good, from)) {
+            planted.append(report, from, at + good.size() - 1 - from);
+            if (section++ % 3 != 0)
+                planted += 't';  // 6ptt: an unknown unit
+            from = at + good.size() - 1;
+        }
+        planted.append(report, from);
+        return planted;
+    }();
+    return text;
+}
+
+// The offset of the first byte after needle, from the middle of text on
+// (editing or pointing at a value there).
+std::size_t middle(std::string_view needle, const std::string& text = document()) {
+    return text.find(needle, text.size() / 2) + needle.size();
 }
 
 Json positionOf(const std::string& text, std::size_t offset) {
@@ -49,11 +72,14 @@ std::string message(const char* method, Json params, int id = -1) {
 
 // A change of one character: the first digit of a margin-left value in the
 // middle of the document, to '5' (edit 0) and back (edit 1).
-std::string oneCharacterChange(int edit, int version) {
-    const std::size_t at = middle("margin-left=\"");
-    const char original = document()[at];
-    const std::string character(1, edit == 0 ? (original == '5' ? '6' : '5') : original);
-    const Json start = positionOf(document(), at);
+// Or, after needle, the first letter of a paragraph's text, T to t and back.
+std::string oneCharacterChange(int edit, int version, const std::string& text = document(),
+                               std::string_view needle = "margin-left=\"") {
+    const std::size_t at = middle(needle, text);
+    const char original = text[at];
+    const char other = original == 'T' ? 't' : original == '5' ? '6' : '5';
+    const std::string character(1, edit == 0 ? other : original);
+    const Json start = positionOf(text, at);
     Json end = start;
     end["character"] = start["character"].get<std::size_t>() + 1;
     return message(
@@ -66,7 +92,7 @@ std::string oneCharacterChange(int edit, int version) {
 // the diagnostics it sends and keeping its last answer.
 class Session {
   public:
-    Session()
+    explicit Session(const std::string& text = document())
         : server_([this](const std::string& body) {
               if (body.find("\"textDocument/publishDiagnostics\"") != std::string::npos)
                   ++published;
@@ -75,10 +101,10 @@ class Session {
           }) {
         server_.handle(message("initialize", {{"capabilities", Json::object()}}, 0));
         server_.handle(message("initialized", Json::object()));
-        server_.handle(message(
-            "textDocument/didOpen",
-            {{"textDocument",
-              {{"uri", kUri}, {"languageId", "xml"}, {"version", 1}, {"text", document()}}}}));
+        server_.handle(
+            message("textDocument/didOpen",
+                    {{"textDocument",
+                      {{"uri", kUri}, {"languageId", "xml"}, {"version", 1}, {"text", text}}}}));
     }
 
     xmlattr::lsp::Server& server() { return server_; }
@@ -97,7 +123,8 @@ void checkPublished(benchmark::State& state, const Session& session, std::size_t
 
 // Receives the two changes in turn, each published: every one must be
 // answered with diagnostics.
-void answerInTurn(benchmark::State& state, Session& session, const std::string (&changes)[2]) {
+void answerInTurn(benchmark::State& state, Session& session, const std::string (&changes)[2],
+                  const std::string& text = document()) {
     int edit = 0;
     const std::size_t before = session.published;
     for (auto _ : state) {
@@ -106,7 +133,7 @@ void answerInTurn(benchmark::State& state, Session& session, const std::string (
         edit ^= 1;
     }
     checkPublished(state, session, before + state.iterations());
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(document().size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
 // A one-character change inside a value, and publish(): the server applies
@@ -117,6 +144,26 @@ void change(benchmark::State& state) {
     answerInTurn(state, session, edits);
 }
 BENCHMARK(change)->Name("lsp_1mb/change")->Unit(benchmark::kMillisecond);
+
+// The same change in the 5 MB document with thousands of findings.
+void changeWithFindings(benchmark::State& state) {
+    const std::string& text = findingsDocument();
+    Session session(text);
+    const std::string edits[] = {oneCharacterChange(0, 2, text), oneCharacterChange(1, 3, text)};
+    answerInTurn(state, session, edits, text);
+}
+BENCHMARK(changeWithFindings)->Name("lsp_5mb/change")->Unit(benchmark::kMillisecond);
+
+// A letter of a paragraph's text changed instead, in the same document.
+void typeText(benchmark::State& state) {
+    const std::string& text = findingsDocument();
+    Session session(text);
+    constexpr std::string_view paragraph = "space-after=\"6ptt\">";
+    const std::string edits[] = {oneCharacterChange(0, 2, text, paragraph),
+                                 oneCharacterChange(1, 3, text, paragraph)};
+    answerInTurn(state, session, edits, text);
+}
+BENCHMARK(typeText)->Name("lsp_5mb/type_text")->Unit(benchmark::kMillisecond);
 
 // The whole text sent again (a client without incremental sync), with the
 // same one-character edit, alternating.
@@ -177,14 +224,21 @@ BENCHMARK_CAPTURE(request, completion, "textDocument/completion", "text-align=\"
 
 // The floor: the lint engine alone on the same bytes, gathering its findings
 // as the server does.
-void lintAlone(benchmark::State& state) {
-    const std::string& text = document();
+void lintAlone(benchmark::State& state, const std::string& text) {
+    std::size_t findings = 0;
     for (auto _ : state) {
         const xmlattr::lint::Report report = xmlattr::lint::lintDocument(text);
         benchmark::DoNotOptimize(report.findings.data());
+        findings = report.findings.size();
     }
+    state.counters["findings"] = static_cast<double>(findings);
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
-BENCHMARK(lintAlone)->Name("lsp_1mb/lint_alone")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(lintAlone, report, document())
+    ->Name("lsp_1mb/lint_alone")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(lintAlone, findings, findingsDocument())
+    ->Name("lsp_5mb/lint_alone")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -6,7 +6,11 @@
 // null id, for what is not a message; none for a notification or a
 // response), at once; ranges end after they start; after publish() nothing
 // waits; the exit status follows the shutdown; and the reader cuts the same
-// messages from a raw stream whatever pieces it comes in.
+// messages from a raw stream whatever pieces it comes in. Every publish
+// equals the diagnostics of a fresh lint of the document's text (up to an
+// XML error, after which findings are kept from before), however the
+// changes came; after each, the document's colours are asked for, and the
+// first one written back.
 //
 // The first byte chooses how the rest is read:
 //   bit 0     1: the rest is split at '\n' and the harness frames each piece
@@ -28,6 +32,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "tools/lsp/Answers.h"
 #include "tools/lsp/Server.h"
 #include "tools/lsp/Transport.h"
 
@@ -97,6 +102,34 @@ void checkRanges(const Json& value, std::string_view body) {
     }
 }
 
+// Where a diagnostic starts, as (line, character).
+std::pair<std::uint64_t, std::uint64_t> startOf(const Json& diagnostic) {
+    const Json& start = diagnostic["range"]["start"];
+    return {start["line"].get<std::uint64_t>(), start["character"].get<std::uint64_t>()};
+}
+
+// The diagnostics published for a document equal those of its text linted
+// afresh; where that has an XML error (last, without a code), those before
+// it and the error.
+void checkAfresh(const std::string& uri, std::string_view text, xmlattr::lsp::Encoding encoding,
+                 const Json& published, std::string_view body) {
+    xmlattr::lsp::Document fresh{xmlattr::lsp::Text(std::string(text))};
+    fresh.path = xmlattr::lsp::pathOfUri(uri);
+    const Json want = Json::parse(fresh.lint(encoding));
+    if (want.empty() || want.back().contains("code")) {
+        if (published != want)
+            fail("diagnostics other than a fresh lint's", body);
+        return;
+    }
+    Json before = Json::array();
+    for (const Json& diagnostic : published) {
+        if (startOf(diagnostic) < startOf(want.back()) || &diagnostic == &published.back())
+            before.push_back(diagnostic);
+    }
+    if (before != want)
+        fail("diagnostics before an XML error other than a fresh lint's", body);
+}
+
 class Session {
   public:
     Session() : server_([this](const std::string& body) { sent_.push_back(body); }) {}
@@ -133,10 +166,67 @@ class Session {
         }
         if (server_.pending())
             fail("changes pending after publish", "");
+        std::vector<std::string> published;
         for (const std::string& body : sent_) {
-            if (check(body).contains("id"))
+            const Json message = check(body);
+            if (message.contains("id"))
                 fail("a response to no request", body);
+            const std::string uri = message["params"]["uri"].get<std::string>();
+            if (server_.textOf(uri))
+                published.push_back(uri);
         }
+        for (const std::string& uri : published)
+            askColours(uri);
+    }
+
+    // The colours of the document uri, each in [0, 1]; the first written
+    // back in its range, as "#rrggbb" first.
+    void askColours(const std::string& uri) {
+        const Json document = {{"uri", uri}};
+        const Json colours = request("textDocument/documentColor", {{"textDocument", document}});
+        if (colours.is_null())
+            return;  // refused: not initialized, or shut down
+        if (!colours.is_array())
+            fail("colours not a list", colours.dump());
+        for (const Json& colour : colours) {
+            for (const char* component : {"red", "green", "blue", "alpha"}) {
+                const Json& value = memberOf(memberOf(colour, "color"), component);
+                if (!value.is_number() || value.get<double>() < 0 || value.get<double>() > 1)
+                    fail("a colour component outside [0, 1]", colour.dump());
+            }
+        }
+        if (colours.empty())
+            return;
+        const Json& range = memberOf(colours.front(), "range");
+        const Json written = request("textDocument/colorPresentation",
+                                     {{"textDocument", document},
+                                      {"color", memberOf(colours.front(), "color")},
+                                      {"range", range}});
+        const Json& hex = written.is_array() && !written.empty() ? written.front() : Json();
+        const Json& label = memberOf(hex, "label");
+        if (memberOf(memberOf(hex, "textEdit"), "range") != range || !label.is_string() ||
+            label.get<std::string>().size() != 7)
+            fail("a colour not written back as #rrggbb in its range", written.dump());
+    }
+
+    static const Json& memberOf(const Json& object, const char* name) {
+        static const Json none;
+        if (!object.is_object())
+            return none;
+        const auto found = object.find(name);
+        return found != object.end() ? *found : none;
+    }
+
+    // The result of a request the harness sends.
+    Json request(const char* method, Json params) {
+        // Past the reader, which may hold part of the stream.
+        lastResult_ = nullptr;
+        MessageReader::Message message;
+        message.body =
+            Json{{"jsonrpc", "2.0"}, {"id", "harness"}, {"method", method}, {"params", params}}
+                .dump();
+        deliver(message);
+        return lastResult_;
     }
 
     // The messages feed() cut, in order.
@@ -166,6 +256,10 @@ class Session {
                         !diagnostic.value("message", Json()).is_string())
                         fail("a diagnostic without a range or a message", body);
                 }
+                checkRanges(message, body);
+                const std::string& uri = params["uri"].get_ref<const std::string&>();
+                if (const std::optional<std::string_view> text = server_.textOf(uri))
+                    checkAfresh(uri, *text, encoding_, params["diagnostics"], body);
             }
         } else if (!message.contains("id") ||
                    message.contains("result") == message.contains("error")) {
@@ -202,6 +296,11 @@ class Session {
             if (sent.contains("result")) {
                 lastResult_ = sent["result"];
                 shutdown_ = shutdown_ || expected.shutdown;
+                const Json* encoding =
+                    xmlattr::lsp::pointer(sent, "/result/capabilities/positionEncoding");
+                if (encoding != nullptr && encoding->is_string())
+                    encoding_ = xmlattr::lsp::encodingNamed(encoding->get<std::string>())
+                                    .value_or(encoding_);
             }
         }
         if (responses != expected.responses)
@@ -221,6 +320,7 @@ class Session {
     std::vector<MessageReader::Message> cut_;
     Json lastResult_;
     bool shutdown_ = false;  // a shutdown request succeeded
+    xmlattr::lsp::Encoding encoding_ = xmlattr::lsp::Encoding::Utf16;  // as initialize chose
 };
 
 Json initializeParams(int offer) {

@@ -149,6 +149,24 @@ struct DocumentReader::Parse final : ParseHost {
         XML_SetUserData(parser, this);
         XML_SetElementHandler(parser, &Parse::start, &Parse::end);
         XML_SetCommentHandler(parser, &Parse::comment);
+        if (reader.index_ != nullptr) {
+            indexing = true;
+            XML_SetXmlDeclHandler(parser, &Parse::declaration);
+            XML_SetStartDoctypeDeclHandler(parser, &Parse::doctype);
+        }
+    }
+
+    // An element reads alone only in a document in UTF-8 without a DTD.
+    static void XMLCALL declaration(void* data, const XML_Char*, const XML_Char* encoding, int) {
+        std::string_view name = encoding != nullptr ? encoding : "utf-8";
+        const bool utf8 = name.size() == 5 && (name[0] | 0x20) == 'u' && (name[1] | 0x20) == 't' &&
+                          (name[2] | 0x20) == 'f' && name.substr(3) == "-8";
+        if (!utf8)
+            static_cast<Parse*>(data)->indexing = false;
+    }
+    static void XMLCALL doctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*,
+                                int) {
+        static_cast<Parse*>(data)->indexing = false;
     }
 
     // Text is not looked at (but inside a stylesheet's xsl:attribute): the
@@ -167,6 +185,8 @@ struct DocumentReader::Parse final : ParseHost {
     }
     static void XMLCALL end(void* data, const XML_Char*) {
         Parse& parse = *static_cast<Parse*>(data);
+        if (!parse.scopeIds.empty())
+            parse.scopeIds.pop_back();
         if (parse.stylesheet)
             parse.stylesheet->markup();
         parse.event();
@@ -194,19 +214,60 @@ struct DocumentReader::Parse final : ParseHost {
     }
 
     std::size_t byteIndex() const override {
-        return static_cast<std::size_t>(XML_GetCurrentByteIndex(parser));
+        return reader.base_ + static_cast<std::size_t>(XML_GetCurrentByteIndex(parser));
     }
 
     // Marks where the reader stands: no later event starts before it.
     void event() override {
-        reader.eventStart_ = static_cast<std::size_t>(XML_GetCurrentByteIndex(parser));
+        reader.eventStart_ = byteIndex();
         reader.eventTrackerSet_ = false;
     }
 
     // A prefix without a declaration makes the document not namespace-well-formed.
     void unbound(std::string_view prefix) override {
-        error = "XML: unbound prefix '" + std::string(prefix) + "'";
+        std::string why = "XML: unbound prefix '";
+        why += prefix;
+        why += '\'';
+        fail(std::move(why));
+    }
+
+    void fail(std::string why) {
+        error = std::move(why);
         XML_StopParser(parser, XML_FALSE);
+    }
+
+    // Indexes the element whose start tag is being read, with the scope of
+    // the declarations it makes (its parent's when it makes none).
+    void index(const ElementStart& element, const XML_Char** attributes) {
+        ElementIndex& index = *reader.index_;
+        if (element.root) {
+            const std::string_view at =
+                std::string_view(reader.window_).substr(element.offset - reader.windowStart_);
+            indexing =
+                indexing && !element.stylesheet && at.size() > 1 && at[0] == '<' && at[1] != '\0';
+        }
+        if (!indexing)
+            return;
+        ElementIndex::Scope declared;
+        for (const XML_Char** attribute = attributes; *attribute != nullptr; attribute += 2) {
+            const std::string_view name = attribute[0];
+            if (name == "xmlns" || name.starts_with("xmlns:"))
+                declared.emplace_back(name, attribute[1]);
+        }
+        if (scopeIds.empty() || !declared.empty()) {
+            ElementIndex::Scope scope;
+            if (!scopeIds.empty())
+                scope = index.scopes[scopeIds.back()];
+            scope.insert(scope.end(), declared.begin(), declared.end());
+            index.scopes.push_back(std::move(scope));
+            scopeIds.push_back(static_cast<std::uint32_t>(index.scopes.size() - 1));
+        } else {
+            scopeIds.push_back(scopeIds.back());
+        }
+        index.elements.push_back(
+            {element.offset,
+             element.offset + static_cast<std::size_t>(XML_GetCurrentByteCount(parser)),
+             scopeIds.back(), KindSet::none()});
     }
 
     void element(const XML_Char* rawName, const XML_Char** attributes) {
@@ -236,6 +297,15 @@ struct DocumentReader::Parse final : ParseHost {
         }
         element.vocabulary = *space == Space::None && svgByDefault ? std::optional(Vocabulary::Svg)
                                                                    : vocabularyOf(*space);
+        if (reader.index_ != nullptr)
+            index(element, attributes);
+        if (reader.alone_ != nullptr) {
+            for (const XML_Char** attribute = attributes; *attribute != nullptr; attribute += 2) {
+                const std::string_view name = attribute[0];
+                if (name == "xmlns" || name.starts_with("xmlns:"))
+                    return fail("a namespace declaration: the element does not read alone");
+            }
+        }
         if (stylesheet) {
             stylesheet->start(element, *space, attributes);
             if (reader.stopped_)
@@ -306,7 +376,18 @@ struct DocumentReader::Parse final : ParseHost {
     bool svgByDefault = false;
     bool watchingText = false;
     std::optional<StylesheetReader> stylesheet;  // when the root makes it one
+    bool indexing = false;                       // the document can be indexed so far
+    std::vector<std::uint32_t> scopeIds;         // of the open elements, when indexing
 };
+
+void DocumentReader::readAlone(const ElementIndex& index, const ElementIndex::Element& element,
+                               Position position) {
+    alone_ = &index;
+    aloneElement_ = &element;
+    base_ = windowStart_ = eventStart_ = elementOffset_ = element.begin;
+    tracker_ = PositionTracker(element.begin, position);
+    eventTrackerSet_ = false;
+}
 
 ByteRange DocumentReader::bytesOf(const AttributeValue& value) {
     if (!tagScanned_) {
@@ -346,6 +427,18 @@ std::optional<DocumentError> DocumentReader::read(DocumentHandler& handler) {
     if (!parser)
         return DocumentError{{}, "cannot create an XML parser"};
     Parse parse(*this, parser.get(), handler);
+    if (alone_ != nullptr) {
+        // Inside the root, in the declarations in scope at the element.
+        parse.seenRoot = true;
+        parse.svgByDefault = alone_->svgByDefault;
+        std::vector<const XML_Char*> declarations;
+        for (const auto& [name, uri] : alone_->scopes.at(aloneElement_->scope)) {
+            declarations.push_back(name.c_str());
+            declarations.push_back(uri.c_str());
+        }
+        declarations.push_back(nullptr);
+        parse.scopes.open(declarations.data());
+    }
     bool empty = true;
     for (;;) {
         // Only the bytes from the last event on are kept: a later event never
@@ -373,7 +466,7 @@ std::optional<DocumentError> DocumentReader::read(DocumentHandler& handler) {
             XML_STATUS_OK) {
             if (stopped_)
                 return std::nullopt;
-            const auto at = static_cast<std::size_t>(XML_GetCurrentByteIndex(parser.get()));
+            const std::size_t at = parse.byteIndex();
             Position place{static_cast<std::uint32_t>(XML_GetCurrentLineNumber(parser.get())),
                            static_cast<std::uint32_t>(XML_GetCurrentColumnNumber(parser.get())) + 1,
                            0};
@@ -389,8 +482,13 @@ std::optional<DocumentError> DocumentReader::read(DocumentHandler& handler) {
             return DocumentError{
                 place, std::string("XML: ") + XML_ErrorString(XML_GetErrorCode(parser.get())), at};
         }
-        if (last)
+        if (last) {
+            if (index_ != nullptr) {
+                index_->usable = parse.indexing;
+                index_->svgByDefault = parse.svgByDefault;
+            }
             return std::nullopt;
+        }
     }
 }
 
@@ -406,6 +504,12 @@ std::optional<DocumentError> DocumentReader::read(DocumentHandler&) {
 
 ByteRange DocumentReader::bytesOf(const AttributeValue&) {
     return {};
+}
+
+void DocumentReader::readAlone(const ElementIndex& index, const ElementIndex::Element& element,
+                               Position) {
+    alone_ = &index;
+    aloneElement_ = &element;
 }
 
 #endif

@@ -121,6 +121,17 @@ class DocumentReader {
     // Where the start tag being handled begins.
     std::size_t tagOffset() const { return elementOffset_; }
 
+    // Fills index with every element read, when the document allows one to
+    // be read alone (ElementIndex::usable).
+    void indexInto(ElementIndex* index) { index_ = index; }
+
+    // Reads only the start tag of element, which begins at position, in the
+    // namespaces index has in scope there: the source holds its bytes, with
+    // "/>" closing it. An XML error or a namespace declaration in it stops
+    // the reading with an error.
+    void readAlone(const ElementIndex& index, const ElementIndex::Element& element,
+                   Position position);
+
   private:
     struct Parse;
     friend struct Parse;
@@ -146,6 +157,10 @@ class DocumentReader {
     std::size_t elementOffset_ = 0;  // of the element being handled
     bool tagScanned_ = false;
     std::vector<RawAttribute> raw_;  // of its start tag, once scanned
+    std::size_t base_ = 0;           // the offset of the source's first byte in the document
+    ElementIndex* index_ = nullptr;
+    const ElementIndex* alone_ = nullptr;  // the index of the element read alone
+    const ElementIndex::Element* aloneElement_ = nullptr;
 };
 
 }  // namespace xmlattr::lint

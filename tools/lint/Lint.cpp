@@ -143,6 +143,9 @@ class Linter final : public DocumentHandler {
 
     void startElement(const ElementStart& element) override {
         elementIgnored_ = std::exchange(nextIgnored_, KindSet::none());
+        if (ElementIndex* index = options_.index; index != nullptr && !index->elements.empty() &&
+                                                  index->elements.back().begin == element.offset)
+            index->elements.back().ignored = elementIgnored_;
         if (element.vocabulary == Vocabulary::Fo || element.vocabulary == Vocabulary::Svg)
             checkedVocabulary_ = true;
         if (!element.root)
@@ -317,6 +320,13 @@ class Linter final : public DocumentHandler {
     // known element) whose text begins at offset, as on the first element
     // it lands on.
     void probe(std::size_t offset) { probe_ = offset; }
+
+    // For lintElement: judges one element as after the comments before it.
+    void alone(KindSet ignored, KindSet fileIgnored) {
+        nextIgnored_ = ignored;
+        fileIgnored_ = fileIgnored;
+    }
+    KindSet fileIgnored() const { return fileIgnored_; }
     std::optional<Value> probed() && { return std::move(probed_); }
 
   private:
@@ -658,9 +668,71 @@ ModuleLinks moduleLinks(std::string_view bytes) {
 
 Result lintDocument(const Source& source, const FindingSink& onFinding, const Options& options) {
     DocumentReader reader(source, options.svgWithoutNamespace);
+    if (options.index != nullptr) {
+        *options.index = ElementIndex{};
+        reader.indexInto(options.index);
+    }
     Linter linter(reader, options);
     std::optional<DocumentError> error = reader.read(linter);
-    return linter.finish(std::move(error), onFinding);
+    Result result = linter.finish(std::move(error), onFinding);
+    if (options.index != nullptr) {
+        options.index->usable = options.index->usable && !result.error && !result.skipped &&
+                                !options.index->elements.empty();
+        options.index->fileIgnored = linter.fileIgnored();
+    }
+    return result;
+}
+
+std::optional<std::vector<Finding>> lintElement(std::string_view bytes, const ElementIndex& index,
+                                                const ElementIndex::Element& element, Position at,
+                                                const Options& options) {
+    if (!index.usable || element.end > bytes.size() || element.end < element.begin + 2 ||
+        bytes[element.begin] != '<' || bytes[element.end - 1] != '>')
+        return std::nullopt;
+    // The start tag alone, made empty so that it ends the document.
+    std::string tag(bytes.substr(element.begin, element.end - element.begin - 1));
+    if (!tag.ends_with('/'))
+        tag += '/';
+    tag += '>';
+    const Source source = sourceOf(tag);
+    DocumentReader reader(source, options.svgWithoutNamespace);
+    reader.readAlone(index, element, at);
+    Options alone = options;
+    alone.index = nullptr;
+    Linter linter(reader, alone);
+    linter.alone(element.ignored, index.fileIgnored);
+    std::vector<Finding> findings;
+    const Result result =
+        linter.finish(reader.read(linter), [&](const Finding& f) { findings.push_back(f); });
+    if (result.error)
+        return std::nullopt;
+    return findings;
+}
+
+const ElementIndex::Element* ElementIndex::holding(std::size_t begin, std::size_t end) const {
+    const auto after =
+        std::upper_bound(elements.begin(), elements.end(), begin,
+                         [](std::size_t offset, const Element& e) { return offset < e.begin; });
+    if (after == elements.begin())
+        return nullptr;
+    const Element& element = *(after - 1);
+    return end < element.end ? &element : nullptr;
+}
+
+void ElementIndex::edited(std::size_t begin, std::size_t end, std::size_t size) {
+    const auto after =
+        std::lower_bound(elements.begin(), elements.end(), end,
+                         [](const Element& e, std::size_t offset) { return e.begin < offset; });
+    // The tag that holds the edit grows or shrinks; those after it move.
+    if (after != elements.begin() && (after - 1)->end > begin)
+        (after - 1)->end = (after - 1)->end - end + begin + size;
+    if (size == end - begin)
+        return;
+    const std::size_t delta = begin + size - end;  // modulo 2^N: a shrink wraps back
+    for (auto each = after; each != elements.end(); ++each) {
+        each->begin += delta;
+        each->end += delta;
+    }
 }
 
 Result lintDocument(std::string_view bytes, const FindingSink& onFinding, const Options& options) {

@@ -17,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace xmlattr::lint {
@@ -181,6 +182,35 @@ struct ModuleLinks {
 };
 ModuleLinks moduleLinks(std::string_view bytes);
 
+/// What a lint of a whole document keeps of its elements, so that one whose
+/// start tag was edited can be judged again alone (lintElement): where each
+/// start tag stands, the namespace declarations in scope at it and the kinds
+/// a comment silences on it. Only a document that lets an element be read
+/// alone is indexed (usable): well-formed, not a stylesheet, in UTF-8, with
+/// no document type declaration (which may declare entities or defaults).
+struct ElementIndex {
+    struct Element {
+        std::size_t begin = 0;  ///< of its "<"
+        std::size_t end = 0;    ///< after its ">"
+        std::uint32_t scope = 0;
+        KindSet ignored = KindSet::none();
+    };
+    /// The namespace declarations in scope, as written: ("xmlns:fo", URI).
+    using Scope = std::vector<std::pair<std::string, std::string>>;
+
+    bool usable = false;
+    std::vector<Element> elements;  ///< in document order, the root first
+    std::vector<Scope> scopes;
+    bool svgByDefault = false;  ///< a root svg without namespace makes svg elements SVG
+    KindSet fileIgnored = KindSet::none();
+
+    /// The element whose start tag holds the bytes [begin, end), or none.
+    const Element* holding(std::size_t begin, std::size_t end) const;
+    /// The bytes [begin, end) were replaced by size bytes, inside one start
+    /// tag or before every element.
+    void edited(std::size_t begin, std::size_t end, std::size_t size);
+};
+
 struct Options {
     KindSet kinds = KindSet::all();  ///< the kinds reported
     /// Read a root svg element without namespace as SVG (with a note).
@@ -191,6 +221,8 @@ struct Options {
     /// In a stylesheet: uses of its attribute sets by the modules beside it,
     /// besides its own.
     std::span<const SetUse> setUses;
+    /// Filled with the document's elements when set (lintDocument).
+    ElementIndex* index = nullptr;
 };
 
 /// What a document held, besides its findings.
@@ -263,7 +295,23 @@ struct Value {
 std::optional<Value> valueAt(std::string_view bytes, std::size_t offset,
                              const Options& options = {});
 
+/// Each XSL-FO, SVG or XML attribute value of the document in bytes (or
+/// declaration of an SVG style="...") that a type holds, in document order,
+/// up to an XML error; its finding is left empty. A stylesheet's values
+/// whose element is not known here are not given.
+void forEachValue(std::string_view bytes, const std::function<void(const Value&)>& onValue,
+                  const Options& options = {});
+
 /// Lints a document held in memory and gathers its findings.
 Report lintDocument(std::string_view bytes, const Options& options = {});
+
+/// The findings of element alone, in the document bytes whose earlier lint
+/// gave index (moved with every edit since), as that lint would give them
+/// now; at: the position of the element's first byte. None when its start
+/// tag no longer reads alone as the same element: not well-formed, or with a
+/// namespace declaration; the document must then be linted whole.
+std::optional<std::vector<Finding>> lintElement(std::string_view bytes, const ElementIndex& index,
+                                                const ElementIndex::Element& element, Position at,
+                                                const Options& options = {});
 
 }  // namespace xmlattr::lint

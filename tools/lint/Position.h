@@ -12,6 +12,10 @@ namespace xmlattr::lint {
 
 class PositionTracker {
   public:
+    PositionTracker() = default;
+    // Stands at offset, whose position is position (not after a CR).
+    PositionTracker(std::size_t offset, Position position) : offset_(offset), position_(position) {}
+
     std::size_t offset() const { return offset_; }
     const Position& position() const { return position_; }
 

@@ -3,6 +3,7 @@
 // one), so the document is read only up to that tag, and only its values are
 // placed.
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -108,7 +109,54 @@ std::optional<std::size_t> openingQuote(std::string_view bytes, std::size_t tag,
     return open;
 }
 
+// Hands over every typed value, placed, as the reader meets it.
+class ValueLister final : public DocumentHandler {
+  public:
+    ValueLister(DocumentReader& reader, const std::function<void(const Value&)>& onValue)
+        : reader_(reader), onValue_(onValue) {}
+
+    void startElement(const ElementStart&) override {}
+    void comment(std::string_view, std::size_t) override {}
+
+    void attribute(const ElementStart& element, const AttributeValue& value) override {
+        if (!value.vocabulary || value.elsewhere)
+            return;
+        Value found;
+        found.type = attributeType(*value.vocabulary, element.local, value.local);
+        if (found.type.empty())
+            return;
+        const ByteRange bytes =
+            value.placed != nullptr ? value.placed->bytes : reader_.bytesOf(value);
+        if (bytes.quote == 0 && value.placed == nullptr)
+            return;
+        found.vocabulary = *value.vocabulary;
+        found.element = element.written;
+        found.attribute = value.name;
+        found.inStyle = value.inStyle;
+        found.text = value.text;
+        found.range.begin = bytes.begin;
+        found.range.end = bytes.end;
+        found.range.start =
+            value.placed != nullptr ? value.placed->start : reader_.positionAt(bytes.begin);
+        found.range.stop =
+            value.placed != nullptr ? value.placed->stop : reader_.positionAt(bytes.end);
+        onValue_(found);
+    }
+
+  private:
+    DocumentReader& reader_;
+    const std::function<void(const Value&)>& onValue_;
+};
+
 }  // namespace
+
+void forEachValue(std::string_view bytes, const std::function<void(const Value&)>& onValue,
+                  const Options& options) {
+    const Source source = sourceOf(bytes);
+    DocumentReader reader(source, options.svgWithoutNamespace);
+    ValueLister lister(reader, onValue);
+    reader.read(lister);
+}
 
 std::optional<Value> valueAt(std::string_view bytes, std::size_t offset, const Options& options) {
     if (offset > bytes.size())

@@ -3,11 +3,14 @@
 #include "tools/lsp/Answers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <mutex>
 #include <set>
 
+#include "css/colours/ColorParse.h"
 #include "css/colours/NamedColors.h"
+#include "css/colours/SColor.h"
 #include "tools/describe/Description.h"
 #include "tools/fix/Fix.h"
 #include "tools/fix/Modules.h"
@@ -96,27 +99,135 @@ std::optional<lint::Value> valueIn(const Document& document, std::size_t offset)
     return lint::valueAt(document.text.bytes(), offset, options);
 }
 
+// Whether replacing the bytes [begin, end) of bytes with replacement keeps
+// to the start tag of element, past its name and before its last quote, and
+// neither opens nor closes markup, a value or a reference: the element may
+// then be judged again alone.
+bool insideTag(std::string_view bytes, const lint::ElementIndex::Element& element,
+               std::size_t begin, std::size_t end, std::string_view replacement) {
+    std::size_t nameEnd = element.begin + 1;
+    while (nameEnd < element.end &&
+           std::string_view(" \t\r\n/>").find(bytes[nameEnd]) == std::string_view::npos)
+        ++nameEnd;
+    const std::size_t lastQuote = bytes.find_last_of("\"'", element.end - 1);
+    constexpr std::string_view markup = "<>&\"'";
+    return begin > nameEnd && lastQuote != std::string_view::npos && lastQuote > nameEnd &&
+           end <= lastQuote &&
+           bytes.substr(begin, end - begin).find_first_of(markup) == std::string_view::npos &&
+           replacement.find_first_of(markup) == std::string_view::npos;
+}
+
+// Whether replacing the bytes [begin, end) of bytes with replacement keeps
+// to the text of an element: after a start tag, with nothing between but
+// text and closed end tags (no comment, CDATA or processing instruction),
+// and before a start or end tag; neither the bytes nor the replacement hold markup, a
+// reference or other than printable ASCII, tabs and line ends. The document
+// then reads as before but for that text, which lint does not judge outside
+// a stylesheet.
+bool inText(std::string_view bytes, const lint::ElementIndex& index, std::size_t begin,
+            std::size_t end, std::string_view replacement) {
+    const auto plain = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) {
+            return (c >= 0x20 && c < 0x7F && c != '<' && c != '>' && c != '&' && c != ']') ||
+                   c == '\t' || c == '\n' || c == '\r';
+        });
+    };
+    if (!plain(bytes.substr(begin, end - begin)) || !plain(replacement) ||
+        (begin < bytes.size() && (static_cast<unsigned char>(bytes[begin]) & 0xC0) == 0x80))
+        return false;
+    const auto after = std::upper_bound(
+        index.elements.begin(), index.elements.end(), begin,
+        [](std::size_t offset, const lint::ElementIndex::Element& e) { return offset < e.begin; });
+    if (after == index.elements.begin() || (after - 1)->end > begin)
+        return false;
+    const std::string_view between = bytes.substr((after - 1)->end, begin - (after - 1)->end);
+    const std::size_t next = bytes.find('<', end);
+    const std::size_t lastTag = between.rfind('<');  // an end tag, which must be closed
+    return (lastTag == std::string_view::npos ||
+            between.find('>', lastTag) != std::string_view::npos) &&
+           between.find("<!") == std::string_view::npos &&
+           between.find("<?") == std::string_view::npos && next != std::string_view::npos &&
+           (bytes.substr(next, 2) == "</" ||
+            (after != index.elements.end() && after->begin == next));
+}
+
 }  // namespace
 
-void Document::edited(std::size_t begin, std::size_t end, std::size_t size) {
+void Document::change(std::size_t begin, std::size_t end, std::string_view replacement) {
+    dirty = true;
+    const std::string_view bytes = text.bytes();
+    begin = std::min(begin, bytes.size());
+    end = std::clamp(end, begin, bytes.size());
+    const std::size_t size = replacement.size();
+    const lint::ElementIndex::Element* element =
+        whole_ || bytes.starts_with("\xEF\xBB\xBF") ? nullptr : index_.holding(begin, end);
+    if (element != nullptr && (element == &index_.elements.front() ||
+                               !insideTag(bytes, *element, begin, end, replacement)))
+        element = nullptr;
+    // Typed text moves what follows it, and changes no finding.
+    const bool typed = element == nullptr && !whole_ && !bytes.starts_with("\xEF\xBB\xBF") &&
+                       inText(bytes, index_, begin, end, replacement);
+    if (element == nullptr && !typed) {
+        whole_ = true;
+        touched_.clear();
+        written_.clear();
+    }
+    const std::uint32_t endLine = text.positionOf(end, Encoding::Utf8).line;
+    const std::size_t lines = text.lineCount();
     const auto moved = [&](lint::Range& range) {
         if (range.begin >= end) {
             range.begin = range.begin - end + begin + size;
             range.end = range.end - end + begin + size;
         }
     };
-    std::erase_if(findings, [&](lint::Finding& finding) {
-        if (finding.range.end < begin)
-            return false;
-        if (finding.range.begin <= end)
-            return true;  // its value changed, or grew at an end: only a new lint can say
-        moved(finding.range);
-        if (finding.fix) {
-            for (lint::Edit& edit : finding.fix->edits)
-                moved(edit.range);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        lint::Finding& finding = findings[i];
+        if (finding.range.end >= begin) {
+            if (finding.range.begin <= end)
+                continue;  // its value changed, or grew at an end: only a new lint can say
+            moved(finding.range);
+            if (finding.fix) {
+                for (lint::Edit& edit : finding.fix->edits)
+                    moved(edit.range);
+            }
         }
-        return false;
-    });
+        if (kept != i) {
+            findings[kept] = std::move(finding);
+            if (!whole_)
+                written_[kept] = std::move(written_[i]);
+        }
+        ++kept;
+    }
+    findings.resize(kept);
+    if (!whole_)
+        written_.resize(kept);
+    text.replace(begin, end, replacement);
+    if (whole_)
+        return;
+    index_.edited(begin, end, size);
+    for (std::size_t& at : touched_) {
+        if (at >= end)
+            at = at - end + begin + size;
+    }
+    if (element != nullptr)
+        touched_.push_back(element->begin);
+    // Lines after the edit's last line only move; on the lines it spans
+    // (and the next, where a CR LF may have been split or joined) positions
+    // are found again.
+    const auto lineDelta =
+        static_cast<std::int64_t>(text.lineCount()) - static_cast<std::int64_t>(lines);
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        Written& each = written_[i];
+        if (findings[i].range.begin < begin + size || !each.placed)
+            continue;
+        if (each.start.line > endLine + 1) {
+            each.start.line = static_cast<std::uint32_t>(each.start.line + lineDelta);
+            each.stop.line = static_cast<std::uint32_t>(each.stop.line + lineDelta);
+        } else {
+            each.placed = false;
+        }
+    }
 }
 
 std::string pathOfUri(std::string_view uri) {
@@ -144,19 +255,110 @@ std::string pathOfUri(std::string_view uri) {
     return path.starts_with('/') ? path : std::string();
 }
 
-Json Document::lint(Encoding encoding) {
+// The diagnostics of findings [from, to), to be placed when written.
+void Document::written(std::size_t from, std::size_t to) {
+    std::vector<Written> fresh;
+    for (std::size_t i = from; i < to; ++i) {
+        const lint::Finding& finding = findings[i];
+        std::string head =
+            Json{{"code", lint::ruleOf(finding.kind).name}, {"message", finding.message}}.dump(
+                -1, ' ', false, Json::error_handler_t::replace);
+        head.pop_back();  // the closing brace: the range comes next
+        head += ",\"range\":";
+        fresh.push_back({std::move(head), severityOf(finding.severity), {}, {}, false});
+    }
+    written_.insert(written_.begin() + static_cast<std::ptrdiff_t>(from),
+                    std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+}
+
+std::string Document::write(Encoding encoding, const std::optional<Json>& error) {
+    std::string out = "[";
+    const auto position = [&out](const TextPosition& at) {
+        out += "{\"character\":";
+        out += std::to_string(at.character);
+        out += ",\"line\":";
+        out += std::to_string(at.line);
+        out += '}';
+    };
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        Written& each = written_[i];
+        if (!each.placed) {
+            each.start = text.positionOf(findings[i].range.begin, encoding);
+            each.stop = text.positionOf(findings[i].range.end, encoding);
+            each.placed = true;
+        }
+        if (i > 0)
+            out += ',';
+        out += each.head;
+        out += "{\"end\":";
+        position(each.stop);
+        out += ",\"start\":";
+        position(each.start);
+        out += "},\"severity\":";
+        out += std::to_string(each.severity);
+        out += ",\"source\":\"xmlattr\"}";
+    }
+    if (error) {
+        if (!findings.empty())
+            out += ',';
+        out += error->dump(-1, ' ', false, Json::error_handler_t::replace);
+    }
+    out += ']';
+    return out;
+}
+
+// Judges again each element whose start tag changed, in place of its
+// findings; false where one does not read alone.
+bool Document::lintElements(const lint::Options& options) {
+    std::sort(touched_.begin(), touched_.end());
+    touched_.erase(std::unique(touched_.begin(), touched_.end()), touched_.end());
+    for (const std::size_t begin : touched_) {
+        const lint::ElementIndex::Element* element = index_.holding(begin, begin);
+        if (element == nullptr || element->begin != begin)
+            return false;
+        const TextPosition points = text.positionOf(begin, Encoding::Utf32);
+        const lint::Position at{points.line + 1, points.character + 1,
+                                text.positionOf(begin, Encoding::Utf16).character + 1};
+        std::optional<std::vector<lint::Finding>> found =
+            lint::lintElement(text.bytes(), index_, *element, at, options);
+        if (!found)
+            return false;
+        const auto by = [](const lint::Finding& f, std::size_t offset) {
+            return f.range.begin < offset;
+        };
+        const auto first = std::lower_bound(findings.begin(), findings.end(), element->begin, by);
+        const auto last = std::lower_bound(first, findings.end(), element->end, by);
+        const auto from = static_cast<std::size_t>(first - findings.begin());
+        written_.erase(written_.begin() + static_cast<std::ptrdiff_t>(from),
+                       written_.begin() + (last - findings.begin()));
+        const auto gap = findings.erase(first, last);
+        findings.insert(gap, std::make_move_iterator(found->begin()),
+                        std::make_move_iterator(found->end()));
+        written(from, from + found->size());
+    }
+    touched_.clear();
+    return true;
+}
+
+std::string Document::lint(Encoding encoding) {
     dirty = false;
-    std::vector<lint::Finding> before = std::move(findings);
-    findings.clear();
-    Json diagnostics = Json::array();
     const std::string& bytes = text.bytes();
-    if (bytes.find_first_not_of(" \t\r\n") == std::string::npos)
-        return diagnostics;  // a new, empty document is not yet an error
+    if (bytes.find_first_not_of(" \t\r\n") == std::string::npos) {
+        findings.clear();
+        written_.clear();
+        whole_ = true;
+        return "[]";  // a new, empty document is not yet an error
+    }
     // An editor starts the server for every XML file: one whose root is
     // neither XSL-FO nor SVG is left alone, as lint leaves it in a folder.
     lint::Options options;
     options.skipOtherRoots = true;
     options.setUses = setUses;
+    if (!whole_ && lintElements(options))
+        return write(encoding, std::nullopt);
+    std::vector<lint::Finding> before = std::move(findings);
+    findings.clear();
+    options.index = &index_;
     lint::Report report = lint::lintDocument(bytes, options);
     // A stylesheet's sets are judged where the modules beside it use them
     // too: those are read once, from disk.
@@ -184,11 +386,11 @@ Json Document::lint(Encoding encoding) {
                 findings.push_back(std::move(finding));
         }
     }
-    for (const lint::Finding& finding : findings)
-        diagnostics.push_back(diagnosticOf(text, finding, encoding));
-    if (error)
-        diagnostics.push_back(std::move(*error));
-    return diagnostics;
+    whole_ = !index_.usable;
+    touched_.clear();
+    written_.clear();
+    written(0, findings.size());
+    return write(encoding, error);
 }
 
 namespace {
@@ -360,7 +562,76 @@ std::string hexOf(const Xml::NamedColors::Entry& colour) {
     return hex;
 }
 
+// The colour the engine reads a value of a colour type as; none for no
+// colour, a paint server reference or a text it rejects.
+std::optional<Drawing::RGBValue> colourOf(const lint::Value& value) {
+    Core::SmartPtr<Drawing::Color> colour;
+    try {
+        const Core::String text = Core::String::fromUtf8(value.text);
+        if (value.type == "Color") {
+            if (!Xml::ColorParse::parseColor(colour, text))
+                return std::nullopt;
+        } else if (value.type == "SColor") {
+            Xml::SColor paint;
+            if (!Xml::SColor::parseSColor(paint, text) ||
+                paint.getType() != Xml::SColor::ColorValue)
+                return std::nullopt;
+            colour = paint.getColor();
+        }
+    } catch (...) {
+        return std::nullopt;  // what the engine cannot read has no swatch
+    }
+    if (colour.get() == nullptr)
+        return std::nullopt;
+    return colour->toRGB();
+}
+
 }  // namespace
+
+Json documentColors(const Document& document, Encoding encoding) {
+    Json colours = Json::array();
+    lint::Options options;
+    options.setUses = document.setUses;
+    lint::forEachValue(
+        document.text.bytes(),
+        [&](const lint::Value& value) {
+            const std::optional<Drawing::RGBValue> rgb = colourOf(value);
+            if (!rgb)
+                return;
+            colours.push_back(
+                {{"range", rangeJson(document.text, value.range.begin, value.range.end, encoding)},
+                 {"color",
+                  {{"red", rgb->r / 255.0},
+                   {"green", rgb->g / 255.0},
+                   {"blue", rgb->b / 255.0},
+                   {"alpha", 1.0}}}});
+        },
+        options);
+    return colours;
+}
+
+Json colorPresentations(const Json& color, const Json& range) {
+    const auto component = [&](const char* name) {
+        const Json& value = member(color, name);
+        if (!value.is_number())
+            throw RpcError{kInvalidParams, std::string(name) + " is not a number"};
+        return static_cast<std::uint8_t>(
+            std::lround(std::clamp(value.get<double>(), 0.0, 1.0) * 255));
+    };
+    const Xml::NamedColors::Entry wanted{L"", component("red"), component("green"),
+                                         component("blue"), true};
+    Json presentations = Json::array();
+    const auto offer = [&](const std::string& text) {
+        presentations.push_back(
+            {{"label", text}, {"textEdit", {{"range", range}, {"newText", text}}}});
+    };
+    offer(hexOf(wanted));
+    for (const Xml::NamedColors::Entry& colour : Xml::NamedColors::kTable) {
+        if (colour.hasColor && colour.r == wanted.r && colour.g == wanted.g && colour.b == wanted.b)
+            offer(Core::String(colour.name).toUtf8());
+    }
+    return presentations;
+}
 
 Json completionsAt(const Document& document, std::size_t offset, Encoding encoding) {
     const Text& text = document.text;

@@ -33,16 +33,39 @@ struct Document {
     // change touched are gone.
     std::vector<lint::Finding> findings;
 
-    void changed() { dirty = true; }
-    // The bytes [begin, end) were replaced by size bytes.
-    void edited(std::size_t begin, std::size_t end, std::size_t size);
+    // Replaces the bytes [begin, end) of the text with replacement.
+    void change(std::size_t begin, std::size_t end, std::string_view replacement);
 
-    // Lints the text and returns its diagnostics: one per finding; for a
-    // text that is not well-formed, the findings before its XML error, the
-    // error, and the findings of before the change that stand after it (a
-    // half-typed tag does not blank the rest of the file); none for a
-    // document whose root is neither XSL-FO nor SVG.
-    Json lint(Encoding encoding);
+    // Lints the text and returns its diagnostics, as a JSON array: one per
+    // finding; for a text that is not well-formed, the findings before its
+    // XML error, the error, and the findings of before the change that stand
+    // after it (a half-typed tag does not blank the rest of the file); none
+    // for a document whose root is neither XSL-FO nor SVG. Where every
+    // change since the last lint stayed inside the start tag of one element
+    // (a value typed), only those elements are judged again, and only their
+    // diagnostics written anew.
+    std::string lint(Encoding encoding);
+
+  private:
+    // A finding's diagnostic as last written: all but its range, which is
+    // kept apart for the changes that only move it.
+    struct Written {
+        std::string head;  // {"code":...,"message":...,"range":
+        int severity = 0;
+        TextPosition start;
+        TextPosition stop;
+        bool placed = false;  // start and stop hold where it stands now
+    };
+
+    void written(std::size_t from, std::size_t to);
+    std::string write(Encoding encoding, const std::optional<Json>& error);
+    bool lintElements(const lint::Options& options);
+
+    // Of the last lint that read the whole text, moved with every change.
+    lint::ElementIndex index_;
+    bool whole_ = true;                 // the next lint reads the whole text
+    std::vector<std::size_t> touched_;  // where the start tags changed since begin
+    std::vector<Written> written_;      // of each finding, when not whole
 };
 
 // The fixes of the findings whose values meet the bytes [begin, end], as
@@ -57,6 +80,15 @@ Json hoverAt(const Document& document, std::size_t offset, Encoding encoding, bo
 // The keywords of the value at offset when its type is a keyword
 // enumeration, as a completion list.
 Json completionsAt(const Document& document, std::size_t offset, Encoding encoding);
+
+// The colour values of the document (of the colour types: a colour, or a
+// paint that is one), each with the colour the engine reads, for inline
+// swatches.
+Json documentColors(const Document& document, Encoding encoding);
+
+// The texts that write color ({"red": 0-1, ...}) back into range: "#rrggbb",
+// and each colour name that is exactly that colour.
+Json colorPresentations(const Json& color, const Json& range);
 
 // The path of a file: URI ("file:///a%20b.xsl" -> "/a b.xsl"); empty for
 // another URI.

@@ -69,11 +69,17 @@ struct Server::State {
     void refresh(const std::string& uri, Document& document) {
         if (!document.dirty)
             return;
-        Json diagnostics = document.lint(encoding);
-        write(Json{{"jsonrpc", "2.0"},
-                   {"method", "textDocument/publishDiagnostics"},
-                   {"params",
-                    {{"uri", uri}, {"version", document.version}, {"diagnostics", diagnostics}}}});
+        // Written as the message's JSON would be, around the diagnostics
+        // the document keeps written.
+        std::string body =
+            R"({"jsonrpc":"2.0","method":"textDocument/publishDiagnostics","params":{"diagnostics":)";
+        body += document.lint(encoding);
+        body += R"(,"uri":)";
+        body += Json(uri).dump(-1, ' ', false, Json::error_handler_t::replace);
+        body += R"(,"version":)";
+        body += std::to_string(document.version);
+        body += "}}";
+        send(body);
     }
 
     void clear(const std::string& uri) {
@@ -111,6 +117,7 @@ Json initialize(State& state, const Json& params) {
           {"textDocumentSync", {{"openClose", true}, {"change", 2}}},
           {"hoverProvider", true},
           {"completionProvider", {{"triggerCharacters", {"\"", "'"}}}},
+          {"colorProvider", true},
           {"codeActionProvider", {{"codeActionKinds", {"quickfix", std::string(kFixAllKind)}}}}}},
         {"serverInfo", {{"name", "xmlattr"}, {"version", XMLATTR_VERSION}}}};
 }
@@ -140,7 +147,6 @@ Json didChange(State& state, const Json& params) {
     // Each change applies to the text the one before it left.
     for (const Json& change : changes) {
         std::string text = stringOf(change, "text");
-        document.changed();
         if (!change.contains("range")) {
             // A whole new text: what changed is what lies between the
             // bytes it has in common with the old one at both ends.
@@ -153,8 +159,8 @@ Json didChange(State& state, const Json& params) {
             while (suffix < common - prefix &&
                    old[old.size() - 1 - suffix] == text[text.size() - 1 - suffix])
                 ++suffix;
-            document.edited(prefix, old.size() - suffix, text.size() - suffix - prefix);
-            document.text = Text(std::move(text));
+            document.change(prefix, old.size() - suffix,
+                            std::string_view(text).substr(prefix, text.size() - suffix - prefix));
             continue;
         }
         // A change past the end stands at the end: the client's text is the
@@ -168,8 +174,7 @@ Json didChange(State& state, const Json& params) {
             document.text.offsetOf(positionOf(member(range, "end")), state.encoding).value_or(size);
         if (end < begin)
             throw RpcError{kInvalidParams, "a change's range ends before it starts"};
-        document.edited(begin, end, text.size());
-        document.text.replace(begin, end, text);
+        document.change(begin, end, text);
     }
     document.version = version;
     return nullptr;
@@ -226,6 +231,16 @@ Json completion(State& state, const Json& params) {
     return completionsAt(*place.document, place.offset, state.encoding);
 }
 
+Json documentColor(State& state, const Json& params) {
+    return documentColors(state.open(stringOf(member(params, "textDocument"), "uri")),
+                          state.encoding);
+}
+
+Json colorPresentation(State& state, const Json& params) {
+    state.open(stringOf(member(params, "textDocument"), "uri"));
+    return colorPresentations(member(params, "color"), member(params, "range"));
+}
+
 Json ignore(State&, const Json&) {
     return nullptr;
 }
@@ -239,6 +254,8 @@ constexpr Method kMethods[] = {
     {"textDocument/codeAction", true, codeAction},
     {"textDocument/hover", true, hover},
     {"textDocument/completion", true, completion},
+    {"textDocument/documentColor", true, documentColor},
+    {"textDocument/colorPresentation", true, colorPresentation},
     {"initialized", false, ignore},
     {"$/cancelRequest", false, ignore},
     {"textDocument/didOpen", false, didOpen},
@@ -359,6 +376,13 @@ std::optional<int> Server::exitStatus() const {
 
 std::size_t Server::openDocuments() const {
     return state_->documents.size();
+}
+
+std::optional<std::string_view> Server::textOf(const std::string& uri) const {
+    const auto found = state_->documents.find(uri);
+    if (found == state_->documents.end())
+        return std::nullopt;
+    return found->second.text.bytes();
 }
 
 }  // namespace xmlattr::lsp

@@ -49,6 +49,9 @@ class Server {
     /// How many documents are open.
     std::size_t openDocuments() const;
 
+    /// The text of the open document uri, as the changes so far left it.
+    std::optional<std::string_view> textOf(const std::string& uri) const;
+
     /// Receives body, then publishes: one message as a lone client sends it.
     void handle(std::string_view body) {
         receive(body);

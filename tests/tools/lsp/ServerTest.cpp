@@ -6,8 +6,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <map>
+#include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/tools/TempFolder.h"
@@ -135,6 +138,7 @@ TEST(LspServer, InitializeNegotiatesThePositionEncoding) {
     const Json capabilities = session.initialize()["result"]["capabilities"];
     EXPECT_EQ(capabilities["textDocumentSync"]["change"], 2);
     EXPECT_TRUE(capabilities["hoverProvider"]);
+    EXPECT_TRUE(capabilities["colorProvider"]);
 }
 
 TEST(LspServer, DiagnosticsStandOnTheValuesInUtf16) {
@@ -357,6 +361,45 @@ TEST(LspServer, CompletionOffersAKeywordEnumerationsKeywords) {
     EXPECT_EQ(session.at("textDocument/completion", 1, 28)["result"]["items"], Json::array());
 }
 
+TEST(LspServer, ColourValuesGetTheirSwatchAndAreWrittenBack) {
+    Session session;
+    session.initialize();
+    session.open(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect fill=\"red\" stroke=\"url(#g)\" "
+        "style=\"stroke: #abc; fill: none\" stop-color=\"rgb(20%,0,300)\" width=\"#fff\"/></svg>");
+    // Where each colour stands and what the engine reads it as (rgb()
+    // percentages as numbers, 300 wrapped); not a paint reference, none, or a
+    // value of another type.
+    const Json colours = session.request("textDocument/documentColor",
+                                         {{"textDocument", {{"uri", kUri}}}})["result"];
+    std::vector<std::tuple<int, int, int, int>> found;
+    for (const Json& colour : colours) {
+        found.emplace_back(colour["range"]["start"]["character"].get<int>(),
+                           std::lround(colour["color"]["red"].get<double>() * 255),
+                           std::lround(colour["color"]["green"].get<double>() * 255),
+                           std::lround(colour["color"]["blue"].get<double>() * 255));
+    }
+    EXPECT_THAT(found,
+                testing::ElementsAre(std::tuple(52, 255, 0, 0), std::tuple(89, 170, 187, 204),
+                                     std::tuple(119, 20, 0, 44)));
+    const Json range = {{"start", position(0, 52)}, {"end", position(0, 55)}};
+    const auto written = [&](double red, double green, double blue) {
+        std::vector<std::string> texts;
+        const Json answer = session.request(
+            "textDocument/colorPresentation",
+            {{"textDocument", {{"uri", kUri}}},
+             {"color", {{"red", red}, {"green", green}, {"blue", blue}, {"alpha", 1}}},
+             {"range", range}});
+        for (const Json& each : answer["result"]) {
+            EXPECT_EQ(each["textEdit"]["range"], range);
+            texts.push_back(each["textEdit"]["newText"]);
+        }
+        return texts;
+    };
+    EXPECT_THAT(written(0, 1, 1), testing::ElementsAre("#00ffff", "aqua", "cyan"));
+    EXPECT_THAT(written(0.5, 0.25, 0.125), testing::ElementsAre("#804020"));
+}
+
 // A stylesheet is told by its content: diagnostics, hover and completion
 // stand in xsl:attribute text as on attributes; computed values get none.
 TEST(LspServer, AStylesheetIsServedAsTheXslFoItWrites) {
@@ -466,6 +509,131 @@ TEST(LspServer, MalformedInputGetsItsErrorAndTheServerGoesOn) {
     }
     session.server().handle(R"({"jsonrpc":"2.0","method":"textDocument/didOpen","params":{}})");
     EXPECT_EQ(session.sent().back()["method"], "window/logMessage");
+}
+
+// A document with findings on every line, LF, CR and CR LF line ends, a
+// suppression comment and SVG styles.
+std::string manyFindings() {
+    std::string text =
+        "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
+        "xmlns:svg=\"http://www.w3.org/2000/svg\">\n";
+    for (int i = 0; i < 12; ++i) {
+        const std::string n = std::to_string(i);
+        text += "<fo:block font-size=\"1" + n + "ptt\" color=\"rgb(20%,0,0)\" margin=\"2em \">" +
+                n + "</fo:block>\r\n<!-- xmlattr-lint: ignore[unknown-unit] --><fo:block " +
+                "space-before=\"3pxx\" start-indent=\"" + n + "cm\"/>\n<svg:rect style=\"fill: #1" +
+                n + "; stroke-width: 2 px\" x=\"" + n + "\" width=\"1e\"/>\r";
+    }
+    return text + "</fo:root>\n";
+}
+
+// Where each diagnostic starts, to compare with an XML error's place.
+std::pair<int, int> startOf(const Json& diagnostic) {
+    const Json& start = diagnostic["range"]["start"];
+    return {start["line"].get<int>(), start["character"].get<int>()};
+}
+
+TEST(LspServer, AnyEditsArePublishedAsTheTextReadAfresh) {
+    // Values typed (many judged again alone), text typed, tags broken and
+    // mended, line ends and characters of each width, sometimes several changes at once:
+    // the text's lines, and each publish, must be those of the edited text
+    // read from the start (before an XML error; after it, findings are kept).
+    using xmlattr::lsp::Document;
+    using xmlattr::lsp::Encoding;
+    using xmlattr::lsp::Text;
+    const std::string inValue[] = {
+        "",  "1", "t", "pt", " ",  "%",    ";",        ":",
+        ",", "e", "#", "\n", "\r", "\r\n", "\xC3\xA9", "\xF0\x9F\x98\x80"};
+    // At any place: markup, and text (typed between tags, it moves findings).
+    const std::string breaking[] = {"<",
+                                    ">",
+                                    "\"",
+                                    "'",
+                                    "/",
+                                    "&",
+                                    "=",
+                                    " ",
+                                    "a",
+                                    "",
+                                    "x y\r\n",
+                                    "]",
+                                    "xmlns:q=\"u\" ",
+                                    "<!-- xmlattr-lint: ignore -->"};
+    const std::string start = manyFindings();
+    std::minstd_rand random(7);
+    Document document{Text(start)};
+    document.lint(Encoding::Utf16);
+    struct Mend {
+        std::size_t begin, size;
+        std::string original;
+    };
+    std::optional<Mend> mend;  // undoes the change before, a break
+    int broken = 0;
+    for (int round = 0; round < 3000; ++round) {
+        for (int change = 1 + static_cast<int>(random() % 3 == 0); change > 0; --change) {
+            const std::string& bytes = document.text.bytes();
+            std::size_t begin = random() % (bytes.size() + 1);
+            std::size_t end = std::min(bytes.size(), begin + random() % 3);
+            std::string replacement;
+            std::optional<Mend> next;
+            if (mend && random() % 16 != 0) {
+                begin = mend->begin;
+                end = begin + mend->size;
+                replacement = mend->original;
+            } else if (random() % 5 == 0) {
+                replacement = breaking[random() % std::size(breaking)];
+                next = Mend{begin, replacement.size(), bytes.substr(begin, end - begin)};
+            } else {
+                // Inside the value of one attribute: between a pair of quotes,
+                // past the root's namespace declarations.
+                std::vector<std::size_t> quotes;
+                for (std::size_t at = bytes.find('"'); at != std::string::npos;
+                     at = bytes.find('"', at + 1))
+                    quotes.push_back(at);
+                if (quotes.size() < 6)
+                    continue;
+                const std::size_t pair = 2 + random() % (quotes.size() / 2 - 2);
+                const std::size_t open = quotes[2 * pair], close = quotes[2 * pair + 1];
+                begin = open + 1 + random() % (close - open);
+                end = std::min(close, begin + random() % 3);
+                for (std::size_t n = random() % 3; n > 0; --n)
+                    replacement += inValue[random() % std::size(inValue)];
+            }
+            mend = std::move(next);
+            document.change(begin, end, replacement);
+        }
+        const Text fresh(document.text.bytes());
+        ASSERT_EQ(document.text.lineCount(), fresh.lineCount()) << "round " << round;
+        for (std::uint32_t line = 0; line < fresh.lineCount(); ++line)
+            ASSERT_EQ(document.text.offsetOf({line, 0}, Encoding::Utf8),
+                      fresh.offsetOf({line, 0}, Encoding::Utf8));
+        const Json got = Json::parse(document.lint(Encoding::Utf16));
+        Document afresh{Text(document.text.bytes())};
+        const Json want = Json::parse(afresh.lint(Encoding::Utf16));
+        if (!want.empty() && !want.back().contains("code")) {
+            Json before = Json::array();
+            for (const Json& diagnostic : got) {
+                if (startOf(diagnostic) < startOf(want.back()) || &diagnostic == &got.back())
+                    before.push_back(diagnostic);
+            }
+            ASSERT_EQ(before, want) << "round " << round << "\n" << document.text.bytes();
+            if (++broken > 3) {  // too long broken: back to the start, as a whole new text
+                document.change(0, document.text.bytes().size(), start);
+                mend.reset();
+                broken = 0;
+            }
+            continue;
+        }
+        broken = 0;
+        ASSERT_EQ(got, want) << "round " << round << "\n" << document.text.bytes();
+        ASSERT_EQ(document.findings.size(), afresh.findings.size());
+        for (std::size_t i = 0; i < afresh.findings.size(); ++i) {
+            const auto& [mine, theirs] = std::tie(document.findings[i], afresh.findings[i]);
+            ASSERT_EQ(mine.fix.has_value(), theirs.fix.has_value()) << theirs.message;
+            for (std::size_t e = 0; mine.fix && e < mine.fix->edits.size(); ++e)
+                ASSERT_EQ(mine.fix->edits[e].range.begin, theirs.fix->edits[e].range.begin);
+        }
+    }
 }
 
 TEST(LspServer, ShutdownThenExitEndsWithZero) {

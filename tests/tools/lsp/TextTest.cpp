@@ -4,8 +4,6 @@
 // are brought back to where the protocol says.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "tools/lsp/Text.h"
 
 namespace {
@@ -71,29 +69,6 @@ TEST(LspText, ReplacingKeepsTheLinesRight) {
     EXPECT_EQ(text.lineCount(), 2u);
     text.replace(12, 12, "\r\n\xF0\x9F\x98\x80");
     EXPECT_EQ(text.positionOf(text.bytes().size(), Encoding::Utf16), (TextPosition{2, 2}));
-}
-
-TEST(LspText, AnyEditsLeaveTheLinesOfTheTextReadAfresh) {
-    // Line ends, characters of each width, edits anywhere (even inside a
-    // character): the lines kept, moved and indexed again must be those of
-    // the edited text read from the start.
-    const std::string pieces[] = {"\r", "\n", "\r\n", "a", "\xC3\xA9", "\xF0\x9F\x98\x80", ""};
-    std::minstd_rand random(7);
-    Text text("first\r\nsecond\rthird\n");
-    for (int round = 0; round < 3000; ++round) {
-        const std::size_t size = text.bytes().size();
-        const std::size_t begin = random() % (size + 1);
-        const std::size_t end = std::min(size, begin + random() % 4);
-        std::string replacement;
-        for (std::size_t n = random() % 3; n > 0; --n)
-            replacement += pieces[random() % std::size(pieces)];
-        text.replace(begin, end, replacement);
-        const Text fresh(text.bytes());
-        ASSERT_EQ(text.lineCount(), fresh.lineCount()) << "round " << round;
-        for (std::uint32_t line = 0; line < fresh.lineCount(); ++line)
-            ASSERT_EQ(text.offsetOf({line, 0}, Encoding::Utf8),
-                      fresh.offsetOf({line, 0}, Encoding::Utf8));
-    }
 }
 
 }  // namespace
