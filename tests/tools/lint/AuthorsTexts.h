@@ -553,6 +553,63 @@ inline std::optional<std::string> languageCase(const AttributeRow& row, Dice& di
     });
 }
 
+// One or two transform functions, with separators, a capital or blanks
+// before ")".
+inline std::optional<std::string> transformCase(const AttributeRow& row, Dice& dice) {
+    constexpr const char* kNames[] = {"translate", "scale", "rotate", "skewX", "matrix"};
+    constexpr const char* kSeparators[] = {",", " ", ", ", " ,"};
+    std::string text;
+    Core::Vector<Xml::Transform> meant;
+    bool means = true;
+    for (std::size_t f = 0, count = 1 + dice.pick(2); f < count; ++f) {
+        const std::size_t function = dice.pick(std::size(kNames));
+        const std::size_t slip = dice.pick(5);
+        means = means && slip != 0;
+        text += std::string(f > 0 ? " " : "") + (slip == 0 ? "Scale" : kNames[function]) + '(';
+        double n[6];
+        for (std::size_t i = 0; i < (function == 0 ? 2 : function == 4 ? 6 : 1); ++i) {
+            const Number& number = kNumbers[dice.pick(kWithinFloat)];
+            text += std::string(i > 0 ? dice.of(kSeparators) : "") + number.text;
+            n[i] = number.value;
+        }
+        text += slip == 1 ? "  )" : ")";
+        const auto px = [](double v) { return Xml::SLength(static_cast<float>(v)); };
+        meant.push_back(function == 0   ? Xml::Transform(px(n[0]), px(n[1]))
+                        : function == 1 ? Xml::Transform(n[0], n[0])
+                        : function == 2 ? Xml::Transform(n[0], px(0), px(0))
+                        : function == 3 ? Xml::Transform(Xml::TransformType::SkewX, n[0])
+                                        : Xml::Transform(n[0], n[1], n[2], n[3], n[4], n[5]));
+    }
+    using List = Core::Vector<Xml::Transform>;
+    return broken<List>(row, text, [&](const Xml::TXmlAttribute<List>& held) {
+        return means && held.getValue() == meant;
+    });
+}
+
+// Text decorations: one or two of the CSS keywords, blank- or
+// comma-separated, in any case, or a word that is none of them.
+inline std::optional<std::string> decorationCase(const AttributeRow& row, Dice& dice) {
+    constexpr const char* kWords[] = {"underline", "overline", "line-through",
+                                      "none",      "blink",    "nonet"};
+    bool flags[3] = {false, false, false};
+    bool means = true;
+    std::string text;
+    const std::size_t count = 1 + dice.pick(2);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t word = dice.pick(std::size(kWords));
+        text += std::string(i > 0 ? dice.pick(2) == 0 ? " " : "," : "") + cased(kWords[word], dice);
+        if (word < 3)
+            flags[word] = true;
+        means = means && word != 4 && word != 5 && (word != 3 || count == 1);
+    }
+    return broken<Xml::STextDecoration>(
+        row, text, [&](const Xml::TXmlAttribute<Xml::STextDecoration>& held) {
+            const Xml::STextDecoration& value = held.getValue();
+            return means && value.isUnderline() == flags[0] && value.isOverline() == flags[1] &&
+                   value.isLineThrough() == flags[2];
+        });
+}
+
 using Case = std::optional<std::string> (*)(const AttributeRow&, Dice&);
 
 // The case that writes texts of type T, by what T holds; none for a type no
@@ -583,6 +640,10 @@ constexpr Case caseOf() {
         return &languageCase;
     else if constexpr (std::is_same_v<T, Xml::InitialPageNumber>)
         return &pageNumberCase;
+    else if constexpr (std::is_same_v<T, Core::Vector<Xml::Transform>>)
+        return &transformCase;
+    else if constexpr (std::is_same_v<T, Xml::STextDecoration>)
+        return &decorationCase;
     else if constexpr (judging::MeasureShaped<T>)
         return &measureCase<T>;
     else

@@ -262,6 +262,7 @@ TEST(JudgeRules, AcceptedSampleTextsWarnOnlyWhereTheyAreNotWhatTheySay) {
         "int -7%",                                 // no percentage in an integer
         "LengthOrPercent 1.5",                     // a bare number: the ratio 150%
         "SPreserveAspectRatio bogus",              // no alignment: xMidYMid meet
+        "STextDecoration underline, none",         // none drops the underline
     };
     std::ifstream sample(XMLATTR_SOURCE_DIR "/examples/sample.tsv");
     ASSERT_TRUE(sample) << "examples/sample.tsv";
@@ -284,6 +285,8 @@ TEST(JudgeRules, AcceptedSampleTextsWarnOnlyWhereTheyAreNotWhatTheySay) {
 // Generated texts of every shape: a finding exactly where the engine does
 // not hold what the author means.
 TEST(JudgeRules, AFindingExactlyWhereTheHeldValueIsNotTheAuthors) {
+    for (std::size_t row = 0; row < attributeRows().size(); ++row)
+        EXPECT_NE(truth::rowCases()[row], nullptr) << "no texts of " << attributeRows()[row].type;
     for (unsigned long long seed = 0; seed < 20000; ++seed) {
         if (const std::optional<std::string> broken = truth::authorsText(seed))
             ADD_FAILURE() << *broken;

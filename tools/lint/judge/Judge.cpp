@@ -46,6 +46,7 @@ enum class Shape : std::uint8_t {
     Points,
     ViewBox,
     AspectRatio,
+    Decoration,
     Transforms
 };
 
@@ -89,6 +90,8 @@ constexpr Shape shapeOf() {
         return Shape::AspectRatio;
     else if constexpr (std::is_same_v<T, Xml::ViewBox>)
         return Shape::ViewBox;
+    else if constexpr (std::is_same_v<T, Xml::STextDecoration>)
+        return Shape::Decoration;
     else if constexpr (MeasureShaped<T> || std::is_same_v<T, Xml::InitialPageNumber> ||
                        std::is_same_v<T, Xml::InitialSheetNumber>)
         return Shape::Measure;  // a page number is read as a measure's number
@@ -148,6 +151,8 @@ std::string shapeShown(const T& held) {
         return aspectRatioShown(held);
     else if constexpr (S == Shape::ViewBox)
         return viewBoxShown(held);
+    else if constexpr (S == Shape::Decoration)
+        return decorationShown(held);
     else if constexpr (S == Shape::Transforms)
         return transformsShown(held);
     else
@@ -192,6 +197,7 @@ std::optional<Verdict> rejection(Text text) {
     refusal.commas = std::is_same_v<T, Xml::ViewBox>;
     refusal.language = std::is_same_v<T, Xml::Language>;
     refusal.measure = MeasureShaped<T>;
+    refusal.words = S == Shape::Decoration;
     if constexpr (S == Shape::Keyword) {
         refusal.keywords = &kKeywords<T>;
     }
@@ -226,6 +232,8 @@ std::optional<Verdict> judgeAccepted(Text text, const Xml::TXmlAttribute<T>& att
         return judgeAspectRatio(text, held);
     else if constexpr (S == Shape::ViewBox)
         return judgeViewBox(text, held);
+    else if constexpr (S == Shape::Decoration)
+        return judgeDecoration(text, held);
     else if constexpr (S == Shape::Transforms)
         return judgeTransforms(text, held);
     else

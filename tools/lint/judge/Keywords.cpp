@@ -3,6 +3,7 @@
 // type's table holds; a weight written as a number is read as the face it
 // selects between normal and bold.
 #include <cmath>
+#include <utility>
 
 #include "css/keywords/FontKeywords.h"
 #include "tools/lint/judge/Shapes.h"
@@ -94,6 +95,56 @@ std::optional<std::int32_t> fontWeightOfNumber(long weight) {
 
 std::string keywordShown(const Keywords& table, std::int32_t held) {
     return nameShown(table, held);
+}
+
+std::optional<Verdict> judgeDecoration(Text text, const Xml::STextDecoration& held) {
+    constexpr std::wstring_view kLines[] = {L"underline", L"overline", L"line-through"};
+    const auto is = [](Text word, std::wstring_view keyword) {
+        return word.size() == keyword.size() && startsFolded(word, keyword);
+    };
+    bool meant[3] = {false, false, false};
+    bool none = false;
+    int words = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        while (pos < text.size() && (isBlank(text[pos]) || text[pos] == L','))
+            ++pos;
+        const std::size_t start = pos;
+        while (pos < text.size() && !isBlank(text[pos]) && text[pos] != L',')
+            ++pos;
+        if (pos == start)
+            break;
+        const Text word = text.substr(start, pos - start);
+        ++words;
+        bool known = is(word, L"none");
+        none = none || known;
+        for (std::size_t i = 0; i < std::size(kLines); ++i) {
+            if (is(word, kLines[i]))
+                meant[i] = known = true;
+        }
+        if (!known)
+            return finding(Kind::ReadsDifferently,
+                           concat({"'", utf8(word), "' is no decoration the engine draws"}));
+    }
+    if (none && words > 1)
+        return finding(Kind::ReadsDifferently,
+                       "none goes alone: with it, every other decoration is dropped");
+    if (meant[0] == held.isUnderline() && meant[1] == held.isOverline() &&
+        meant[2] == held.isLineThrough())
+        return std::nullopt;
+    return finding(Kind::ReadsDifferently, "the decorations read are not the ones written");
+}
+
+std::string decorationShown(const Xml::STextDecoration& held) {
+    if (held.isNone())
+        return "none";
+    std::string out;
+    for (const auto& [on, name] :
+         {std::pair{held.isUnderline(), "underline"}, std::pair{held.isOverline(), "overline"},
+          std::pair{held.isLineThrough(), "line-through"}}) {
+        if (on)
+            out += (out.empty() ? "" : " ") + std::string(name);
+    }
+    return out;
 }
 
 }  // namespace xmlattr::lint::judging

@@ -125,7 +125,7 @@ std::optional<Verdict> whyRejected(Text text, const Refusal& refusal) {
     if (core.size() != text.size() && !core.empty() &&
         accepted(utf8(core), "the type does not read blanks around the value", "drop the blanks"))
         return verdict;
-    if ((refusal.keywords != nullptr || refusal.colour || refusal.measure) &&
+    if ((refusal.keywords != nullptr || refusal.colour || refusal.measure || refusal.words) &&
         accepted(loweredText(core),
                  concat({"the type reads ",
                          refusal.colour    ? "colour names"
@@ -139,6 +139,13 @@ std::optional<Verdict> whyRejected(Text text, const Refusal& refusal) {
         std::replace(blanks.begin(), blanks.end(), L',', L' ');
         if (accepted(utf8(blanks), "the type wants blanks between its numbers, not commas",
                      "separate the numbers with blanks"))
+            return verdict;
+    }
+    if (refusal.words && core.find(L' ') != Text::npos) {
+        std::wstring commas(core);
+        std::replace(commas.begin(), commas.end(), L' ', L',');
+        if (accepted(utf8(commas), "the type wants commas between its keywords, not blanks",
+                     "separate the keywords with commas"))
             return verdict;
     }
     if (refusal.language && core.find(L'_') != Text::npos) {

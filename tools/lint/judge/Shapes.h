@@ -14,6 +14,7 @@
 #include "css/geometry/Point.h"
 #include "css/geometry/Transform.h"
 #include "css/geometry/ViewBox.h"
+#include "css/keywords/GraphicsKeywords.h"
 #include "css/keywords/Keyword.h"
 #include "css/lengths/Length.h"
 #include "platform/Vector.h"
@@ -66,6 +67,10 @@ std::string keywordShown(const Keywords& table, std::int32_t held);  // "bold"
 // The face a font weight selects: normal up to 500, bold above.
 std::optional<std::int32_t> fontWeightOfNumber(long weight);
 
+// Keywords.cpp too: text decorations, "underline overline".
+std::optional<Verdict> judgeDecoration(Text text, const Xml::STextDecoration& held);
+std::string decorationShown(const Xml::STextDecoration& held);  // "underline"
+
 // Rejected.cpp: why the type rejects a text, where one cause stands out; the
 // type's own reader (accepts) tries the text without it.
 struct Refusal {
@@ -75,6 +80,7 @@ struct Refusal {
     bool commas = false;                 // numbers separated by blanks
     bool language = false;               // a language tag from a table
     bool measure = false;                // a measure, or a keyword of a measure type
+    bool words = false;                  // a list of keywords between commas
 };
 std::optional<Verdict> whyRejected(Text text, const Refusal& refusal);
 // "not a keyword of the type, which takes a, b; the nearest is b"; empty for
