@@ -1,4 +1,5 @@
 // The command line: which mode the first argument names.
+#include <iterator>
 #include <ostream>
 
 #include "platform/Exception.h"
@@ -36,19 +37,18 @@ int help(Args args, Streams streams) {
         streams.out << kToolHelp;
         return kSuccess;
     }
-    const std::string_view mode = args[0];
-    const std::string_view text = mode == "parse"                        ? kParseHelp
-                                  : mode == "check" || mode == "--check" ? kCheckHelp
-                                  : mode == "describe"                   ? kDescribeHelp
-                                  : mode == "list" || mode == "--list"   ? kListHelp
-                                  : mode == "lint"                       ? kLintHelp
-                                  : mode == "lsp"                        ? kLspHelp
-                                                                         : std::string_view();
-    if (text.empty()) {
-        streams.err << "xmlattr: error: no mode '" << mode
-                    << "'; the modes are parse, check, describe, list, lint and lsp\n";
+    const Mode* mode = findMode(args[0]);
+    if (mode == nullptr) {
+        streams.err << "xmlattr: error: no mode '" << args[0] << "'; the modes are ";
+        for (const Mode& each : kModes) {
+            streams.err << each.name
+                        << (&each == &kModes[std::size(kModes) - 1]   ? "\n"
+                            : &each == &kModes[std::size(kModes) - 2] ? " and "
+                                                                      : ", ");
+        }
         return kUsageError;
     }
+    const std::string_view text = *mode->help;
     streams.out << text;
     return kSuccess;
 }
@@ -66,19 +66,9 @@ int dispatch(Args args, Streams streams) {
         streams.out << "xmlattr " << XMLATTR_VERSION << '\n';
         return kSuccess;
     }
-    if (first == "check" || first == "--check")
-        return checkMode(rest, streams);
-    if (first == "describe")
-        return describeMode(rest, streams);
-    if (first == "--list" || first == "list")
-        return listMode(rest, streams);
-    if (first == "parse")
-        return parseMode(rest, streams);
-    if (first == "lint")
-        return lintMode(rest, streams);
-    if (first == "lsp")
-        return lspMode(rest, streams);
-    return parseMode(args, streams);
+    if (const Mode* mode = findMode(first))
+        return mode->run(rest, streams);
+    return parseMode(args, streams);  // TYPE TEXT
 }
 
 }  // namespace

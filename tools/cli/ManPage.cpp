@@ -50,17 +50,9 @@ int main(int argc, char** argv) {
            "SVG\n"
         << ".SH SYNOPSIS\n";
     verbatim(out, kToolHelp);
-    const struct {
-        std::string_view heading;
-        std::string_view help;
-    } modes[] = {
-        {"PARSING ONE TEXT", kParseHelp},     {"CHECKING SAMPLE TEXTS", kCheckHelp},
-        {"DESCRIBING A TYPE", kDescribeHelp}, {"LISTING THE TYPES", kListHelp},
-        {"LINTING DOCUMENTS", kLintHelp},     {"THE LANGUAGE SERVER", kLspHelp},
-    };
-    for (const auto& mode : modes) {
+    for (const Mode& mode : kModes) {
         out << ".SH \"" << mode.heading << "\"\n";
-        verbatim(out, mode.help);
+        verbatim(out, *mode.help);
     }
     out << ".SH \"SEE ALSO\"\nThe README and docs/ of the xmlattr sources; "
            "\\fBxmlattr describe \\-\\-all\\fR for every type.\n";

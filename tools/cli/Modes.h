@@ -47,4 +47,33 @@ extern const std::string_view kListHelp;
 extern const std::string_view kLintHelp;
 extern const std::string_view kLspHelp;
 
+// One mode of the command line: its name and older spelling, what runs it,
+// its help and the heading of that help in the manual page.
+struct Mode {
+    std::string_view name;   // "check"
+    std::string_view alias;  // "--check"; empty for none
+    int (*run)(Args args, Streams streams);
+    const std::string_view* help;
+    std::string_view heading;  // "CHECKING SAMPLE TEXTS"
+};
+
+// Every mode, in the order the help lists them.
+inline constexpr Mode kModes[] = {
+    {"parse", "", &parseMode, &kParseHelp, "PARSING ONE TEXT"},
+    {"check", "--check", &checkMode, &kCheckHelp, "CHECKING SAMPLE TEXTS"},
+    {"describe", "", &describeMode, &kDescribeHelp, "DESCRIBING A TYPE"},
+    {"list", "--list", &listMode, &kListHelp, "LISTING THE TYPES"},
+    {"lint", "", &lintMode, &kLintHelp, "LINTING DOCUMENTS"},
+    {"lsp", "", &lspMode, &kLspHelp, "THE LANGUAGE SERVER"},
+};
+
+// The mode named word (by its name or its older spelling), or null.
+constexpr const Mode* findMode(std::string_view word) {
+    for (const Mode& mode : kModes) {
+        if (word == mode.name || (!mode.alias.empty() && word == mode.alias))
+            return &mode;
+    }
+    return nullptr;
+}
+
 }  // namespace xmlattr_tool
