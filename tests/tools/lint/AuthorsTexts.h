@@ -434,8 +434,6 @@ inline std::optional<std::string> pathCase(const AttributeRow& row, Dice& dice) 
     };
     constexpr Command kCommands[] = {{'M', 2}, {'L', 2}, {'H', 1}, {'V', 1}, {'C', 6},
                                      {'S', 4}, {'Q', 4}, {'T', 2}, {'A', 7}, {'Z', 0}};
-    constexpr const char* kArguments[] = {"1", "0.5", "-3", "12", ".25", "2e1"};
-    constexpr double kValues[] = {1, 0.5, -3, 12, .25, 20};
     std::vector<std::string> items;
     std::vector<std::pair<char, std::vector<double>>> meant;
     for (std::size_t c = 0, count = 1 + dice.pick(4); c < count; ++c) {
@@ -446,20 +444,13 @@ inline std::optional<std::string> pathCase(const AttributeRow& row, Dice& dice) 
         items.emplace_back(1, letter);
         for (std::size_t r = 0, repeats = command.arity == 0 ? 1 : 1 + dice.pick(2); r < repeats;
              ++r) {
-            // A moveto's repeats are linetos.
-            const char as = r == 0 || command.letter != 'M' ? letter : relative ? 'l' : 'L';
-            meant.push_back({as, {}});
+            // A moveto's repeats are linetos; an arc's flags are 0 or 1.
+            meant.push_back({r == 0 || command.letter != 'M' ? letter : relative ? 'l' : 'L', {}});
             for (int a = 0; a < command.arity; ++a) {
-                // An arc's flags are 0 or 1.
-                const std::size_t pick = command.letter == 'A' && (a == 3 || a == 4)
-                                             ? dice.pick(2) == 0 ? 0 : 1
-                                             : dice.pick(std::size(kArguments));
-                items.push_back(command.letter == 'A' && (a == 3 || a == 4)
-                                    ? (pick == 0 ? "0" : "1")
-                                    : kArguments[pick]);
-                meant.back().second.push_back(command.letter == 'A' && (a == 3 || a == 4)
-                                                  ? static_cast<double>(pick)
-                                                  : kValues[pick]);
+                const bool flag = command.letter == 'A' && (a == 3 || a == 4);
+                const Number& n = kNumbers[dice.pick(flag ? 2 : kWithinFloat)];
+                items.push_back(n.text);
+                meant.back().second.push_back(n.value);
             }
         }
     }
