@@ -15,6 +15,23 @@ namespace xmlattr::lint {
 
 namespace {
 
+// A value as written on its element, and where its bytes stand.
+Value placedValue(DocumentReader& reader, const ElementStart& element, const AttributeValue& value,
+                  const ByteRange& bytes) {
+    Value found;
+    found.vocabulary = *value.vocabulary;
+    found.element = element.written;
+    found.attribute = value.name;
+    found.inStyle = value.inStyle;
+    found.text = value.text;
+    found.range.begin = bytes.begin;
+    found.range.end = bytes.end;
+    found.range.start =
+        value.placed != nullptr ? value.placed->start : reader.positionAt(bytes.begin);
+    found.range.stop = value.placed != nullptr ? value.placed->stop : reader.positionAt(bytes.end);
+    return found;
+}
+
 class ValueFinder final : public DocumentHandler {
   public:
     ValueFinder(DocumentReader& reader, std::size_t tag, std::size_t offset)
@@ -44,20 +61,9 @@ class ValueFinder final : public DocumentHandler {
             elsewhere_ = bytes.begin;  // judged once the document is read
             return;
         }
-        Value found;
-        found.vocabulary = *value.vocabulary;
-        found.element = element.written;
-        found.attribute = value.name;
-        found.inStyle = value.inStyle;
-        found.text = value.text;
+        Value found = placedValue(reader_, element, value, bytes);
         found.type = attributeType(found.vocabulary, element.local, value.local);
         found.finding = judge(found.vocabulary, element.local, value.local, value.text);
-        found.range.begin = bytes.begin;
-        found.range.end = bytes.end;
-        found.range.start =
-            value.placed != nullptr ? value.placed->start : reader_.positionAt(bytes.begin);
-        found.range.stop =
-            value.placed != nullptr ? value.placed->stop : reader_.positionAt(bytes.end);
         found_ = std::move(found);
     }
 
@@ -121,25 +127,15 @@ class ValueLister final : public DocumentHandler {
     void attribute(const ElementStart& element, const AttributeValue& value) override {
         if (!value.vocabulary || value.elsewhere)
             return;
-        Value found;
-        found.type = attributeType(*value.vocabulary, element.local, value.local);
-        if (found.type.empty())
+        const std::string_view type = attributeType(*value.vocabulary, element.local, value.local);
+        if (type.empty())
             return;
         const ByteRange bytes =
             value.placed != nullptr ? value.placed->bytes : reader_.bytesOf(value);
         if (bytes.quote == 0 && value.placed == nullptr)
             return;
-        found.vocabulary = *value.vocabulary;
-        found.element = element.written;
-        found.attribute = value.name;
-        found.inStyle = value.inStyle;
-        found.text = value.text;
-        found.range.begin = bytes.begin;
-        found.range.end = bytes.end;
-        found.range.start =
-            value.placed != nullptr ? value.placed->start : reader_.positionAt(bytes.begin);
-        found.range.stop =
-            value.placed != nullptr ? value.placed->stop : reader_.positionAt(bytes.end);
+        Value found = placedValue(reader_, element, value, bytes);
+        found.type = type;
         onValue_(found);
     }
 

@@ -109,16 +109,6 @@ std::optional<std::string> sameAsPlain(const AttributeRow& row, const std::strin
     });
 }
 
-inline double numberOf(float held) {
-    return held;
-}
-inline double numberOf(int held) {
-    return held;
-}
-inline double numberOf(const Xml::FloatOrPercent& held) {
-    return held.getValue();
-}
-
 // A number (a percentage is a fraction; an integer is whole) with a slip.
 template <class T>
 std::optional<std::string> numberCase(const AttributeRow& row, Dice& dice) {
@@ -132,7 +122,10 @@ std::optional<std::string> numberCase(const AttributeRow& row, Dice& dice) {
         slip.keeps &&
         (percent ? !whole : !whole || std::string(n.text).find_first_of(".e") == std::string::npos);
     return broken<T>(row, text, [&](const Xml::TXmlAttribute<T>& held) {
-        return means && near(meant, numberOf(held.getValue()));
+        if constexpr (std::is_same_v<T, Xml::FloatOrPercent>)
+            return means && near(meant, held.getValue().getValue());
+        else
+            return means && near(meant, held.getValue());
     });
 }
 

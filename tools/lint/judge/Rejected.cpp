@@ -134,25 +134,26 @@ std::optional<Verdict> whyRejected(Text text, const Refusal& refusal) {
                          " in lower case only: ", loweredText(core)}),
                  "write it in lower case"))
         return verdict;
-    if (refusal.commas && core.find(L',') != Text::npos) {
-        std::wstring blanks(core);
-        std::replace(blanks.begin(), blanks.end(), L',', L' ');
-        if (accepted(utf8(blanks), "the type wants blanks between its numbers, not commas",
-                     "separate the numbers with blanks"))
-            return verdict;
-    }
-    if (refusal.words && core.find(L' ') != Text::npos) {
-        std::wstring commas(core);
-        std::replace(commas.begin(), commas.end(), L' ', L',');
-        if (accepted(utf8(commas), "the type wants commas between its keywords, not blanks",
-                     "separate the keywords with commas"))
-            return verdict;
-    }
-    if (refusal.language && core.find(L'_') != Text::npos) {
-        std::wstring hyphens(core);
-        std::replace(hyphens.begin(), hyphens.end(), L'_', L'-');
-        if (accepted(utf8(hyphens), "subtags are separated by '-', not '_'",
-                     "separate the subtags with '-'"))
+    // One separator written for another: the text with each replaced.
+    const struct {
+        bool applies;
+        wchar_t written, wanted;
+        const char* why;
+        const char* description;
+    } separators[] = {
+        {refusal.commas, L',', L' ', "the type wants blanks between its numbers, not commas",
+         "separate the numbers with blanks"},
+        {refusal.words, L' ', L',', "the type wants commas between its keywords, not blanks",
+         "separate the keywords with commas"},
+        {refusal.language, L'_', L'-', "subtags are separated by '-', not '_'",
+         "separate the subtags with '-'"},
+    };
+    for (const auto& separator : separators) {
+        if (!separator.applies || core.find(separator.written) == Text::npos)
+            continue;
+        std::wstring replaced(core);
+        std::replace(replaced.begin(), replaced.end(), separator.written, separator.wanted);
+        if (accepted(utf8(replaced), separator.why, separator.description))
             return verdict;
     }
     if (const std::size_t cut = core.find_first_of(L"-_");
