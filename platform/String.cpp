@@ -303,6 +303,11 @@ String String::fromUtf8(std::string_view text, int* replaced) {
     out.reserveExact(static_cast<int>(text.size()));  // never more units than bytes
     int invalid = 0;
     for (std::size_t i = 0; i < text.size();) {
+        // Runs of ASCII, most of every text, are copied unit for unit.
+        while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
+            out.data_[out.length_++] = static_cast<wchar_t>(text[i++]);
+        if (i == text.size())
+            break;
         const long code = decodeUtf8(text, i);
         if (code < 0) {
             out.data_[out.length_++] = kReplacement;
