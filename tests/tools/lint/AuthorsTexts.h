@@ -105,7 +105,7 @@ std::optional<std::string> sameAsPlain(const AttributeRow& row, const std::strin
     Xml::TXmlAttribute<T> meant;
     const bool known = parsed(meant, plain);
     return broken<T>(row, text, [&](const Xml::TXmlAttribute<T>& held) {
-        return keeps && known && held == meant;
+        return keeps && known && held == meant.getValue();
     });
 }
 
@@ -177,7 +177,7 @@ std::optional<std::string> measureCase(const AttributeRow& row, Dice& dice) {
             // A word read like any word it does not know (ending alike, as
             // its last letters may be read as a unit) means nothing held.
             Xml::TXmlAttribute<T> plain;
-            if (parsed(plain, word) && plain == nonsense)
+            if (parsed(plain, word) && plain == nonsense.getValue())
                 return broken<T>(row, text, [](const auto&) { return false; });
         }
         return sameAsPlain<T>(row, word, text, slip.keeps);

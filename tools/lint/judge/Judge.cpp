@@ -181,7 +181,8 @@ bool readsLikeNonsense(const Xml::TXmlAttribute<T>& attribute, Text text) {
     if (!replaced)
         nonsense.insert(0, L"qq");
     Xml::TXmlAttribute<T> other;
-    return other.parseValue(Core::String(std::wstring_view(nonsense))) && attribute == other;
+    return other.parseValue(Core::String(std::wstring_view(nonsense))) &&
+           attribute == other.getValue();
 }
 
 template <class T>
