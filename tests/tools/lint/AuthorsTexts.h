@@ -251,7 +251,8 @@ std::optional<std::string> colourCase(const AttributeRow& row, Dice& dice) {
     const auto hex = [&](int digits) {
         constexpr char kDigits[] = "0123456789abcdefABCDEF";
         int value[8] = {};
-        text = "#";
+        text.clear();
+        text += '#';
         for (int i = 0; i < digits; ++i) {
             const std::size_t d = dice.pick(sizeof kDigits - 1);
             text += kDigits[d];
@@ -285,11 +286,15 @@ std::optional<std::string> colourCase(const AttributeRow& row, Dice& dice) {
             constexpr int kParts[] = {0, 20, 128, 255, 300};
             const bool percent = dice.pick(3) == 0;
             int part[3];
-            text = "rgb(";
+            text.clear();
+            text += "rgb(";
             for (int i = 0; i < 3; ++i) {
                 part[i] = percent ? kParts[dice.pick(4)] % 101 : dice.of(kParts);
-                text += (i > 0 ? dice.pick(2) == 0 ? ", " : "," : "") + std::to_string(part[i]) +
-                        (percent ? "%" : "");
+                if (i > 0)
+                    text += dice.pick(2) == 0 ? ", " : ",";
+                text += std::to_string(part[i]);
+                if (percent)
+                    text += '%';
             }
             text += ')';
             const auto channel = [&](int v) {
@@ -299,7 +304,8 @@ std::optional<std::string> colourCase(const AttributeRow& row, Dice& dice) {
             break;
         }
         case 4:
-            text = dice.pick(2) == 0 ? "hsl(0, 100%, 50%)" : "hsl(240,100%,50%)";
+            text.clear();
+            text += dice.pick(2) == 0 ? "hsl(0, 100%, 50%)" : "hsl(240,100%,50%)";
             meant = text[4] == '0' ? Rgb{255, 0, 0} : Rgb{0, 0, 255};
             break;
         default:
@@ -491,8 +497,11 @@ inline std::optional<std::string> viewBoxCase(const AttributeRow& row, Dice& dic
                           {{"0", "0", "-10", "10"}, false}};
     const Box& box = dice.of(kBoxes);
     std::string plain;
-    for (const std::string& number : box.numbers)
-        plain += (plain.empty() ? "" : " ") + number;
+    for (const std::string& number : box.numbers) {
+        if (!plain.empty())
+            plain += ' ';
+        plain += number;
+    }
     const Slip& slip = kSlips[dice.pick(kSlipsAround)];
     return sameAsPlain<Xml::ViewBox>(
         row, plain, slip.before + joined(box.numbers, dice) + slip.after, slip.keeps && box.valid);

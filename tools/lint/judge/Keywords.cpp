@@ -141,8 +141,11 @@ std::string decorationShown(const Xml::STextDecoration& held) {
     for (const auto& [on, name] :
          {std::pair{held.isUnderline(), "underline"}, std::pair{held.isOverline(), "overline"},
           std::pair{held.isLineThrough(), "line-through"}}) {
-        if (on)
-            out += (out.empty() ? "" : " ") + std::string(name);
+        if (!on)
+            continue;
+        if (!out.empty())
+            out += ' ';
+        out += name;
     }
     return out;
 }

@@ -186,16 +186,16 @@ std::optional<Verdict> judgeViewBox(Text text, const Xml::ViewBox& held) {
             break;
         const std::optional<float> value = readViewBoxNumber(text, pos);
         if (!value || (pos < text.size() && !isBlank(text[pos]) && text[pos] != L','))
-            return finding(
-                Kind::ReadsDifferently,
-                "a view box is four numbers, without units: read as " + viewBoxShown(held));
+            return finding(Kind::ReadsDifferently,
+                           concat({"a view box is four numbers, without units: read as ",
+                                   viewBoxShown(held)}));
         same = same && count < 4 && sameNumber(heldNumbers[count], *value);
         negative = negative || (count >= 2 && *value < 0);
         ++count;
     }
     if (count != 4)
         return finding(Kind::ReadsDifferently,
-                       "a view box is four numbers, not " + std::to_string(count));
+                       concat({"a view box is four numbers, not ", std::to_string(count)}));
     if (negative)
         return finding(Kind::ReadsDifferently,
                        "a negative width or height is an error: the view box is not used");
@@ -207,8 +207,11 @@ std::optional<Verdict> judgeViewBox(Text text, const Xml::ViewBox& held) {
 std::string viewBoxShown(const Xml::ViewBox& held) {
     std::string out;
     for (const Xml::SLengthOrPercent* side :
-         {&held.getX(), &held.getY(), &held.getWidth(), &held.getHeight()})
-        out += (out.empty() ? "" : " ") + numberShown(sideOf(*side));
+         {&held.getX(), &held.getY(), &held.getWidth(), &held.getHeight()}) {
+        if (!out.empty())
+            out += ' ';
+        out += numberShown(sideOf(*side));
+    }
     return out;
 }
 
