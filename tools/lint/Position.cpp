@@ -3,25 +3,28 @@
 #include <algorithm>
 #include <cstring>
 
+#include "tools/common/Lines.h"
+
 namespace xmlattr::lint {
 
 void PositionTracker::byteByByte(std::string_view span) {
+    using xmlattr_tool::lines::Step;
     for (const char c : span) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte == '\n' || byte == '\r') {
-            if (!(byte == '\n' && afterCr_)) {
+        switch (xmlattr_tool::lines::stepOf(c, afterCr_)) {
+            case Step::LineEnd:
                 ++position_.line;
                 position_.column = 1;
                 position_.utf16Column = 1;
-            }
-            afterCr_ = byte == '\r';
-            continue;
+                break;
+            case Step::Character:
+                ++position_.column;
+                position_.utf16Column += xmlattr_tool::lines::utf16Units(c);
+                break;
+            case Step::Inside:
+            case Step::SameEnd:
+                break;
         }
-        afterCr_ = false;
-        if ((byte & 0xC0) != 0x80) {  // not a continuation byte: a new code point
-            ++position_.column;
-            position_.utf16Column += byte >= 0xF0 ? 2 : 1;  // four bytes: a surrogate pair
-        }
+        afterCr_ = c == '\r';
     }
 }
 
@@ -34,8 +37,8 @@ void PositionTracker::advance(std::string_view bytes, std::size_t first, std::si
     if (offset_ == 0 && span.starts_with("\xEF\xBB\xBF"))
         span.remove_prefix(3);
     offset_ = target;
-    // The common case, LF line ends: count the lines at memchr speed and read
-    // only the last line's bytes one by one.
+    // The common case, LF line ends: count the lines at memchr speed (each LF
+    // ends one) and read only the last line's bytes one by one.
     if (std::memchr(span.data(), '\r', span.size()) == nullptr && !afterCr_) {
         const std::size_t lastLf = span.rfind('\n');
         if (lastLf != std::string_view::npos) {

@@ -5,17 +5,21 @@
 #include <algorithm>
 #include <cstring>
 
+#include "tools/common/Lines.h"
+
 namespace xmlattr::lsp {
 
 namespace {
 
+using xmlattr_tool::lines::Step;
+
 bool continuation(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+    return xmlattr_tool::lines::stepOf(byte, false) == Step::Inside;
 }
 
 // The units a character whose first byte is lead takes.
 std::uint32_t unitsOf(char lead, Encoding encoding) {
-    return encoding == Encoding::Utf16 && static_cast<unsigned char>(lead) >= 0xF0 ? 2 : 1;
+    return encoding == Encoding::Utf16 ? xmlattr_tool::lines::utf16Units(lead) : 1;
 }
 
 }  // namespace
@@ -46,11 +50,16 @@ Text::Text(std::string bytes) : bytes_(std::move(bytes)) {
 }
 
 void Text::indexLines(std::size_t from, std::size_t to) {
+    using xmlattr_tool::lines::stepOf;
     const std::size_t size = bytes_.size();
     for (std::size_t at = from; at < to; ++at) {
-        const char byte = bytes_[at];
-        if (byte == '\n' || (byte == '\r' && (at + 1 == size || bytes_[at + 1] != '\n')))
-            lineStarts_.push_back(at + 1);
+        const Step step = stepOf(bytes_[at], at > 0 && bytes_[at - 1] == '\r');
+        if (step != Step::LineEnd && step != Step::SameEnd)
+            continue;
+        // A CR LF is one line end: the next line starts after its LF.
+        if (at + 1 < size && stepOf(bytes_[at + 1], bytes_[at] == '\r') == Step::SameEnd)
+            continue;
+        lineStarts_.push_back(at + 1);
     }
 }
 
@@ -90,7 +99,8 @@ TextPosition Text::positionOf(std::size_t offset, Encoding encoding) const {
     // An offset inside a CR LF stands at the line's end, one inside a
     // character at its start.
     std::size_t end = offset;
-    if (end > start && end < bytes_.size() && bytes_[end] == '\n' && bytes_[end - 1] == '\r')
+    if (end > start && end < bytes_.size() &&
+        xmlattr_tool::lines::stepOf(bytes_[end], bytes_[end - 1] == '\r') == Step::SameEnd)
         --end;
     while (end > start && end < bytes_.size() && continuation(bytes_[end]))
         --end;
