@@ -1,5 +1,7 @@
 #include "css/lengths/Length.h"
 
+#include <array>
+
 #include "platform/Exception.h"
 #include "platform/Format.h"
 #include "platform/StringFormatStream.h"
@@ -8,79 +10,45 @@ namespace Xml {
 
 namespace {
 
-// Centimetre and millimetre divisors are the single-precision constants
-// widened to double, so conversions agree with the rest of the engine.
-constexpr double kCmPerInch = static_cast<double>(2.54f);
-constexpr double kMmPerInch = static_cast<double>(25.4f);
+// Pixels of a size in unit, by its row of kLengthUnits; the operations run
+// left to right in double and are narrowed once.
+float tablePxSize(double size, int unit) {
+    const LengthUnit& row = kLengthUnits[unit];
+    return static_cast<float>(size * row.multiplier / row.divisor);
+}
 
-// Pixels of a size in one of the units both length types share; the
-// operations run left to right in double and are narrowed once.
-float sharedPxSize(double size, int unit) {
-    switch (unit) {
-        case Length::Px:
-            return static_cast<float>(size * 96 / 96);
-        case Length::Pt:
-            return static_cast<float>(size * 96 / 72);
-        case Length::Cm:
-            return static_cast<float>(size * 96 / kCmPerInch);
-        case Length::Mm:
-            return static_cast<float>(size * 96 / kMmPerInch);
-        case Length::In:
-            return static_cast<float>(size * 96);
-        case Length::Em:
-            return static_cast<float>(size * 96 / 1536);
-        default:
-            return 0;
+// The Length unit of each two-letter suffix of lowercase letters, or -1:
+// kLengthUnits turned into one look-up at compile time.
+constexpr int kLetters = 26;
+constexpr auto kUnitBySuffix = [] {
+    std::array<signed char, kLetters * kLetters> out{};
+    out.fill(-1);
+    for (std::size_t unit = 0; unit < std::size(kLengthUnits); ++unit) {
+        const std::string_view suffix = kLengthUnits[unit].suffix;
+        out[(suffix[0] - 'a') * kLetters + (suffix[1] - 'a')] = static_cast<signed char>(unit);
     }
-}
-
-float picaPxSize(double size) {
-    return static_cast<float>(size * 12 * 96 / 72);
-}
+    return out;
+}();
 
 }  // namespace
+
+std::optional<Length::Unit> Length::unitOfSuffix(std::wstring_view suffix) {
+    const int unit = suffix.size() == 2 ? detail::lengthUnitOfSuffix(suffix[0], suffix[1]) : -1;
+    return unit < 0 ? std::nullopt : std::optional(static_cast<Unit>(unit));
+}
 
 namespace detail {
 
 int lengthUnitOfSuffix(wchar_t first, wchar_t second) {
-    switch (first) {
-        case L'p':
-            return second == L'x'   ? Length::Px
-                   : second == L't' ? Length::Pt
-                   : second == L'c' ? Length::Pc
-                                    : -1;
-        case L'c':
-            return second == L'm' ? Length::Cm : -1;
-        case L'm':
-            return second == L'm' ? Length::Mm : -1;
-        case L'i':
-            return second == L'n' ? Length::In : -1;
-        case L'e':
-            return second == L'm' ? Length::Em : second == L'x' ? Length::Ex : -1;
-        default:
-            return -1;
-    }
+    if (first < L'a' || first > L'z' || second < L'a' || second > L'z')
+        return -1;
+    return kUnitBySuffix[(first - L'a') * kLetters + (second - L'a')];
 }
 
 SLength::Unit sLengthUnitOfSuffix(wchar_t first, wchar_t second) {
-    switch (lengthUnitOfSuffix(first, second)) {
-        case Length::Pt:
-            return SLength::Pt;
-        case Length::Pc:
-            return SLength::Pc;
-        case Length::Cm:
-            return SLength::Cm;
-        case Length::Mm:
-            return SLength::Mm;
-        case Length::In:
-            return SLength::In;
-        case Length::Em:
-            return SLength::Em;
-        case Length::Ex:
-            return SLength::Ex;
-        default:  // "px" and every unknown suffix
-            return SLength::Px;
-    }
+    const int unit = lengthUnitOfSuffix(first, second);
+    // "px" and every unknown suffix are pixels.
+    return static_cast<SLength::Unit>(unit < 0 ? 0 : kLengthUnits[unit].svgUnit);
 }
 
 bool parseLength(Length& target, std::wstring_view text) {
@@ -130,15 +98,12 @@ bool parseSLength(SLength& target, std::wstring_view text) {
 }  // namespace detail
 
 float Length::pxSize() const {
-    switch (unit_) {
-        case Pc:
-            return picaPxSize(size_);
-        case Ex:  // no fixed size: a programming error
+    if (unit_ < Px || unit_ >= Ex) {
+        if (unit_ == Ex)  // no fixed size: a programming error
             Core::raise<Core::UnreacheableCodeException>("LengthAttribute", 158);
-            return 0;  // not reached: raise throws
-        default:
-            return sharedPxSize(size_, unit_);
+        return 0;
     }
+    return tablePxSize(size_, unit_);
 }
 
 bool Length::parseLength(Length& target, const Core::String& text) {
@@ -146,58 +111,27 @@ bool Length::parseLength(Length& target, const Core::String& text) {
 }
 
 Core::String Length::getValueAsString(const Length& length) {
-    const wchar_t* pattern = nullptr;
-    switch (length.unit_) {
-        case Px:
-            pattern = L"{0}px";
-            break;
-        case Pt:
-            pattern = L"{0}pt";
-            break;
-        case Pc:
-            pattern = L"{0}pc";
-            break;
-        case Cm:
-            pattern = L"{0}cm";
-            break;
-        case Mm:
-            pattern = L"{0}mm";
-            break;
-        case In:
-            pattern = L"{0}in";
-            break;
-        case Em:
-            pattern = L"{0}em";
-            break;
-        case Ex:
-            pattern = L"{0}ex";
-            break;
-        default:
-            Core::raise<Core::UnreacheableCodeException>("LengthAttribute", 130);
-            return Core::String();  // not reached: raise throws
+    const std::string_view suffix = suffixOf(length.unit_);
+    if (suffix.empty()) {
+        Core::raise<Core::UnreacheableCodeException>("LengthAttribute", 130);
+        return Core::String();  // not reached: raise throws
     }
-    return (Core::StringFormatStream(pattern) << length.size_).getString();
+    Core::String out = Core::formatNumber(length.size_);
+    for (const char c : suffix)
+        out += static_cast<wchar_t>(c);
+    return out;
 }
 
 float SLength::pxSize() const {
-    switch (unit_) {
-        case Pc:
-            return picaPxSize(size_);
-        case Percent:
-            return size_;
-        case Ex:  // no fixed size: a programming error
-            Core::raise<Core::UnreacheableCodeException>("LengthAttribute", 302);
-            return 0;  // not reached: raise throws
-        case Px:
-        case Pt:
-        case Cm:
-        case Mm:
-        case In:
-        case Em:
-            return sharedPxSize(size_, unit_);
-        default:  // includes 2, which no SLength unit uses
-            return 0;
+    if (unit_ == Percent)
+        return size_;
+    if (unit_ == Ex)  // no fixed size: a programming error
+        Core::raise<Core::UnreacheableCodeException>("LengthAttribute", 302);
+    for (std::size_t unit = 0; unit < std::size(kLengthUnits); ++unit) {
+        if (kLengthUnits[unit].svgUnit == unit_)
+            return tablePxSize(size_, static_cast<int>(unit));
     }
+    return 0;  // 2, which no SLength unit uses, and values outside the units
 }
 
 bool SLength::parseSLength(SLength& target, const Core::String& text) {

@@ -9,6 +9,7 @@
 
 #include "platform/Export.h"
 
+#include <optional>
 #include <string_view>
 
 #include "css/attributes/XmlAttribute.h"
@@ -17,6 +18,31 @@
 namespace Xml {
 
 class SLengthOrPercent;
+
+/// One of the units both length types read: its suffix, its number in SLength
+/// (its number in Length is its place in kLengthUnits), and its size in device
+/// pixels, computed as size * multiplier / divisor in double and narrowed once.
+struct LengthUnit {
+    std::string_view suffix;  ///< two letters, exact case
+    int svgUnit;              ///< the SLength::Unit
+    double multiplier;
+    double divisor;  ///< 0: no fixed size (converting raises)
+};
+
+/// The units in Length::Unit order: the one table the readers, the writer and
+/// the pixel conversions of both length types follow. Centimetres and
+/// millimetres divide by the single-precision constants widened to double, so
+/// conversions agree with the rest of the engine.
+inline constexpr LengthUnit kLengthUnits[] = {
+    {"px", 0, 96, 96},
+    {"pt", 1, 96, 72},
+    {"pc", 8, 12 * 96, 72},
+    {"cm", 3, 96, static_cast<double>(2.54f)},
+    {"mm", 4, 96, static_cast<double>(25.4f)},
+    {"in", 5, 96, 1},
+    {"em", 6, 96, 1536},
+    {"ex", 7, 0, 0},
+};
 
 /// A length: a size and its unit.
 class XMLATTR_API Length {
@@ -34,11 +60,10 @@ class XMLATTR_API Length {
     /// The suffix of unit as the reader takes it ("px" ... "ex"); empty for a
     /// value outside Px..Ex.
     static constexpr std::string_view suffixOf(Unit unit) {
-        // Two letters per unit, in unit order.
-        constexpr std::string_view kSuffixes = "pxptpccmmminemex";
-        return unit >= Px && unit <= Ex ? std::string_view(kSuffixes.data() + 2 * unit, 2)
-                                        : std::string_view();
+        return unit >= Px && unit <= Ex ? kLengthUnits[unit].suffix : std::string_view();
     }
+    /// The unit of a suffix (exact case), if it is one of kLengthUnits.
+    static std::optional<Unit> unitOfSuffix(std::wstring_view suffix);
 
     /// Same unit and equal sizes; a NaN size never compares equal.
     constexpr bool operator==(const Length& other) const {
@@ -77,13 +102,13 @@ class XMLATTR_API SLength {
     /// The suffix of unit as the reader takes it ("px" ... "pc"), "%" for
     /// Percent; empty for 2 and for values outside the units.
     static constexpr std::string_view suffixOf(Unit unit) {
-        // Two letters per unit, in unit order; the unused 2 has none.
-        constexpr std::string_view kSuffixes = "pxpt  cmmminemexpc";
         if (unit == Percent)
             return "%";
-        return unit >= Px && unit <= Pc && unit != 2
-                   ? std::string_view(kSuffixes.data() + 2 * unit, 2)
-                   : std::string_view();
+        for (const LengthUnit& each : kLengthUnits) {
+            if (each.svgUnit == unit)
+                return each.suffix;
+        }
+        return {};
     }
 
     /// Same unit and equal sizes; a NaN size never compares equal.
@@ -112,6 +137,13 @@ class XMLATTR_API SLength {
     float size_;
 };
 
+// The enumerations and the table agree.
+static_assert(Length::suffixOf(Length::Pc) == "pc" && Length::suffixOf(Length::Ex) == "ex" &&
+              std::size(kLengthUnits) == Length::Ex + 1);
+static_assert(SLength::suffixOf(SLength::Pc) == "pc" && SLength::suffixOf(SLength::Pt) == "pt" &&
+              SLength::suffixOf(SLength::Ex) == "ex" &&
+              SLength::suffixOf(SLength::Unit{2}).empty());
+
 /// The parsers above on a view of the text, for the compound parsers that work
 /// on part of a text without copying it. Same rules, same results.
 namespace detail {
@@ -123,9 +155,9 @@ inline bool startsNumber(wchar_t c) {
     return Core::String::isDigit(c) || c == L'+' || c == L'-' || c == L'.';
 }
 // The Length unit of a two-character suffix (exact case), or -1.
-XMLATTR_API int lengthUnitOfSuffix(wchar_t first, wchar_t second);
+int lengthUnitOfSuffix(wchar_t first, wchar_t second);
 // The SLength unit of a two-character suffix; any unknown suffix is Px.
-XMLATTR_API SLength::Unit sLengthUnitOfSuffix(wchar_t first, wchar_t second);
+SLength::Unit sLengthUnitOfSuffix(wchar_t first, wchar_t second);
 }  // namespace detail
 
 /// Length attributes.

@@ -353,10 +353,8 @@ class Arithmetic {
         Quantity quantity{*number, text_.substr(pos_, end - pos_)};
         pos_ = end;
         if (!quantity.unit.empty()) {
-            const int unit = quantity.unit.size() == 2 ? Xml::detail::lengthUnitOfSuffix(
-                                                             quantity.unit[0], quantity.unit[1])
-                                                       : -1;
-            if (unit < 0 || unit == Xml::Length::Em || unit == Xml::Length::Ex)
+            const std::optional<Xml::Length::Unit> unit = Xml::Length::unitOfSuffix(quantity.unit);
+            if (!unit || *unit == Xml::Length::Em || *unit == Xml::Length::Ex)
                 return std::nullopt;  // a percentage, em or ex needs its context
         }
         return quantity;

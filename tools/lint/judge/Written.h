@@ -92,7 +92,7 @@ inline bool hasExponent(Text text, std::size_t start, std::size_t end) {
 inline bool knownUnit(Text unit) {
     if (unit.size() == 1)
         return unit[0] == L'%';
-    return unit.size() == 2 && Xml::detail::lengthUnitOfSuffix(unit[0], unit[1]) >= 0;
+    return Xml::Length::unitOfSuffix(unit).has_value();
 }
 // Whether written becomes known by changing, adding or dropping one letter.
 inline bool oneLetterAway(Text written, std::string_view known) {

@@ -11,21 +11,22 @@ namespace xmlattr_tool {
 
 namespace lengths {
 
-inline std::string unitText(const char* name, int number) {
-    return std::string(name) + " (" + std::to_string(number) + ")";
+inline std::string unitText(std::string name, int number) {
+    return name.append(" (").append(std::to_string(number)).append(")");
 }
 
 inline std::string unitName(Xml::Length::Unit unit) {
-    static const char* const kNames[] = {"px", "pt", "pc", "cm", "mm", "in", "em", "ex"};
-    const int number = unit;
-    return unitText(number >= 0 && number < 8 ? kNames[number] : "invalid", number);
+    const std::string_view suffix = Xml::Length::suffixOf(unit);
+    return unitText(suffix.empty() ? "invalid" : std::string(suffix), unit);
 }
 
 inline std::string unitName(Xml::SLength::Unit unit) {
-    static const char* const kNames[] = {"px", "pt", "unused", "cm", "mm",
-                                         "in", "em", "ex",     "pc", "percent"};
-    const int number = unit;
-    return unitText(number >= 0 && number < 10 ? kNames[number] : "invalid", number);
+    const std::string_view suffix = Xml::SLength::suffixOf(unit);
+    return unitText(unit == Xml::SLength::Percent ? "percent"
+                    : unit == 2                   ? "unused"
+                    : suffix.empty()              ? "invalid"
+                                                  : std::string(suffix),
+                    unit);
 }
 
 // One length as "unit" and "size", each name behind an optional prefix.
