@@ -234,12 +234,11 @@ class Checker {
     int finish() {
         const int lines = asExpected_ + notAsExpected_ + bad_;
         if (options_.json) {
-            JsonObject counts;
-            counts.add("lines", lines)
-                .add("asExpected", asExpected_)
-                .add("notAsExpected", notAsExpected_)
-                .add("bad", bad_);
-            out_ << JsonObject().addRaw("summary", counts.str()).str() << '\n';
+            const Json counts = {{"lines", lines},
+                                 {"asExpected", asExpected_},
+                                 {"notAsExpected", notAsExpected_},
+                                 {"bad", bad_}};
+            out_ << dumpJson({{"summary", counts}}) << '\n';
         } else {
             out_ << lines << (lines == 1 ? " line" : " lines") << " checked: " << asExpected_
                  << " as expected, " << notAsExpected_ << " not as expected, " << bad_ << " bad\n";
@@ -258,8 +257,7 @@ class Checker {
         ++bad_;
         err_ << file_ << ':' << number << ": error: " << message << '\n';
         if (options_.json) {
-            out_ << JsonObject().add("file", file_).add("line", number).add("error", message).str()
-                 << '\n';
+            out_ << dumpJson({{"file", file_}, {"line", number}, {"error", message}}) << '\n';
         }
     }
 
@@ -286,29 +284,18 @@ class Checker {
 
     void printJson(int number, const CheckLine& line, const LineOutcome& outcome,
                    const std::vector<LogMessage>& messages) {
-        JsonObject object;
-        object.add("file", file_)
-            .add("line", number)
-            .add("type", line.type->name)
-            .add("text", line.text);
-        if (line.expectAccepted)
-            object.add("expect", *line.expectAccepted ? "ok" : "rejected");
-        else
-            object.addNull("expect");
-        if (line.expectText)
-            object.add("expectText", *line.expectText);
-        else
-            object.addNull("expectText");
+        Json object = {
+            {"file", file_}, {"line", number}, {"type", line.type->name}, {"text", line.text}};
+        object["expect"] =
+            line.expectAccepted ? Json(*line.expectAccepted ? "ok" : "rejected") : Json();
+        object["expectText"] = line.expectText ? Json(*line.expectText) : Json();
         addOutcome(object, outcome.report);
-        object.add("asExpected", outcome.problem.empty());
-        if (outcome.problem.empty())
-            object.addNull("problem");
-        else
-            object.add("problem", outcome.problem);
-        object.addRaw("log", logJson(messages));
+        object["asExpected"] = outcome.problem.empty();
+        object["problem"] = outcome.problem.empty() ? Json() : Json(outcome.problem);
+        object["log"] = logJson(messages);
         if (options_.fields)
-            object.addRaw("fields", fieldsJson(outcome.report));
-        out_ << object.str() << '\n';
+            object["fields"] = fieldsJson(outcome.report);
+        out_ << dumpJson(object) << '\n';
     }
 
     std::string file_;

@@ -1,9 +1,9 @@
 // xmlattr --list: the registered types, by family.
 #include <ostream>
 
-#include "tools/registry/Json.h"
 #include "tools/cli/Modes.h"
 #include "tools/cli/Options.h"
+#include "tools/registry/Json.h"
 #include "tools/registry/TypeRegistry.h"
 
 namespace xmlattr_tool {
@@ -39,9 +39,8 @@ int listMode(Args args, Streams streams) {
             if (type.family != family)
                 continue;
             if (json) {
-                streams.out
-                    << JsonObject().add("type", type.name).add("family", familyName(family)).str()
-                    << '\n';
+                streams.out << dumpJson({{"type", type.name}, {"family", familyName(family)}})
+                            << '\n';
             } else {
                 streams.out << "  " << type.name << '\n';
             }

@@ -64,11 +64,11 @@ int parseMode(Args args, Streams streams) {
     if (options.has("--json")) {
         Core::Log::Capture log;
         const Report report = type->run(text);
-        JsonObject object;
-        object.add("type", typeName).add("text", text.toUtf8());
+        Json object = {{"type", typeName}, {"text", text.toUtf8()}};
         addOutcome(object, report);
-        object.addRaw("fields", fieldsJson(report)).addRaw("log", logJson(log.take()));
-        streams.out << object.str() << '\n';
+        object["fields"] = fieldsJson(report);
+        object["log"] = logJson(log.take());
+        streams.out << dumpJson(object) << '\n';
         return report.accepted ? kSuccess : kFailure;
     }
 

@@ -30,24 +30,21 @@ void writeFieldLines(const Report& report, std::ostream& out) {
             << '\n';
 }
 
-std::string fieldsJson(const Report& report) {
-    std::string json = "[";
-    for (const Field& field : report.fields) {
-        if (json.size() > 1)
-            json += ',';
-        json += '[' + jsonString(field.name) + ',' + jsonString(field.value) + ']';
-    }
-    return json + ']';
+Json fieldsJson(const Report& report) {
+    Json json = Json::array();
+    for (const Field& field : report.fields)
+        json.push_back({field.name, field.value});
+    return json;
 }
 
-void addOutcome(JsonObject& object, const Report& report) {
-    object.add("accepted", report.accepted);
+void addOutcome(Json& object, const Report& report) {
+    object["accepted"] = report.accepted;
     if (report.raisedFile == nullptr) {
-        object.add("written", report.text.toUtf8()).addNull("raised");
+        object["written"] = report.text.toUtf8();
+        object["raised"] = nullptr;
     } else {
-        JsonObject raised;
-        raised.add("file", report.raisedFile).add("line", report.raisedLine);
-        object.addNull("written").addRaw("raised", raised.str());
+        object["written"] = nullptr;
+        object["raised"] = {{"file", report.raisedFile}, {"line", report.raisedLine}};
     }
 }
 
@@ -55,15 +52,11 @@ std::string_view levelName(Core::Log::Level level) {
     return level == Core::Log::Level::Error ? "error" : "warning";
 }
 
-std::string logJson(const std::vector<LogMessage>& messages) {
-    std::string json = "[";
-    for (const LogMessage& message : messages) {
-        if (json.size() > 1)
-            json += ',';
-        json +=
-            JsonObject().add("level", levelName(message.level)).add("message", message.text).str();
-    }
-    return json + ']';
+Json logJson(const std::vector<LogMessage>& messages) {
+    Json json = Json::array();
+    for (const LogMessage& message : messages)
+        json.push_back({{"level", levelName(message.level)}, {"message", message.text}});
+    return json;
 }
 
 }  // namespace xmlattr_tool

@@ -22,16 +22,16 @@ std::string writtenBackQuoted(const Report& report);
 void writeFieldLines(const Report& report, std::ostream& out);
 
 // [["name","value"], ...] in field order; text values unquoted.
-std::string fieldsJson(const Report& report);
+Json fieldsJson(const Report& report);
 
 // "accepted", "written" (null where it raised) and "raised" (null, or
 // {"file":..., "line":...}).
-void addOutcome(JsonObject& object, const Report& report);
+void addOutcome(Json& object, const Report& report);
 
 using LogMessage = Core::Log::Message;
 
 std::string_view levelName(Core::Log::Level level);
 // [{"level":"warning","message":"..."}, ...]
-std::string logJson(const std::vector<LogMessage>& messages);
+Json logJson(const std::vector<LogMessage>& messages);
 
 }  // namespace xmlattr_tool
