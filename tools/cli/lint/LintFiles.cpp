@@ -27,18 +27,34 @@ char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool hasExtension(std::string_view name, std::initializer_list<std::string_view> extensions) {
+// The files a folder walk reads, by extension (in any case): what each names.
+enum class Named { Other, Vocabulary, Xml, Stylesheet };
+struct Extension {
+    std::string_view extension;
+    Named named;
+};
+constexpr Extension kExtensions[] = {{"fo", Named::Vocabulary},
+                                     {"svg", Named::Vocabulary},
+                                     {"xml", Named::Xml},
+                                     {"xsl", Named::Stylesheet},
+                                     {"xslt", Named::Stylesheet}};
+
+Named namedBy(std::string_view name) {
     const std::size_t dot = name.rfind('.');
     if (dot == std::string_view::npos || dot == 0)
-        return false;
+        return Named::Other;
     std::string extension;
     for (const char c : name.substr(dot + 1))
         extension += lower(c);
-    return std::find(extensions.begin(), extensions.end(), extension) != extensions.end();
+    for (const Extension& each : kExtensions) {
+        if (each.extension == extension)
+            return each.named;
+    }
+    return Named::Other;
 }
 
 bool isDocumentName(std::string_view name) {
-    return hasExtension(name, {"fo", "svg", "xml", "xsl", "xslt"});
+    return namedBy(name) != Named::Other;
 }
 
 std::string joinPath(std::string_view directory, std::string_view name) {
@@ -103,7 +119,7 @@ void show(FileOutput& output, const FileJob& job, const Printer& printer,
 // XSL-FO or SVG, or it is broken before its root and not named as one.
 bool leftOut(const FileJob& job, const lint::Result& result) {
     return result.skipped || (job.kind == FileJob::Walked && !result.rootRead &&
-                              !hasExtension(job.path, {"fo", "svg"}));
+                              namedBy(job.path) != Named::Vocabulary);
 }
 
 void countResult(FileOutput& output, const FileJob& job, const Printer& printer,
@@ -265,7 +281,7 @@ FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Opti
     // A stylesheet's attribute sets are judged on the elements that use them
     // in the modules beside it too.
     std::vector<lint::SetUse> beside;
-    if (job.kind != FileJob::StandardIn && hasExtension(job.path, {"xsl", "xslt"})) {
+    if (job.kind != FileJob::StandardIn && namedBy(job.path) == Named::Stylesheet) {
         beside = fix::setUsesBeside(job.path);
         fileOptions.setUses = beside;
     }

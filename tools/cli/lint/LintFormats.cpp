@@ -374,15 +374,20 @@ std::string escapeGithub(std::string_view text, bool property) {
 }  // namespace
 
 std::optional<Format> formatNamed(std::string_view name) {
-    if (name == "text")
-        return Format::Text;
-    if (name == "json")
-        return Format::Json;
-    if (name == "sarif")
-        return Format::Sarif;
-    if (name == "github")
-        return Format::Github;
+    for (const FormatName& each : kFormats) {
+        if (each.name == name)
+            return each.format;
+    }
     return std::nullopt;
+}
+
+std::string formatNames() {
+    std::string out;
+    for (std::size_t i = 0; i < std::size(kFormats); ++i) {
+        out += i == 0 ? "" : i + 1 == std::size(kFormats) ? " and " : ", ";
+        out += kFormats[i].name;
+    }
+    return out;
 }
 
 void Tally::add(const Tally& other) {

@@ -253,7 +253,8 @@ ParsedArgs parseArgs(Args args) {
             } else {
                 error = "unknown format '";
                 error += value;
-                error += "'; the formats are text, json, sarif and github";
+                error += "'; the formats are ";
+                error += formatNames();
             }
         } else if (name == "--select") {
             anySelected = true;
@@ -335,7 +336,8 @@ class Run {
         printer_->end(*summary_, tally_, settings_.statistics);
         if (tally_.files == 0 && tally_.unreadable == 0) {
             // A wrong path or a folder of other files must not pass a CI job.
-            streams_.err << "xmlattr: error: no XSL-FO or SVG document, nor stylesheet writing them, was found to lint\n";
+            streams_.err << "xmlattr: error: no XSL-FO or SVG document, nor stylesheet writing "
+                            "them, was found to lint\n";
             return kUsageError;
         }
         if (tally_.unreadable > 0 || tally_.internalErrors > 0 || tally_.notWritten > 0)

@@ -20,8 +20,20 @@ namespace lint = xmlattr::lint;
 
 enum class Format { Text, Json, Sarif, Github };
 
-// "text", "json", "sarif", "github"; none for another word.
+// The formats by the names --format takes.
+struct FormatName {
+    Format format;
+    std::string_view name;
+};
+inline constexpr FormatName kFormats[] = {{Format::Text, "text"},
+                                          {Format::Json, "json"},
+                                          {Format::Sarif, "sarif"},
+                                          {Format::Github, "github"}};
+
+// The format of a name in kFormats; none for another word.
 std::optional<Format> formatNamed(std::string_view name);
+// "text, json, sarif and github".
+std::string formatNames();
 
 // What is done with the fixes findings offer: --fix applies them, --diff
 // shows what --fix would do; unsafe fixes count with --unsafe-fixes.
