@@ -322,7 +322,7 @@ int checkStream(std::istream& in, std::string_view file, const CheckOptions& opt
 }
 
 int checkMode(Args args, Streams streams) {
-    const Options options = splitOptions(args, {"--json", "--fields", "--quiet"});
+    const Options options = splitOptions(args, {{"--json"}, {"--fields"}, {"--quiet"}});
     if (options.help) {
         streams.out << kCheckHelp;
         return kSuccess;

@@ -31,7 +31,7 @@ Exit status: 0, or 2 for a usage error or an unknown type.
 )";
 
 int describeMode(Args args, Streams streams) {
-    const Options options = splitOptions(args, {"--all", "--markdown"});
+    const Options options = splitOptions(args, {{"--all"}, {"--markdown"}});
     if (options.help) {
         streams.out << kDescribeHelp;
         return kSuccess;

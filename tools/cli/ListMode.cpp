@@ -21,7 +21,7 @@ Exit status: 0, or 2 for a usage error.
 )";
 
 int listMode(Args args, Streams streams) {
-    const Options options = splitOptions(args, {"--json"});
+    const Options options = splitOptions(args, {{"--json"}});
     if (options.help) {
         streams.out << kListHelp;
         return kSuccess;

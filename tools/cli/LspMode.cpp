@@ -34,7 +34,7 @@ the input ends or exit comes without shutdown, 2 for a usage error.
 )";
 
 int lspMode(Args args, Streams streams) {
-    const Options options = splitOptions(args, {"--stdio"});
+    const Options options = splitOptions(args, {{"--stdio"}});
     if (options.help) {
         streams.out << kLspHelp;
         return kSuccess;

@@ -1,37 +1,126 @@
 #include "tools/cli/Options.h"
 
+#include <getopt.h>
+
 #include <algorithm>
+#include <mutex>
 #include <ostream>
 
 #include "tools/registry/TypeRegistry.h"
 
 namespace xmlattr_tool {
 
-bool Options::has(std::string_view flag) const {
-    return std::find(flags.begin(), flags.end(), flag) != flags.end();
+bool Options::has(std::string_view name) const {
+    return std::any_of(given.begin(), given.end(),
+                       [&](const auto& each) { return each.first == name; });
 }
 
-Options splitOptions(Args args, std::initializer_list<std::string_view> known,
-                     bool unknownAreOperands) {
-    Options options;
-    bool operandsOnly = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (operandsOnly || arg == "-" || !arg.starts_with('-')) {
-            options.operands.push_back(arg);
-        } else if (arg == "--") {
-            operandsOnly = true;
-        } else if (arg == "--help" || (arg == "-h" && i == 0)) {
-            options.help = true;
-        } else if (std::find(known.begin(), known.end(), arg) != known.end()) {
-            options.flags.push_back(arg);
-        } else if (unknownAreOperands || !arg.starts_with("--")) {
-            options.operands.push_back(arg);
-        } else if (options.error.empty()) {
-            options.error = "unknown option '" + std::string(arg) + "'";
+Options splitOptions(Args args, std::initializer_list<OptionSpec> known, OperandsAt operands) {
+    // getopt_long keeps its place in globals: one reading at a time.
+    static std::mutex reading;
+    const std::lock_guard lock(reading);
+
+    // Copies that end in NUL, and the argument vector over them, which
+    // getopt_long reorders (operands last).
+    std::vector<std::string> copies(args.begin(), args.end());
+    std::string program = "xmlattr";
+    std::vector<char*> argv{program.data()};
+    for (std::string& copy : copies)
+        argv.push_back(copy.data());
+    argv.push_back(nullptr);
+    const std::vector<char*> original = argv;  // to find where each operand stood
+    const int argc = static_cast<int>(argv.size()) - 1;
+
+    std::vector<std::string> names;  // without their dashes
+    for (const OptionSpec& spec : known)
+        names.emplace_back(spec.name.substr(2));
+    std::vector<option> longOptions;
+    std::string letters = operands == OperandsAt::Last ? "+:h" : ":h";
+    int code = 0;
+    for (const OptionSpec& spec : known) {
+        const int has = spec.takesValue ? required_argument : no_argument;
+        const int value = spec.letter != 0 ? spec.letter : 256 + code;
+        longOptions.push_back({names[static_cast<std::size_t>(code)].c_str(), has, nullptr, value});
+        if (spec.letter != 0)
+            (letters += spec.letter) += spec.takesValue ? ":" : "";
+        ++code;
+    }
+    longOptions.push_back({"help", no_argument, nullptr, 'h'});
+    longOptions.push_back({nullptr, 0, nullptr, 0});
+
+    Options out;
+    // The word that ended a failed option: "--format" of "--format=x".
+    const auto word = [&] {
+        const std::string_view arg = argv[static_cast<std::size_t>(optind) - 1];
+        return std::string(optopt != 0 && !arg.starts_with("--")
+                               ? std::string{'-', static_cast<char>(optopt)}
+                               : arg.substr(0, arg.find('=')));
+    };
+    opterr = 0;
+    optind = 0;  // a fresh start, as GNU getopt reads it
+    int index = -1;
+    for (int found; (found = getopt_long(argc, argv.data(), letters.c_str(), longOptions.data(),
+                                         &index)) != -1;
+         index = -1) {
+        // A long option is taken as written in full only: getopt_long would
+        // also take a prefix, which a later option could make ambiguous.
+        if (index >= 0) {
+            const bool apart =
+                optarg != nullptr && optarg == argv[static_cast<std::size_t>(optind) - 1];
+            const std::string_view arg = argv[static_cast<std::size_t>(optind) - (apart ? 2 : 1)];
+            if (arg.substr(2, arg.find('=') - 2) !=
+                longOptions[static_cast<std::size_t>(index)].name) {
+                if (out.error.empty())
+                    out.error = "unknown option '" + std::string(arg) + "'";
+                continue;
+            }
+        }
+        if (found == 'h') {
+            out.help = true;
+        } else if (found == ':' && out.error.empty()) {
+            out.error = word() + " needs a value";
+        } else if (found == '?' && out.error.empty()) {
+            const std::string name = word();
+            const bool isKnown =
+                std::any_of(known.begin(), known.end(),
+                            [&](const OptionSpec& spec) { return spec.name == name; });
+            out.error = isKnown ? name + " takes no value" : "unknown option '" + name + "'";
+        } else if (found != ':' && found != '?') {
+            const auto spec = std::find_if(known.begin(), known.end(), [&](const OptionSpec& each) {
+                return each.letter != 0 ? each.letter == found
+                                        : 256 + (&each - known.begin()) == found;
+            });
+            out.given.emplace_back(spec->name, optarg != nullptr ? optarg : "");
         }
     }
-    return options;
+    for (int i = optind; i < argc; ++i) {
+        const auto at =
+            std::find(original.begin(), original.end(), argv[static_cast<std::size_t>(i)]);
+        out.operands.push_back(args[static_cast<std::size_t>(at - original.begin() - 1)]);
+    }
+    // After free text, the flags and --help still count, up to a "--" the
+    // reading stopped before: everything after it is text.
+    if (operands == OperandsAt::Last) {
+        std::vector<std::string_view> texts;
+        bool textOnly = false;
+        for (const std::string_view operand : out.operands) {
+            const auto flag = std::find_if(known.begin(), known.end(), [&](const OptionSpec& spec) {
+                return !spec.takesValue && spec.name == operand;
+            });
+            if (textOnly)
+                texts.push_back(operand);
+            else if (operand == "--")
+                textOnly = true;
+            else if (operand == "--help")
+                out.help = true;
+            else if (flag != known.end())
+                out.given.emplace_back(flag->name, "");
+            else
+                texts.push_back(operand);
+        }
+        out.operands = std::move(texts);
+    }
+    return out;
 }
 
 std::string unknownType(std::string_view name) {

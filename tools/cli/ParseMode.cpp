@@ -41,11 +41,13 @@ const TypeEntry* lookUp(std::string_view name, std::ostream& err) {
 }  // namespace
 
 int parseMode(Args args, Streams streams) {
-    const Options options = splitOptions(args, {"--json"}, true);
+    const Options options = splitOptions(args, {{"--json"}}, OperandsAt::Last);
     if (options.help) {
         streams.out << kParseHelp;
         return kSuccess;
     }
+    if (!options.error.empty())
+        return usageError(streams.err, options.error, "");
     if (options.operands.size() != 2)
         return usageError(streams.err, "expected TYPE TEXT", "");
     const std::string_view typeName = options.operands[0];

@@ -199,53 +199,26 @@ struct ParsedArgs {
     std::string error;
 };
 
-// Options with a value (--format F, --format=F, -j N, -jN ...) are taken
-// here; the others go to splitOptions.
+// The options, then what each one's value sets.
 ParsedArgs parseArgs(Args args) {
     ParsedArgs parsed;
     LintSettings& settings = parsed.settings;
     const unsigned processors = std::thread::hardware_concurrency();
     settings.jobs = processors == 0 ? 1 : processors;
+    parsed.flags = splitOptions(args, {{"--format", true},
+                                       {"--select", true},
+                                       {"--ignore", true},
+                                       {"--jobs", true, 'j'},
+                                       {"--json"},
+                                       {"--attributes"},
+                                       {"--statistics"},
+                                       {"--fix"},
+                                       {"--unsafe-fixes"},
+                                       {"--diff"}});
     std::vector<lint::Kind> selected;
     std::vector<lint::Kind> ignored;
     bool anySelected = false;
-    std::vector<std::string_view> rest;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg == "--") {
-            rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
-            break;
-        }
-        std::string_view name;
-        std::string_view value;
-        bool hasValue = false;
-        for (const std::string_view option : {"--format", "--select", "--ignore", "--jobs", "-j"}) {
-            if (arg == option) {
-                name = option;
-            } else if (option != "-j" && arg.starts_with(option) && arg.size() > option.size() &&
-                       arg[option.size()] == '=') {
-                name = option;
-                value = arg.substr(option.size() + 1);
-                hasValue = true;
-            } else if (option == "-j" && arg.size() > 2 && arg.starts_with("-j")) {
-                name = option;
-                value = arg.substr(2);
-                hasValue = true;
-            }
-            if (!name.empty())
-                break;
-        }
-        if (name.empty()) {
-            rest.push_back(arg);
-            continue;
-        }
-        if (!hasValue) {
-            if (i + 1 == args.size()) {
-                parsed.error = std::string(name) + " needs a value";
-                break;
-            }
-            value = args[++i];
-        }
+    for (const auto& [name, value] : parsed.flags.given) {
         std::string error;
         if (name == "--format") {
             if (const auto format = formatNamed(value)) {
@@ -261,7 +234,7 @@ ParsedArgs parseArgs(Args args) {
             error = readKinds(value, selected);
         } else if (name == "--ignore") {
             error = readKinds(value, ignored);
-        } else {
+        } else if (name == "--jobs") {
             unsigned jobs = 0;
             const auto [end, status] =
                 std::from_chars(value.data(), value.data() + value.size(), jobs);
@@ -282,8 +255,6 @@ ParsedArgs parseArgs(Args args) {
     for (const lint::Kind kind : ignored)
         kinds.remove(kind);
     settings.options.kinds = kinds;
-    parsed.flags = splitOptions(
-        rest, {"--json", "--attributes", "--statistics", "--fix", "--unsafe-fixes", "--diff"});
     if (parsed.flags.has("--json"))
         settings.format = Format::Json;
     settings.statistics = parsed.flags.has("--statistics");
