@@ -11,12 +11,15 @@
 #include "css/colours/ColorParse.h"
 #include "css/colours/NamedColors.h"
 #include "css/colours/SColor.h"
+#include "tools/common/Json.h"
 #include "tools/describe/Description.h"
 #include "tools/fix/Fix.h"
 #include "tools/fix/Modules.h"
 #include "tools/registry/TypeRegistry.h"
 
 namespace xmlattr::lsp {
+
+using xmlattr_tool::dumpJson;
 
 namespace {
 
@@ -261,8 +264,7 @@ void Document::written(std::size_t from, std::size_t to) {
     for (std::size_t i = from; i < to; ++i) {
         const lint::Finding& finding = findings[i];
         std::string head =
-            Json{{"code", lint::ruleOf(finding.kind).name}, {"message", finding.message}}.dump(
-                -1, ' ', false, Json::error_handler_t::replace);
+            dumpJson(Json{{"code", lint::ruleOf(finding.kind).name}, {"message", finding.message}});
         head.pop_back();  // the closing brace: the range comes next
         head += ",\"range\":";
         fresh.push_back({std::move(head), severityOf(finding.severity), {}, {}, false});
@@ -301,7 +303,7 @@ std::string Document::write(Encoding encoding, const std::optional<Json>& error)
     if (error) {
         if (!findings.empty())
             out += ',';
-        out += error->dump(-1, ' ', false, Json::error_handler_t::replace);
+        out += dumpJson(*error);
     }
     out += ']';
     return out;

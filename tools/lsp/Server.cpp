@@ -10,10 +10,13 @@
 #include <unordered_map>
 #include <utility>
 
+#include "tools/common/Json.h"
 #include "tools/lsp/Answers.h"
 #include "tools/lsp/Protocol.h"
 
 namespace xmlattr::lsp {
+
+using xmlattr_tool::dumpJson;
 
 namespace {
 
@@ -35,9 +38,7 @@ struct Server::State {
     std::optional<int> exitStatus;
     std::unordered_map<std::string, Document> documents;
 
-    void write(const Json& message) {
-        send(message.dump(-1, ' ', false, Json::error_handler_t::replace));
-    }
+    void write(const Json& message) { send(dumpJson(message)); }
 
     void answer(const Json& id, Json result) {
         write(Json{{"jsonrpc", "2.0"}, {"id", id}, {"result", std::move(result)}});
@@ -75,7 +76,7 @@ struct Server::State {
             R"({"jsonrpc":"2.0","method":"textDocument/publishDiagnostics","params":{"diagnostics":)";
         body += document.lint(encoding);
         body += R"(,"uri":)";
-        body += Json(uri).dump(-1, ' ', false, Json::error_handler_t::replace);
+        body += dumpJson(Json(uri));
         body += R"(,"version":)";
         body += std::to_string(document.version);
         body += "}}";

@@ -7,13 +7,16 @@
 
 #include <nlohmann/json.hpp>
 
+#include "tools/common/Json.h"
+
 namespace xmlattr_tool {
 
 using Json = nlohmann::ordered_json;
 
-// value on one line without spaces; non-ASCII passes through as UTF-8, and
-// bytes that are not UTF-8 are written as U+FFFD.
-std::string dumpJson(const Json& value);
+// dumpJson for an object or array written in braces where it is passed.
+inline std::string dumpJson(const Json& value) {
+    return dumpJson<Json>(value);
+}
 
 // text as a JSON string, as dumpJson writes it.
 std::string jsonString(std::string_view utf8);

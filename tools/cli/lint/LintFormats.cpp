@@ -6,9 +6,8 @@
 #include <sstream>
 #include <utility>
 
-#include <nlohmann/json.hpp>
-
 #include "tools/cli/lint/LintOutput.h"
+#include "tools/registry/Json.h"
 
 namespace xmlattr_tool::lint_cli {
 
@@ -24,14 +23,6 @@ std::string problemText(std::string_view file, const FileProblem& problem) {
     text += ": ";
     text += problem.message;
     return text;
-}
-
-using Json = nlohmann::ordered_json;
-
-// Compact, like the tool's other JSON Lines; bytes that are not UTF-8 (a
-// file name can hold any) become U+FFFD rather than an exception.
-std::string dump(const Json& json) {
-    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 std::string plural(std::size_t count, std::string_view one, std::string_view many) {
@@ -107,7 +98,7 @@ class JsonPrinter : public Printer {
             offered["edits"] = std::move(edits);
             object["fix"] = std::move(offered);
         }
-        output.out += dump(object);
+        output.out += dumpJson(object);
         output.out += '\n';
     }
 
@@ -122,7 +113,7 @@ class JsonPrinter : public Printer {
         object["severity"] = "error";
         object["kind"] = "file";
         object["message"] = problem.position ? problem.message : "cannot read: " + problem.message;
-        output.out += dump(object);
+        output.out += dumpJson(object);
         output.out += '\n';
     }
 
@@ -146,7 +137,7 @@ class JsonPrinter : public Printer {
         }
         Json summary;
         summary["summary"] = std::move(counts);
-        out << dump(summary) << '\n';
+        out << dumpJson(summary) << '\n';
     }
 };
 
@@ -215,7 +206,7 @@ class SarifPrinter : public Printer {
             result["fixes"] = Json::array({std::move(fix)});
         }
         output.out += ",\n";
-        output.out += dump(result);
+        output.out += dumpJson(result);
     }
 
     void problem(FileOutput& output, std::string_view file,
@@ -230,7 +221,7 @@ class SarifPrinter : public Printer {
             where["startColumn"] = problem.position->column;
         }
         notification["locations"] = Json::array({location(file, std::move(where))});
-        output.notices.push_back(dump(notification));
+        output.notices.push_back(dumpJson(notification));
     }
 
     void begin(std::ostream& out) override {
@@ -251,7 +242,7 @@ class SarifPrinter : public Printer {
         Json tool;
         tool["driver"] = std::move(driver);
         out << R"({"$schema":"https://json.schemastore.org/sarif-2.1.0.json","version":"2.1.0",)"
-            << R"("runs":[{"tool":)" << dump(tool)
+            << R"("runs":[{"tool":)" << dumpJson(tool)
             << R"(,"columnKind":"unicodeCodePoints","results":[)";
     }
 
