@@ -5,20 +5,12 @@
 #include <ostream>
 #include <string>
 
+#include "tools/common/Wrap.h"
 #include "tools/describe/Description.h"
 
 namespace xmlattr_tool {
 
 namespace {
-
-constexpr std::size_t kWidth = 79;
-
-// Display width: code points, not bytes.
-std::size_t width(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
 
 // Markdown code spans as 'quoted' text for the terminal.
 std::string plainText(std::string_view markdown) {
@@ -29,26 +21,7 @@ std::string plainText(std::string_view markdown) {
 }
 
 void writeWrapped(std::string_view text, std::size_t indent, std::ostream& out) {
-    std::string line;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(' ', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        const std::string_view word = text.substr(start, end - start);
-        if (!line.empty() && indent + width(line) + 1 + width(word) > kWidth) {
-            out << std::string(indent, ' ') << line << '\n';
-            line.clear();
-        }
-        if (!word.empty()) {
-            if (!line.empty())
-                line += ' ';
-            line += word;
-        }
-        start = end + 1;
-    }
-    if (!line.empty())
-        out << std::string(indent, ' ') << line << '\n';
+    out << wrapWords(text, indent);
 }
 
 void writeTextTable(const Table& table, std::ostream& out) {
@@ -57,15 +30,15 @@ void writeTextTable(const Table& table, std::ostream& out) {
         writeWrapped(plainText(table.intro), 2, out);
     std::vector<std::size_t> widths;
     for (const std::string& column : table.columns)
-        widths.push_back(width(column));
+        widths.push_back(displayWidth(column));
     for (const auto& row : table.rows) {
         for (std::size_t i = 0; i < row.size(); ++i)
-            widths[i] = std::max(widths[i], width(row[i].text));
+            widths[i] = std::max(widths[i], displayWidth(row[i].text));
     }
     std::size_t total = 0;
     for (const std::size_t w : widths)
         total += w + 2;
-    if (total > kWidth) {
+    if (total > kLineWidth) {
         // Too wide for columns: one block per row, the other cells under the first.
         for (const auto& row : table.rows) {
             out << "  " << row[0].text << '\n';
@@ -80,7 +53,7 @@ void writeTextTable(const Table& table, std::ostream& out) {
             const std::string& text = textOf(cells[i]);
             line += text;
             if (i + 1 < cells.size())
-                line += std::string(widths[i] - width(text) + 2, ' ');
+                line += std::string(widths[i] - displayWidth(text) + 2, ' ');
         }
         out << line << '\n';
     };

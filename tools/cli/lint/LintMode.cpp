@@ -16,6 +16,7 @@
 #include "tools/cli/Options.h"
 #include "tools/cli/lint/LintFiles.h"
 #include "tools/cli/lint/LintOutput.h"
+#include "tools/common/Wrap.h"
 
 namespace xmlattr_tool {
 
@@ -45,7 +46,7 @@ a document was read. The kinds:
     for (const lint::Rule& rule : lint::rules())
         width = std::max(width, rule.name.size());
     // NAME  SUMMARY, with the severity where it is not a warning, wrapped
-    // at 79 columns under the summary.
+    // under the summary.
     const std::size_t indent = 2 + width + 2;
     for (const lint::Rule& rule : lint::rules()) {
         std::string words(rule.summary);
@@ -54,19 +55,9 @@ a document was read. The kinds:
             words += lint::severityName(rule.severity);
             words += ')';
         }
-        std::string line = "  ";
-        line += rule.name;
-        line.append(indent - line.size(), ' ');
-        while (line.size() + words.size() > 79) {
-            const std::size_t cut = words.rfind(' ', 79 - line.size());
-            if (cut == std::string::npos)
-                break;
-            line += words.substr(0, cut);
-            text += line + '\n';
-            line.assign(indent, ' ');
-            words.erase(0, cut + 1);
-        }
-        text += line + words + '\n';
+        std::string head = "  ";
+        head += rule.name;
+        text += wrapWords(words, indent, std::move(head));
     }
     text += R"(A summary line follows.
 
