@@ -1,6 +1,8 @@
 // xmlattr lint --fix, --unsafe-fixes and --diff: files rewritten only where
 // fixes change them, byte for byte elsewhere; the diff applies with patch
-// -p1 to the same result; a second --fix changes nothing.
+// -p1 to the same result; a second --fix changes nothing. The fixes each
+// format offers on the bundled documents are recorded in
+// tests/tools/data/golden/ (the xmlattr_lint_documents_* CTests).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -87,85 +89,6 @@ class LintFix : public tool_test::TempFolderTest {
 
     fs::path previous_;
 };
-
-// lint on the folder docs, with --unsafe-fixes when unsafe.
-std::vector<std::string> lintDocs(bool unsafe) {
-    std::vector<std::string> args = {"lint", "-j", "1", "docs"};
-    if (unsafe)
-        args.push_back("--unsafe-fixes");
-    return args;
-}
-
-// Each finding's text line ends in [*] exactly when it offers a fix that
-// applies: a safe one, or an unsafe one with --unsafe-fixes.
-TEST_F(LintFix, TheMarkerFollowsTheFixesOffered) {
-    copyDocuments("docs");
-    for (const bool unsafe : {false, true}) {
-        SCOPED_TRACE(unsafe);
-        std::vector<std::string> args = lintDocs(unsafe);
-        const auto text = runXmlattr(args);
-        args.push_back("--json");
-        const auto json = runXmlattr(args);
-        const std::vector<std::string> textLines = lines(text.out);
-        const std::vector<std::string> jsonLines = lines(json.out);
-        ASSERT_EQ(textLines.size(), jsonLines.size());
-        std::size_t offered = 0;
-        for (std::size_t i = 0; i + 1 < jsonLines.size(); ++i) {
-            const Json finding = JsonReader::parse(jsonLines[i]);
-            const bool applies = finding.has("fix") && finding["fix"]["applies"].boolean;
-            if (finding.has("fix")) {
-                EXPECT_EQ(finding["fix"]["applies"].boolean,
-                          finding["fix"]["safe"].boolean || unsafe);
-            }
-            offered += applies ? 1 : 0;
-            const std::string end = "[" + finding["kind"].text + "]" + (applies ? " [*]" : "");
-            EXPECT_TRUE(textLines[i].ends_with(end)) << textLines[i];
-        }
-        const Json summary = JsonReader::parse(jsonLines.back())["summary"];
-        EXPECT_EQ(summary["fixable"].number, static_cast<double>(offered));
-        const bool hinted = textLines.back().find(" fixable with --fix") != std::string::npos;
-        EXPECT_EQ(hinted, offered > 0) << textLines.back();
-    }
-}
-
-// A SARIF result carries the fix that applies as replacements of bytes: the
-// edits of the JSON finding, one for one.
-TEST_F(LintFix, SarifResultsCarryTheFixesThatApply) {
-    copyDocuments("docs");
-    for (const bool unsafe : {false, true}) {
-        SCOPED_TRACE(unsafe);
-        std::vector<std::string> args = lintDocs(unsafe);
-        args.push_back("--json");
-        const auto json = runXmlattr(args);
-        args.back() = "--format=sarif";
-        const auto sarif = runXmlattr(args);
-        const Json log = JsonReader::parse(sarif.out);
-        const std::vector<Json>& results = log["runs"].items.at(0)["results"].items;
-        const std::vector<std::string> findings = lines(json.out);
-        ASSERT_EQ(results.size() + 1, findings.size());
-        for (std::size_t i = 0; i < results.size(); ++i) {
-            const Json finding = JsonReader::parse(findings[i]);
-            const bool applies = finding.has("fix") && finding["fix"]["applies"].boolean;
-            ASSERT_EQ(results[i].has("fixes"), applies) << findings[i];
-            if (!applies)
-                continue;
-            const Json& change = results[i]["fixes"].items.at(0)["artifactChanges"].items.at(0);
-            EXPECT_TRUE(change["artifactLocation"]["uri"].text.ends_with(
-                fs::path(finding["file"].text).filename().string()));
-            const std::vector<Json>& replacements = change["replacements"].items;
-            const std::vector<Json>& edits = finding["fix"]["edits"].items;
-            ASSERT_EQ(replacements.size(), edits.size());
-            for (std::size_t k = 0; k < edits.size(); ++k) {
-                const Json& deleted = replacements[k]["deletedRegion"];
-                EXPECT_EQ(deleted["byteOffset"].number, edits[k]["begin"].number);
-                EXPECT_EQ(deleted["byteOffset"].number + deleted["byteLength"].number,
-                          edits[k]["end"].number);
-                EXPECT_EQ(replacements[k]["insertedContent"]["text"].text,
-                          edits[k]["replacement"].text);
-            }
-        }
-    }
-}
 
 TEST_F(LintFix, BadCombinationsAreUsageErrors) {
     std::ofstream("a.svg") << "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";

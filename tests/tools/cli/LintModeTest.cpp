@@ -1,5 +1,6 @@
 // xmlattr lint as projects and CI run it: directories, parallel files,
-// selecting kinds, and the text, JSON, SARIF and GitHub formats.
+// selecting kinds, and escaping in the formats. Each format's whole output is
+// recorded in tests/tools/data/golden/ (the xmlattr_lint_format_* CTests).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -115,7 +116,9 @@ TEST_F(LintCommand, ADirectoryOperandIsWalkedNotReportedAsUnreadable) {
     fs::create_directories(dir_ / "none");
     const auto run = runXmlattr({"lint", "-j", "100000", path("none")});
     EXPECT_EQ(run.status, 2) << run.err;
-    EXPECT_EQ(run.err, "xmlattr: error: no XSL-FO or SVG document, nor stylesheet writing them, was found to lint\n");
+    EXPECT_EQ(run.err,
+              "xmlattr: error: no XSL-FO or SVG document, nor stylesheet writing them, was found "
+              "to lint\n");
     EXPECT_EQ(run.out,
               "0 files, 0 attributes: 0 checked, 0 without a type; 0 errors, 0 warnings; "
               "no XSL-FO, SVG or stylesheet writing them found\n");
@@ -215,101 +218,6 @@ TEST_F(LintCommand, BadOptionsAreUsageErrors) {
         EXPECT_NE(run.err.find(rule.name), std::string::npos) << rule.name;
 }
 
-TEST_F(LintCommand, StatisticsCountEachKindMostFirstBeforeTheSummary) {
-    const std::string file = write("s.svg", svgWith({"width=\"1qq\"", "x=\"1 2\"", "height=\"2qq\"",
-                                                     "y=\"3qq\"", "style=\"fill: currentColor\""}));
-    const auto run = runXmlattr({"lint", "--statistics", file});
-    EXPECT_EQ(run.status, 1);
-    const std::vector<std::string> out = lines(run.out);
-    ASSERT_EQ(out.size(), 9u) << run.out;
-    EXPECT_EQ(out[5], "   3 unknown-unit");
-    EXPECT_EQ(out[6], "   1 list-read-as-one");  // ties by name
-    EXPECT_EQ(out[7], "   1 rejected");
-    EXPECT_EQ(out[8].rfind("1 file, ", 0), 0u) << out[8];
-    // Nothing found: no counts, only the summary.
-    const auto clean = runXmlattr({"lint", "--statistics", write("c.svg", svgWith({}))});
-    EXPECT_EQ(lines(clean.out).size(), 1u) << clean.out;
-}
-
-TEST_F(LintCommand, NotesAreCountedButDoNotFail) {
-    const std::string file = write("n.svg", "<svg width=\"10\"/>");
-    const auto run = runXmlattr({"lint", file});
-    EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_NE(run.out.find(": note: "), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("[svg-without-namespace]\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("0 errors, 0 warnings; 1 note\n"), std::string::npos) << run.out;
-    const auto json = runXmlattr({"lint", "--json", file});
-    EXPECT_EQ(JsonReader::parse(lines(json.out).back())["summary"]["notes"].number, 1);
-}
-
-TEST_F(LintCommand, UnreadableFilesAreReportedAsCheckReportsThem) {
-    const std::string missing = path("missing.fo");
-    const auto check = runXmlattr({"check", missing});
-    const std::string message =
-        "xmlattr: error: cannot read " + missing + ": No such file or directory";
-    ASSERT_EQ(lines(check.err).at(0), message);
-    const std::string good = write("good.svg", svgWith({"width=\"1qq\""}));
-    for (const char* format : {"text", "json", "sarif", "github"}) {
-        SCOPED_TRACE(format);
-        const auto run = runXmlattr({"lint", "--format", format, missing, good});
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.err, message + "\n");
-        EXPECT_NE(run.out.find("1qq"), std::string::npos) << "the other file is still linted";
-    }
-    const auto text = runXmlattr({"lint", missing, good});
-    EXPECT_NE(text.out.find("2 files, 1 attribute: 1 checked, 0 without a type; 0 errors, "
-                            "1 warning; 1 not read\n"),
-              std::string::npos)
-        << text.out;
-}
-
-// With a byte-order mark, columns on line 1 count from after it in every
-// format; JSON gives where a value ends, and its summary the fixes that only
-// --unsafe-fixes applies. -j is capped by the files there are.
-TEST_F(LintCommand, EveryFormatCountsColumnsAfterAByteOrderMark) {
-    const std::string file =
-        write("bom.svg",
-              "\xef\xbb\xbf<svg xmlns='http://www.w3.org/2000/svg' width='1qq' "
-              "stroke-dasharray='1 -2'/>");
-    const std::pair<const char*, const char*> expected[] = {
-        {"text", ":1:48: warning"},
-        {"json", "\"column\":48,\"endLine\":1,\"endColumn\":51,"},
-        {"sarif", "\"startColumn\":48,\"endLine\":1,\"endColumn\":51"},
-        {"github", ",col=48,endLine=1,endColumn=51,"},
-        {"json", "\"fixable\":0,\"unsafeFixable\":1}"},
-    };
-    for (const auto& [format, text] : expected) {
-        const auto run = runXmlattr({"lint", "-j", "100000", "--format", format, file});
-        EXPECT_EQ(run.status, 1) << run.err;
-        EXPECT_NE(run.out.find(text), std::string::npos) << format << ": " << run.out;
-    }
-}
-
-TEST_F(LintCommand, GithubAnnotationsLineForLine) {
-    // A file name with the characters a property value must escape.
-    const std::string file = write("a,b:c%.svg", std::string(kSvg) +
-                                                     "\n<rect width=\"1qq\"\n"
-                                                     "   style=\"fill: currentColor\"/>\n"
-                                                     "<rect x=\"1,\n2\"/>\n</svg>\n");
-    const auto run = runXmlattr({"lint", "--format", "github", file});
-    EXPECT_EQ(run.status, 1);
-    const std::string shown = xmlattr_tool::lint_cli::githubProperty(file);
-    const std::vector<std::string> expected = {
-        "::warning file=" + shown +
-            ",line=2,col=14,endLine=2,endColumn=17,title=unknown-unit::width=\"1qq\" on rect "
-            "reads as 1px (SLength): unknown unit 'qq' is read as px",
-        "::error file=" + shown +
-            ",line=3,col=17,endLine=3,endColumn=29,title=rejected::style fill=\"currentColor\" on "
-            "rect is rejected (SColor): the type does not read currentColor, a CSS keyword; the "
-            "engine keeps the value it had (inherited or initial)",
-        "::warning file=" + shown +
-            ",line=4,col=10,endLine=5,endColumn=2,title=list-read-as-one::x=\"1, 2\" on rect "
-            "reads as 1px (SLength): only the first of several values is read",
-        "1 file, 3 attributes: 3 checked, 0 without a type; 1 error, 2 warnings",
-    };
-    EXPECT_EQ(lines(run.out), expected) << run.out;
-}
-
 TEST(LintFormats, GithubEscapesMessagesAndProperties) {
     struct Case {
         const char* text;
@@ -345,56 +253,6 @@ TEST(LintFormats, ArtifactUrisAreRelativePathsWithForwardSlashes) {
     };
     for (const Case& test : cases)
         EXPECT_EQ(xmlattr_tool::lint_cli::artifactUri(test.path), test.uri) << test.path;
-}
-
-TEST_F(LintCommand, SarifIsOneRunWithARulePerKindAndAResultPerFinding) {
-    const std::string file = write("r.svg", svgWith({"width=\"1qq\"", "x=\"1 2\""}));
-    const std::string missing = path("gone.svg");
-    const auto run = runXmlattr({"lint", "--format", "sarif", file, missing});
-    EXPECT_EQ(run.status, 2);
-    const Json log = JsonReader::parse(run.out);
-    EXPECT_EQ(log["version"].text, "2.1.0");
-    ASSERT_EQ(log["runs"].items.size(), 1u);
-    const Json& sarifRun = log["runs"].items[0];
-    EXPECT_EQ(sarifRun["columnKind"].text, "unicodeCodePoints");
-    const Json& driver = sarifRun["tool"]["driver"];
-    EXPECT_EQ(driver["name"].text, "xmlattr");
-    ASSERT_EQ(driver["rules"].items.size(), lint::rules().size());
-    for (const lint::Rule& rule : lint::rules()) {
-        const Json& entry = driver["rules"].items[static_cast<std::size_t>(rule.kind)];
-        EXPECT_EQ(entry["id"].text, rule.name);
-        EXPECT_EQ(entry["shortDescription"]["text"].text, rule.summary);
-        EXPECT_EQ(entry["defaultConfiguration"]["level"].text, lint::severityName(rule.severity));
-    }
-    const std::vector<Json>& results = sarifRun["results"].items;
-    ASSERT_EQ(results.size(), 2u);
-    EXPECT_EQ(results[0]["ruleId"].text, "unknown-unit");
-    EXPECT_EQ(results[0]["level"].text, "warning");
-    EXPECT_EQ(
-        driver["rules"].items[static_cast<std::size_t>(results[0]["ruleIndex"].number)]["id"].text,
-        "unknown-unit");
-    const Json& where = results[0]["locations"].items.at(0)["physicalLocation"];
-    EXPECT_EQ(where["artifactLocation"]["uri"].text, "file://" + file);
-    const Json& region = where["region"];
-    EXPECT_EQ(region["startLine"].number, 2);
-    EXPECT_EQ(region["startColumn"].number, 14);
-    EXPECT_EQ(region["endLine"].number, 2);
-    EXPECT_EQ(region["endColumn"].number, 17);
-    EXPECT_EQ(results[1]["ruleId"].text, "list-read-as-one");
-    const Json& invocation = sarifRun["invocations"].items.at(0);
-    EXPECT_FALSE(invocation["executionSuccessful"].boolean);
-    const std::vector<Json>& notices = invocation["toolExecutionNotifications"].items;
-    ASSERT_EQ(notices.size(), 1u);
-    EXPECT_EQ(notices[0]["level"].text, "error");
-    EXPECT_EQ(notices[0]["message"]["text"].text,
-              "cannot read " + missing + ": No such file or directory");
-    // Nothing found: an empty results array, a successful invocation.
-    const auto clean = runXmlattr({"lint", "--format", "sarif", write("c.svg", svgWith({}))});
-    EXPECT_EQ(clean.status, 0);
-    const Json cleanLog = JsonReader::parse(clean.out);
-    const Json& cleanRun = cleanLog["runs"].items.at(0);
-    EXPECT_TRUE(cleanRun["results"].items.empty());
-    EXPECT_TRUE(cleanRun["invocations"].items.at(0)["executionSuccessful"].boolean);
 }
 
 TEST(LintHelp, ListsEveryRuleAndTheReadmeDoesToo) {
