@@ -15,7 +15,7 @@ bool Options::has(std::string_view name) const {
                        [&](const auto& each) { return each.first == name; });
 }
 
-Options splitOptions(Args args, std::initializer_list<OptionSpec> known, OperandsAt operands) {
+Options splitOptions(Args args, std::initializer_list<KnownOption> known, OperandsAt operands) {
     // getopt_long keeps its place in globals: one reading at a time.
     static std::mutex reading;
     const std::lock_guard lock(reading);
@@ -32,17 +32,17 @@ Options splitOptions(Args args, std::initializer_list<OptionSpec> known, Operand
     const int argc = static_cast<int>(argv.size()) - 1;
 
     std::vector<std::string> names;  // without their dashes
-    for (const OptionSpec& spec : known)
-        names.emplace_back(spec.name.substr(2));
+    for (const KnownOption& each : known)
+        names.emplace_back(each.name.substr(2));
     std::vector<option> longOptions;
     std::string letters = operands == OperandsAt::Last ? "+:h" : ":h";
     int code = 0;
-    for (const OptionSpec& spec : known) {
-        const int has = spec.takesValue ? required_argument : no_argument;
-        const int value = spec.letter != 0 ? spec.letter : 256 + code;
+    for (const KnownOption& each : known) {
+        const int has = each.takesValue ? required_argument : no_argument;
+        const int value = each.letter != 0 ? each.letter : 256 + code;
         longOptions.push_back({names[static_cast<std::size_t>(code)].c_str(), has, nullptr, value});
-        if (spec.letter != 0)
-            (letters += spec.letter) += spec.takesValue ? ":" : "";
+        if (each.letter != 0)
+            (letters += each.letter) += each.takesValue ? ":" : "";
         ++code;
     }
     longOptions.push_back({"help", no_argument, nullptr, 'h'});
@@ -83,14 +83,15 @@ Options splitOptions(Args args, std::initializer_list<OptionSpec> known, Operand
             const std::string name = word();
             const bool isKnown =
                 std::any_of(known.begin(), known.end(),
-                            [&](const OptionSpec& spec) { return spec.name == name; });
+                            [&](const KnownOption& each) { return each.name == name; });
             out.error = isKnown ? name + " takes no value" : "unknown option '" + name + "'";
         } else if (found != ':' && found != '?') {
-            const auto spec = std::find_if(known.begin(), known.end(), [&](const OptionSpec& each) {
-                return each.letter != 0 ? each.letter == found
-                                        : 256 + (&each - known.begin()) == found;
-            });
-            out.given.emplace_back(spec->name, optarg != nullptr ? optarg : "");
+            const auto taken =
+                std::find_if(known.begin(), known.end(), [&](const KnownOption& each) {
+                    return each.letter != 0 ? each.letter == found
+                                            : 256 + (&each - known.begin()) == found;
+                });
+            out.given.emplace_back(taken->name, optarg != nullptr ? optarg : "");
         }
     }
     for (int i = optind; i < argc; ++i) {
@@ -104,9 +105,9 @@ Options splitOptions(Args args, std::initializer_list<OptionSpec> known, Operand
         std::vector<std::string_view> texts;
         bool textOnly = false;
         for (const std::string_view operand : out.operands) {
-            const auto flag = std::find_if(known.begin(), known.end(), [&](const OptionSpec& spec) {
-                return !spec.takesValue && spec.name == operand;
-            });
+            const auto flag = std::find_if(
+                known.begin(), known.end(),
+                [&](const KnownOption& each) { return !each.takesValue && each.name == operand; });
             if (textOnly)
                 texts.push_back(operand);
             else if (operand == "--")

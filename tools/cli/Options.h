@@ -15,7 +15,7 @@ namespace xmlattr_tool {
 
 // An option a mode takes: "--json", or "--format" with a value; letter is its
 // one-letter form ('j' for "--jobs"), 0 for none.
-struct OptionSpec {
+struct KnownOption {
     std::string_view name;
     bool takesValue = false;
     char letter = 0;
@@ -35,7 +35,7 @@ struct Options {
 // other; its flags and --help still count after the text, up to a "--").
 enum class OperandsAt { Anywhere, Last };
 
-Options splitOptions(Args args, std::initializer_list<OptionSpec> known,
+Options splitOptions(Args args, std::initializer_list<KnownOption> known,
                      OperandsAt operands = OperandsAt::Anywhere);
 
 // "unknown type 'X'" and a hint: the nearest name, or how to list them.
