@@ -11,10 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "tools/fix/Diff.h"
-#include "tools/fix/Fix.h"
+#include "tools/fix/FixFile.h"
 #include "tools/fix/Modules.h"
-#include "tools/fix/Rewrite.h"
 
 namespace xmlattr_tool::lint_cli {
 
@@ -65,54 +63,17 @@ std::string joinPath(std::string_view directory, std::string_view name) {
     return path;
 }
 
-// Whether the XML declaration names ISO-8859-1 (or an alias of it).
-bool declaresLatin1(std::string_view bytes) {
-    if (!bytes.starts_with("<?xml"))
-        return false;
-    const std::string_view declaration = bytes.substr(0, bytes.find("?>"));
-    const std::size_t name = declaration.find("encoding");
-    const std::size_t open = declaration.find_first_of("\"'", name);
-    if (name == std::string_view::npos || open == std::string_view::npos)
-        return false;
-    const std::size_t close = declaration.find(declaration[open], open + 1);
-    std::string encoding;
-    for (const char c : declaration.substr(open + 1, close - open - 1))
-        encoding += lower(c);
-    for (const std::string_view alias : {"iso-8859-1", "iso_8859-1", "latin1", "latin-1", "l1"}) {
-        if (encoding == alias)
-            return true;
-    }
-    return false;
-}
-
-// A UTF-8 replacement written in ISO-8859-1; none where a character has no
-// place in it.
-std::optional<std::string> inLatin1(std::string_view utf8) {
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        if (byte < 0x80) {
-            out += utf8[i];
-        } else if ((byte == 0xC2 || byte == 0xC3) && i + 1 < utf8.size()) {
-            out += static_cast<char>(((byte & 0x03) << 6) |
-                                     (static_cast<unsigned char>(utf8[++i]) & 0x3F));
-        } else {
-            return std::nullopt;
-        }
-    }
-    return out;
-}
-
 // Counts and shows one finding of a file.
-void show(FileOutput& output, const FileJob& job, const Printer& printer,
+void show(FileOutput& output, const FileJob& job, const Printer& printer, const FixSettings& fixes,
           const lint::Finding& finding, bool print) {
     output.tally.count(finding);
-    if (printer.offersFix(finding))
+    const bool applies = fix::offersFix(finding, fixes.unsafe);
+    if (applies)
         ++output.tally.fixable;
     else if (finding.fix)
         ++output.tally.unsafeHidden;
     if (print)
-        printer.finding(output, job.path, finding);
+        printer.finding(output, job.path, finding, applies);
 }
 
 // Whether a file found in a folder is left out: its root element is not
@@ -135,15 +96,15 @@ void countResult(FileOutput& output, const FileJob& job, const Printer& printer,
     }
 }
 
-// --fix and --diff: the file is read whole, fixed in memory, and written
-// back (or diffed) only when its fixes changed it.
-FileOutput fixFile(const FileJob& job, const Printer& printer, const lint::Options& options,
-                   std::istream& in) {
+// --fix and --diff: the file is read whole and fixed (tools/fix); the
+// findings shown are those that remain.
+FileOutput fixFile(const FileJob& job, const Printer& printer, const FixSettings& settings,
+                   const lint::Options& options, std::istream& in) {
     FileOutput output;
     Tally& tally = output.tally;
-    const FixSettings& settings = printer.fixes();
+    const bool standardIn = job.kind == FileJob::StandardIn;
     fix::ReadFile file;
-    if (job.kind == FileJob::StandardIn) {
+    if (standardIn) {
         file.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         if (in.bad())
             file.error = "read error";
@@ -156,62 +117,36 @@ FileOutput fixFile(const FileJob& job, const Printer& printer, const lint::Optio
         printer.problem(output, job.path, {std::nullopt, file.error});
         return output;
     }
-    // UTF-8 is rewritten, and ISO-8859-1 with its edits written in it: a
-    // file in another encoding would come back in two.
-    const bool latin1 = !fix::isUtf8(file.bytes) && declaresLatin1(file.bytes);
-    const bool utf8 = !latin1 && fix::isUtf8(file.bytes);
-    const fix::Linter linter = [&options, latin1](std::string_view bytes) {
-        lint::Report report = lint::lintDocument(bytes, options);
-        for (lint::Finding& finding : report.findings) {
-            for (std::size_t i = 0; latin1 && finding.fix && i < finding.fix->edits.size(); ++i) {
-                if (std::optional<std::string> bytes = inLatin1(finding.fix->edits[i].replacement))
-                    finding.fix->edits[i].replacement = std::move(*bytes);
-                else
-                    finding.fix.reset();
-            }
-        }
-        return report;
-    };
-    fix::Fixed fixed;
-    if (utf8 || latin1) {
-        fixed = fix::fixDocument(file.bytes, settings.unsafe, linter);
-    } else {
-        fixed.bytes = file.bytes;
-        fixed.first = linter(file.bytes);
-        fixed.report = fixed.first;
-    }
-    if (leftOut(job, fixed.first.result))
+    const bool diff = settings.mode == FixSettings::Diff;
+    const fix::Apply apply = diff         ? fix::Apply::Diff
+                             : standardIn ? fix::Apply::Keep
+                                          : fix::Apply::Rewrite;
+    const fix::FileFixed fixed =
+        fix::fixFile(job.path, file, apply, settings.unsafe, options,
+                     [&job](const lint::Report& report) { return !leftOut(job, report.result); });
+    if (fixed.skipped)
         return FileOutput{};
-    const bool standardIn = job.kind == FileJob::StandardIn;
-    bool kept = fixed.changed();
     // A file --diff only reads is not "not written".
-    if (!utf8 && !latin1 &&
-        std::any_of(fixed.first.findings.begin(), fixed.first.findings.end(),
-                    [&](const lint::Finding& f) { return printer.offersFix(f); })) {
-        const bool diff = settings.mode == FixSettings::Diff;
+    if (fixed.refused) {
         tally.notWritten += diff ? 0 : 1;
         output.err += diff ? "xmlattr: warning: " : "xmlattr: error: ";
         output.err += job.path;
         output.err += " is neither UTF-8 nor ISO-8859-1: its fixes are not ";
         output.err += diff ? "shown\n" : "applied\n";
     }
-    if (settings.mode == FixSettings::Fix && kept && !standardIn) {
-        if (const std::string why = fix::rewriteFile(job.path, file, fixed.bytes); !why.empty()) {
-            ++tally.notWritten;
-            kept = false;
-            output.err += "xmlattr: error: ";
-            output.err += why;
-            output.err += '\n';
-        }
+    if (!fixed.notWritten.empty()) {
+        ++tally.notWritten;
+        output.err += "xmlattr: error: ";
+        output.err += fixed.notWritten;
+        output.err += '\n';
     }
-    if (settings.mode == FixSettings::Fix && standardIn)
-        output.document = kept ? fixed.bytes : file.bytes;
-    if (settings.mode == FixSettings::Diff && kept)
-        output.out += fix::unifiedDiff(job.path, file.bytes, fixed.bytes);
-    tally.fixed += kept ? fixed.fixed : 0;
-    const lint::Report& shown = kept ? fixed.report : fixed.first;
+    if (apply == fix::Apply::Keep)
+        output.document = fixed.kept ? fixed.fixed.bytes : file.bytes;
+    output.out += fixed.diff;
+    tally.fixed += fixed.kept ? fixed.fixed.fixed : 0;
+    const lint::Report& shown = fixed.remaining();
     for (const lint::Finding& finding : shown.findings)
-        show(output, job, printer, finding, settings.mode != FixSettings::Diff);
+        show(output, job, printer, settings, finding, !diff);
     countResult(output, job, printer, shown.result);
     return output;
 }
@@ -265,8 +200,8 @@ void expandOperand(std::string_view operand, const std::function<void(FileJob)>&
         onFile({FileJob::Named, std::move(path), {}});
 }
 
-FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Options& options,
-                    std::istream& in) {
+FileOutput lintFile(const FileJob& job, const Printer& printer, const FixSettings& fixes,
+                    const lint::Options& options, std::istream& in) {
     FileOutput output;
     Tally& tally = output.tally;
     if (job.kind == FileJob::Unreadable) {
@@ -285,9 +220,9 @@ FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Opti
         beside = fix::setUsesBeside(job.path);
         fileOptions.setUses = beside;
     }
-    if (printer.fixes().mode != FixSettings::Report) {
+    if (fixes.mode != FixSettings::Report) {
         try {
-            return fixFile(job, printer, fileOptions, in);
+            return fixFile(job, printer, fixes, fileOptions, in);
         } catch (const std::exception& error) {
             FileOutput output;
             ++output.tally.files;
@@ -319,7 +254,7 @@ FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Opti
         return static_cast<std::ptrdiff_t>(stream.gcount());
     };
     const lint::FindingSink sink = [&](const lint::Finding& finding) {
-        show(output, job, printer, finding, true);
+        show(output, job, printer, fixes, finding, true);
     };
     try {
         // One that is broken before its root is linted only when its name

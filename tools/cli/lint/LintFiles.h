@@ -33,12 +33,12 @@ void walkDirectory(const std::string& directory, const std::function<void(FileJo
 // files of a directory.
 void expandOperand(std::string_view operand, const std::function<void(FileJob)>& onFile);
 
-// Lints one file into its output; in is standard input. With the printer's
+// Lints one file into its output; in is standard input. With
 // FixSettings::Fix the file's fixes are applied and it is rewritten (in
 // place, nothing else changed) when they changed it, and the findings that
 // remain are shown; standard input's document goes to output.document. With
 // Diff, output.out gets the diff of what Fix would do.
-FileOutput lintFile(const FileJob& job, const Printer& printer, const lint::Options& options,
-                    std::istream& in);
+FileOutput lintFile(const FileJob& job, const Printer& printer, const FixSettings& fixes,
+                    const lint::Options& options, std::istream& in);
 
 }  // namespace xmlattr_tool::lint_cli

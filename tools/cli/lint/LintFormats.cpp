@@ -43,8 +43,8 @@ std::string position(std::string_view file, const lint::Position& at) {
 
 class TextPrinter : public Printer {
   public:
-    void finding(FileOutput& output, std::string_view file,
-                 const lint::Finding& finding) const override {
+    void finding(FileOutput& output, std::string_view file, const lint::Finding& finding,
+                 bool fixApplies) const override {
         output.out += position(file, finding.range.start);
         output.out += ": ";
         output.out += lint::severityName(finding.severity);
@@ -52,20 +52,21 @@ class TextPrinter : public Printer {
         output.out += finding.message;
         output.out += " [";
         output.out += lint::ruleOf(finding.kind).name;
-        output.out += offersFix(finding) ? "] [*]\n" : "]\n";
+        output.out += fixApplies ? "] [*]\n" : "]\n";
     }
 
-    void end(std::ostream& out, const Tally& tally, bool statistics) override {
+    void end(std::ostream& out, const Tally& tally, const FixSettings& fixes,
+             bool statistics) override {
         if (statistics)
             out << statisticsLines(tally);
-        out << summaryLine(tally, fixes_);
+        out << summaryLine(tally, fixes);
     }
 };
 
 class JsonPrinter : public Printer {
   public:
-    void finding(FileOutput& output, std::string_view file,
-                 const lint::Finding& finding) const override {
+    void finding(FileOutput& output, std::string_view file, const lint::Finding& finding,
+                 bool fixApplies) const override {
         Json object;
         object["file"] = file;
         object["line"] = finding.range.start.line;
@@ -93,7 +94,7 @@ class JsonPrinter : public Printer {
             }
             Json offered;
             offered["safe"] = fix.safe;
-            offered["applies"] = offersFix(finding);
+            offered["applies"] = fixApplies;
             offered["description"] = fix.description;
             offered["edits"] = std::move(edits);
             object["fix"] = std::move(offered);
@@ -117,7 +118,7 @@ class JsonPrinter : public Printer {
         output.out += '\n';
     }
 
-    void end(std::ostream& out, const Tally& tally, bool) override {
+    void end(std::ostream& out, const Tally& tally, const FixSettings& fixes, bool) override {
         Json counts;
         counts["files"] = tally.files;
         counts["attributes"] = tally.attributes;
@@ -128,7 +129,7 @@ class JsonPrinter : public Printer {
         counts["warnings"] = tally.warnings;
         counts["unreadable"] = tally.unreadable;
         counts["notes"] = tally.notes;
-        if (fixes_.mode == FixSettings::Report) {
+        if (fixes.mode == FixSettings::Report) {
             counts["fixable"] = tally.fixable;
             counts["unsafeFixable"] = tally.unsafeHidden;
         } else {
@@ -167,8 +168,8 @@ Json location(std::string_view file, Json region) {
 // describes them.
 class SarifPrinter : public Printer {
   public:
-    void finding(FileOutput& output, std::string_view file,
-                 const lint::Finding& finding) const override {
+    void finding(FileOutput& output, std::string_view file, const lint::Finding& finding,
+                 bool fixApplies) const override {
         Json result;
         result["ruleId"] = lint::ruleOf(finding.kind).name;
         result["ruleIndex"] = static_cast<int>(finding.kind);
@@ -188,7 +189,7 @@ class SarifPrinter : public Printer {
         if (!properties.empty())
             result["properties"] = std::move(properties);
         // A fix that applies, as replacements of the file's bytes.
-        if (offersFix(finding)) {
+        if (fixApplies) {
             Json replacements = Json::array();
             for (const lint::Edit& edit : finding.fix->edits) {
                 Json replacement;
@@ -257,7 +258,7 @@ class SarifPrinter : public Printer {
         notices_.insert(notices_.end(), output.notices.begin(), output.notices.end());
     }
 
-    void end(std::ostream& out, const Tally& tally, bool) override {
+    void end(std::ostream& out, const Tally& tally, const FixSettings&, bool) override {
         out << "\n],\"invocations\":[{\"executionSuccessful\":"
             << (tally.unreadable == 0 && tally.internalErrors == 0 ? "true" : "false");
         if (!notices_.empty()) {
@@ -277,8 +278,8 @@ class SarifPrinter : public Printer {
 // Workflow commands: ::error file=F,line=L,...,title=KIND::MESSAGE.
 class GithubPrinter : public Printer {
   public:
-    void finding(FileOutput& output, std::string_view file,
-                 const lint::Finding& finding) const override {
+    void finding(FileOutput& output, std::string_view file, const lint::Finding& finding,
+                 bool) const override {
         const lint::Position& start = finding.range.start;
         const lint::Position& stop = finding.range.stop;
         std::string& out = output.out;
@@ -317,8 +318,8 @@ class GithubPrinter : public Printer {
         out += '\n';
     }
 
-    void end(std::ostream& out, const Tally& tally, bool) override {
-        out << summaryLine(tally, fixes_);
+    void end(std::ostream& out, const Tally& tally, const FixSettings& fixes, bool) override {
+        out << summaryLine(tally, fixes);
     }
 
   private:
@@ -415,10 +416,6 @@ void Tally::count(const lint::Finding& finding) {
     if (finding.kind == lint::Kind::InternalError)
         ++internalErrors;
     ++byKind[static_cast<std::size_t>(finding.kind)];
-}
-
-bool Printer::offersFix(const lint::Finding& finding) const {
-    return finding.fix && (finding.fix->safe || fixes_.unsafe);
 }
 
 void Printer::problem(FileOutput& output, std::string_view file, const FileProblem& problem) const {

@@ -268,9 +268,7 @@ ParsedArgs parseArgs(Args args) {
 class Run {
   public:
     Run(const LintSettings& settings, Streams streams)
-        : settings_(settings), streams_(streams), printer_(makePrinter(settings.format)) {
-        printer_->setFixes(settings.fixes);
-    }
+        : settings_(settings), streams_(streams), printer_(makePrinter(settings.format)) {}
 
     int lint(const std::vector<std::string_view>& operands) {
         // Standard output holds the fixed document of '-' with --fix, and
@@ -295,7 +293,7 @@ class Run {
         for (FileJob& job : jobs)
             submit(std::move(job));
         finish();
-        printer_->end(*summary_, tally_, settings_.statistics);
+        printer_->end(*summary_, tally_, settings_.fixes, settings_.statistics);
         if (tally_.files == 0 && tally_.unreadable == 0) {
             // A wrong path or a folder of other files must not pass a CI job.
             streams_.err << "xmlattr: error: no XSL-FO or SVG document, nor stylesheet writing "
@@ -311,7 +309,7 @@ class Run {
 
   private:
     FileOutput lintOne(const FileJob& job) const {
-        return lintFile(job, *printer_, settings_.options, streams_.in);
+        return lintFile(job, *printer_, settings_.fixes, settings_.options, streams_.in);
     }
 
     void print(const FileOutput& output) {

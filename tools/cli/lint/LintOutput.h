@@ -88,24 +88,18 @@ class Printer {
   public:
     virtual ~Printer() = default;
 
-    void setFixes(const FixSettings& fixes) { fixes_ = fixes; }
-    const FixSettings& fixes() const { return fixes_; }
-    // Whether finding offers a fix that these settings apply.
-    bool offersFix(const lint::Finding& finding) const;
-
     // Called from several threads at once: they only write into output.
-    virtual void finding(FileOutput& output, std::string_view file,
-                         const lint::Finding& finding) const = 0;
+    // fixApplies: the finding offers a fix that this run applies.
+    virtual void finding(FileOutput& output, std::string_view file, const lint::Finding& finding,
+                         bool fixApplies) const = 0;
     virtual void problem(FileOutput& output, std::string_view file,
                          const FileProblem& problem) const;
 
     // Called in order, from one thread.
     virtual void begin(std::ostream&) {}
     virtual void write(std::ostream& out, std::ostream& err, const FileOutput& output);
-    virtual void end(std::ostream& out, const Tally& tally, bool statistics) = 0;
-
-  protected:
-    FixSettings fixes_;
+    virtual void end(std::ostream& out, const Tally& tally, const FixSettings& fixes,
+                     bool statistics) = 0;
 };
 
 std::unique_ptr<Printer> makePrinter(Format format);
