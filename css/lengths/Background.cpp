@@ -6,23 +6,6 @@ namespace Xml {
 
 namespace {
 
-// The background position keywords by the fraction they stand for, in
-// halves: the value times 0.5 is the fraction. Top and bottom are read as
-// left and right, which are the names written back.
-enum class BackgroundEdge : std::int32_t { Left = 0, Center = 1, Right = 2 };
-
-}  // namespace
-
-template <>
-struct KeywordsOf<BackgroundEdge> {
-    static constexpr auto table = keywordTable<BackgroundEdge>(
-        {}, {keyword(L"left", BackgroundEdge::Left), keywordAlias(L"top", BackgroundEdge::Left),
-             keyword(L"center", BackgroundEdge::Center), keyword(L"right", BackgroundEdge::Right),
-             keywordAlias(L"bottom", BackgroundEdge::Right)});
-};
-
-namespace {
-
 // Instantiating the traits runs the compile-time checks of each table.
 static_assert(sizeof(AttributeTraits<BackgroundEdge>) > 0 &&
               sizeof(AttributeTraits<BackgroundSizeType>) > 0);

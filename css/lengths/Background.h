@@ -15,9 +15,25 @@
 
 namespace Xml {
 
+/// The keywords of a background position by the fraction of the free space
+/// they stand for, in halves: the value times 0.5 is the fraction.
+enum class XMLATTR_API BackgroundEdge : std::int32_t { Left = 0, Center = 1, Right = 2 };
+
+/// Keywords of BackgroundEdge: exact case. "top" and "bottom" read as left
+/// and right, which are the names written back.
+template <>
+struct KeywordsOf<BackgroundEdge> {
+    /// The rows in the order they are tried, and the rules.
+    static constexpr auto table = keywordTable<BackgroundEdge>(
+        {}, {keyword(L"left", BackgroundEdge::Left), keywordAlias(L"top", BackgroundEdge::Left),
+             keyword(L"center", BackgroundEdge::Center), keyword(L"right", BackgroundEdge::Right),
+             keywordAlias(L"bottom", BackgroundEdge::Right)});
+};
+
 /// One axis of a background position: a length, or a fraction of the free
-/// space. The keywords are fractions: left and top 0, center 0.5, right and
-/// bottom 1; those fractions are written back as the horizontal keywords.
+/// space. The keywords (BackgroundEdge) are fractions: left and top 0,
+/// center 0.5, right and bottom 1; those fractions are written back as the
+/// horizontal keywords.
 class XMLATTR_API BackgroundPosition : public LengthOrPercent {
   public:
     /// The length 0px.

@@ -1,6 +1,9 @@
 #include "tools/describe/TypeNotes.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "css/keywords/FontKeywords.h"
 #include "css/lengths/Background.h"
@@ -12,10 +15,7 @@ namespace {
 
 using P = Part;
 
-// Keyword tables that some measures read before the measure. The absolute
-// font sizes, the border-width keywords and the background-position keywords
-// have tables private to the library's sources; their paragraphs name them
-// and the examples show what each reads as.
+// Keyword tables that some measures read before the measure.
 const KeywordPart kAbsoluteFontSize{"Absolute sizes", &keywordTableOf<Xml::AbsoluteFontSize>};
 const KeywordPart kRelativeFontSize{"Relative sizes", &keywordTableOf<Xml::RelativeFontSize>};
 const KeywordPart kBorderWidthKeyword{"Keywords", &keywordTableOf<Xml::BorderWidthKeyword>};
@@ -29,7 +29,40 @@ const KeywordPart kInitialPageNumberType{"Keywords", &keywordTableOf<Xml::Initia
 const KeywordPart kInitialSheetNumberType{"Keywords", &keywordTableOf<Xml::InitialSheetNumberType>};
 const KeywordPart kBackgroundSizeType{"Keywords", &keywordTableOf<Xml::BackgroundSizeType>};
 
+// `text` for a keyword of the ASCII tables these paragraphs name.
+std::string quoted(std::wstring_view text) {
+    std::string out = "`";
+    for (const wchar_t c : text)
+        out += static_cast<char>(c);
+    return out + '`';
+}
+
+// What a background position's paragraph says of its keywords, read from the
+// library's table: each keyword written back with the aliases that read as
+// it ("`left` or `top`, `center`, ..."), and the keywords written back.
+std::string backgroundPositionParagraph() {
+    std::string read;
+    std::vector<std::string> written;
+    for (const Xml::KeywordRow& row : Xml::KeywordsOf<Xml::BackgroundEdge>::table.rows) {
+        if (row.names()) {
+            read += read.empty() ? "" : ", ";
+            written.push_back(quoted(row.text));
+        } else {
+            read += " or ";
+        }
+        read += quoted(row.text);
+    }
+    std::string writtenBack;
+    for (std::size_t i = 0; i < written.size(); ++i)
+        writtenBack += (i == 0 ? "" : i + 1 == written.size() ? " or " : ", ") + written[i];
+    return "One axis of a background position: " + read +
+           " (exact case), which are fractions of the free space, or a `LengthOrPercent`. A "
+           "value equal to one of those fractions is written back as " +
+           writtenBack + ", whatever text it came from; others as the measure.";
+}
+
 std::vector<TypeNotes> makeNotes() {
+    static const std::string backgroundPosition = backgroundPositionParagraph();
     return {
         // Scalars
         {"int",
@@ -286,10 +319,7 @@ std::vector<TypeNotes> makeNotes() {
          {kInitialSheetNumberType},
          {"auto", "7", "0"}},
         {"BackgroundPosition",
-         {"One axis of a background position: `left` or `top`, `center`, `right` or `bottom` "
-          "(exact case), which are fractions of the free space, or a `LengthOrPercent`. A value "
-          "equal to one of those fractions is written back as `left`, `center` or `right`, "
-          "whatever text it came from; others as the measure."},
+         {backgroundPosition},
          {P::LengthUnits},
          {},
          {"left", "top", "center", "right", "bottom", "50%", "25%", "Left"}},
