@@ -33,7 +33,8 @@ TEST(CheckLine, EachLineShapeIsReadOrRefusedWithAReason) {
         {"int 12 ok", LineParse::Bad, "no tab"},
         {"Lenght\t12pt", LineParse::Bad, "unknown type 'Lenght'; did you mean 'Length'?"},
         {"length\t12pt", LineParse::Bad, "unknown type 'length'; did you mean 'Length'?"},
-        {"Bogus\t12pt", LineParse::Bad, "unknown type 'Bogus'; run 'xmlattr --list'"},
+        {"Urxx\t12pt", LineParse::Bad,
+         "unknown type 'Urxx'; run 'xmlattr --list'"},  // half of it changed
         {"\t12", LineParse::Bad, "unknown type ''"},
         {"int\t12\tOK", LineParse::Bad, "bad expectation 'OK'"},
         {"int\t12\t", LineParse::Bad, "bad expectation ''"},

@@ -88,7 +88,7 @@ TEST_F(Engine, AFindingCoversItsValueInBytesLinesAndBothColumnKinds) {
 TEST_F(Engine, AStyleDeclarationIsPlacedWhereItStandsNotWhereItsNameFirstOccurs) {
     const std::string document = svgStart() +
                                  "><rect style=\"fill:url(#stroke); "
-                                 "stroke : rgb(300,0,0) ;stroke-width:&#x31;0qq\"/></svg>";
+                                 "stroke : rgb(300,0,0) ;\r\nstroke-width:&#x31;0qq\"/></svg>";
     const Report report = lintDocument(document);
     ASSERT_EQ(report.findings.size(), 2u);
     const auto bytes = [&](const Finding& f) {
@@ -234,8 +234,27 @@ TEST_F(Engine, CommentsSilenceKindsOnTheNextElementOrTheWholeFile) {
     const Range& name = report.findings[0].range;
     EXPECT_EQ(document.substr(name.begin, name.end - name.begin), "no-such-kind");
     EXPECT_EQ(report.result.summary.suppressed, 1u);
-    EXPECT_EQ(kinds("<!-- xmlattr-lint: disable -->"),
+    // The notes on unknown words stay, whatever the file ignores.
+    EXPECT_EQ(kinds("<!-- xmlattr-lint: disable --><!-- xmlattr-lint: ignore-file -->"),
               std::vector<std::string>{"unknown-suppression"});
+}
+
+TEST_F(Engine, ABareNumberIsARatioOnlyWhereTheAttributeTakesOne) {
+    const Report report = lintDocument(
+        "<fo:block xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" line-height=\"1.2\" "
+        "space-before=\"1.2\"/>");
+    ASSERT_EQ(report.findings.size(), 1u);
+    EXPECT_EQ(report.findings[0].attribute, "space-before");
+}
+
+TEST_F(Engine, ALongTextIsQuotedCutAtACharacterBoundary) {
+    std::string value = "1qq";
+    for (int i = 0; i < 40; ++i)
+        value += "\xC3\xA9";
+    const Report report = lintDocument(svgStart() + "><rect x=\"" + value + "\"/></svg>");
+    ASSERT_EQ(report.findings.size(), 1u);
+    EXPECT_NE(report.findings[0].message.find("\xC3\xA9...\" ("), std::string::npos)
+        << report.findings[0].message;
 }
 
 TEST_F(Engine, OnlyTheSelectedKindsAreReported) {
