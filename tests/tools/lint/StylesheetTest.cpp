@@ -144,11 +144,15 @@ TEST(Stylesheet, EachConstructIsJudgedWhereItsTextStands) {
 TEST(Stylesheet, ASetIsJudgedOnTheElementsOtherModulesUseItOn) {
     const std::string document =
         sheet("",
-              "<xsl:attribute-set name=\"t\"><xsl:attribute name=\"width\">3qq"
+              "<xsl:attribute-set name=\"t\"><xsl:attribute name=\"font-size\">3qq"
               "</xsl:attribute></xsl:attribute-set>");
-    const std::string other = sheet("<fo:table xsl:use-attribute-sets=\"u\"/>",
-                                    "<xsl:include href=\"a.xsl\"/><xsl:attribute-set name=\"u\" "
-                                    "use-attribute-sets=\"t\"/>");
+    const std::string other = sheet(
+        "<fo:table xsl:use-attribute-sets=\"u\"/><fo:block "
+        "xsl:use-attribute-sets=\"u\"/><fo:inline "
+        "xsl:use-attribute-sets=\"u\"/><fo:wrapper "
+        "xsl:use-attribute-sets=\"u\"/>",
+        "<xsl:include href=\"a.xsl\"/><xsl:attribute-set name=\"u\" "
+        "use-attribute-sets=\"t\"/>");
     const ModuleLinks links = moduleLinks(other);
     EXPECT_EQ(links.modules, std::vector<std::string>{"a.xsl"});
     EXPECT_EQ(links.sets, std::vector<std::string>{});
@@ -156,9 +160,11 @@ TEST(Stylesheet, ASetIsJudgedOnTheElementsOtherModulesUseItOn) {
     options.setUses = links.uses;
     const Report report = lintDocument(document, options);
     ASSERT_EQ(report.findings.size(), 1u);
-    EXPECT_EQ(report.findings[0].type, "TableWidth");
-    EXPECT_NE(report.findings[0].message.find("in attribute set 't', used on fo:table"),
-              std::string::npos);
+    EXPECT_EQ(report.findings[0].type, "FontSize");
+    EXPECT_NE(report.findings[0].message.find(
+                  "in attribute set 't', used on fo:table, fo:block, fo:inline, ..."),
+              std::string::npos)
+        << report.findings[0].message;
 }
 
 // What an editor shows on a set's text: what lint says of it, on its use.
