@@ -136,6 +136,20 @@ TEST_F(FixDocument, AValueAcrossLinesIsFixedKeepingItsLineBreaks) {
     }
 }
 
+// In a stylesheet the value is an attribute value template: a rewrite that
+// holds a quote or a brace is refused before its bytes are looked at.
+TEST_F(FixDocument, AStylesheetRewriteHoldingAQuoteIsRefusedForThatReason) {
+    const Report report = lintDocument(
+        "<xsl:stylesheet version='1.0' xmlns:xsl='http://www.w3.org/1999/XSL/Transform'>"
+        "<xsl:template match='/'><svg xmlns='http://www.w3.org/2000/svg'>"
+        "<rect fill=\"url('#a&quot;b')\"/></svg></xsl:template></xsl:stylesheet>");
+    ASSERT_EQ(report.findings.size(), 1u);
+    EXPECT_FALSE(report.findings[0].fix.has_value());
+    EXPECT_TRUE(report.findings[0].reason.ends_with(
+        "; not fixed: the rewrite holds a quote or a brace, which XSLT would read in this value"))
+        << report.findings[0].reason;
+}
+
 TEST_F(FixDocument, AValueWithReferencesIsNotFixed) {
     // The bytes are not the text read: an edit of them would lose or misplace
     // the references.
