@@ -1,6 +1,7 @@
 # Safe and unsafe fixes: line 1 holds an rgb() past 255 (clamping it changes
 # the colour read: unsafe), rgb() percentages (a safe fix) and a dash array
 # with a negative item (separating it by commas: unsafe). LF line ends.
+# Then a second document, of values holding CR LF.
 --> {"jsonrpc":"2.0","id":1,"method":"initialize","params":{"capabilities":{}}}
 <-- {"id":1,"jsonrpc":"2.0","result":{"capabilities":{"codeActionProvider":{"codeActionKinds":["quickfix","source.fixAll.xmlattr"]},"colorProvider":true,"completionProvider":{"triggerCharacters":["\"","'"]},"hoverProvider":true,"positionEncoding":"utf-16","textDocumentSync":{"change":2,"openClose":true}},"serverInfo":{"name":"xmlattr","version":"0.1.0"}}}
 --> {"jsonrpc":"2.0","method":"initialized","params":{}}
@@ -16,3 +17,11 @@
 # Fix-all alone: still the safe fix only.
 --> {"jsonrpc":"2.0","id":3,"method":"textDocument/codeAction","params":{"textDocument":{"uri":"file:///doc.fo"},"range":{"start":{"line":0,"character":0},"end":{"line":3,"character":0}},"context":{"diagnostics":[],"only":["source.fixAll.xmlattr"]}}}
 <-- {"id":3,"jsonrpc":"2.0","result":[{"edit":{"changes":{"file:///doc.fo":[{"newText":"rgb(51,0,0)","range":{"end":{"character":48,"line":1},"start":{"character":34,"line":1}}}]}},"kind":"source.fixAll.xmlattr","title":"Fix every safe xmlattr finding"}]}
+
+# Values that hold a CR LF, which XML reads as one blank: the findings
+# stand on the value's bytes, the CR LF two of them (in a style, the
+# declaration after it at (3,6)); such values are not fixed.
+--> {"jsonrpc":"2.0","method":"textDocument/didOpen","params":{"textDocument":{"uri":"file:///crlf.svg","languageId":"xml","version":1,"text":"<svg xmlns=\"http://www.w3.org/2000/svg\">\r\n<rect stroke-dasharray=\"1\r\n2\" style=\"stroke: #abc;\r\nfill: currentColor\" width=\"5qq\"/>\r\n</svg>\r\n"}}}
+<-- {"jsonrpc":"2.0","method":"textDocument/publishDiagnostics","params":{"diagnostics":[{"code":"list-read-as-one","message":"stroke-dasharray=\"1 2\" on rect reads as 1px (Vector<SLength>): a list separated by blanks is read as one item: separate items with commas; not fixed: the value holds a reference, a tab or a line break that the XML reader replaces, and a rewrite would lose it","range":{"end":{"character":1,"line":2},"start":{"character":24,"line":1}},"severity":2,"source":"xmlattr"},{"code":"rejected","message":"style fill=\"currentColor\" on rect is rejected (SColor): the type does not read currentColor, a CSS keyword; the engine keeps the value it had (inherited or initial)","range":{"end":{"character":18,"line":3},"start":{"character":6,"line":3}},"severity":1,"source":"xmlattr"},{"code":"unknown-unit","message":"width=\"5qq\" on rect reads as 5px (SLength): unknown unit 'qq' is read as px","range":{"end":{"character":30,"line":3},"start":{"character":27,"line":3}},"severity":2,"source":"xmlattr"}],"uri":"file:///crlf.svg","version":1}}
+--> {"jsonrpc":"2.0","id":4,"method":"textDocument/codeAction","params":{"textDocument":{"uri":"file:///crlf.svg"},"range":{"start":{"line":1,"character":0},"end":{"line":3,"character":40}},"context":{"diagnostics":[],"only":["source.fixAll.xmlattr"]}}}
+<-- {"id":4,"jsonrpc":"2.0","result":[]}
