@@ -84,19 +84,6 @@ TEST(Language, EqualityIgnoresCountryOrderDoesNot) {
     EXPECT_TRUE(Language(-1, 0) < Language(0, -1));
 }
 
-TEST(Language, AttributeParsesComparesAndHasNoText) {
-    Xml::TXmlAttribute<Language> attribute;
-    EXPECT_TRUE(attribute->language == 0 && attribute->country == 0);
-    ASSERT_TRUE(attribute.parseValue(L"en-GB"));
-    EXPECT_TRUE(attribute == Language(3, 1));  // the country takes no part
-    EXPECT_TRUE(attribute != Language(5, 2));
-    EXPECT_EQ(attribute.getValueAsString(), L"");
-    EXPECT_FALSE(attribute.parseValue(L"en-ca"));
-    Xml::TXmlAttribute<Language> copy;
-    copy.copyFrom(attribute);
-    EXPECT_TRUE(copy->language == 3 && copy->country == 2);
-}
-
 // An identifier without a tag is named english, as English is.
 TEST(LanguageNames, IdentifiersWithoutATagAreEnglish) {
     for (int id : {0, 41, 140, -1, 1000, INT32_MIN, INT32_MAX})
