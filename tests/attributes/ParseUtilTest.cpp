@@ -22,22 +22,6 @@ TEST(ParseUtil, SkipRoutinesReportWhetherTheyMoved) {
     EXPECT_EQ(pos, text.length());
 }
 
-TEST(ParseUtil, ExtractWordWalksWordByWord) {
-    const Core::String text(L" one\ttwo\n three ");
-    int pos = 0;
-    EXPECT_EQ(ParseUtil::extractWord(text, pos), L"one");
-    EXPECT_EQ(pos, 4);
-    EXPECT_EQ(ParseUtil::extractWord(text, pos), L"two");
-    EXPECT_EQ(ParseUtil::extractWord(text, pos), L"three");
-    EXPECT_EQ(ParseUtil::extractWord(text, pos), L"");
-    EXPECT_EQ(pos, text.length());
-
-    const Core::String blanks(L"   ");
-    pos = 0;
-    EXPECT_TRUE(ParseUtil::extractWord(blanks, pos).empty());
-    EXPECT_EQ(pos, 3);
-}
-
 TEST(ParseUtil, ExtractWordOrFunctionTakesWholeFunctions) {
     struct Case {
         const wchar_t* text;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <type_traits>
 
 namespace {
@@ -37,15 +36,6 @@ TEST(ScalarAttributes, UrlReadsFunctionalAndPlainAddresses) {
     }
 }
 
-TEST(ScalarAttributes, UrlWritesFunctionalFormAlways) {
-    TXmlAttribute<Xml::Url> attribute;
-    EXPECT_EQ(attribute.getValueAsString(), L"url()");
-    attribute.parseValue(L"url('a.png')");
-    EXPECT_EQ(attribute.getValueAsString(), L"url(a.png)");
-    EXPECT_TRUE(attribute == Xml::Url(L"a.png"));
-    EXPECT_TRUE(attribute != Xml::Url(L"A.png"));
-}
-
 TEST(ScalarAttributes, FailedParsesKeepTheHeldValue) {
     TXmlAttribute<int> number(12);
     EXPECT_EQ(number.getValueAsString(), L"12");
@@ -65,14 +55,6 @@ TEST(ScalarAttributes, FailedParsesKeepTheHeldValue) {
     EXPECT_EQ(filter.getValue(), Drawing::ImageFilter(3, 9));
 }
 
-TEST(ScalarAttributes, StringTakesAnyTextUnchanged) {
-    TXmlAttribute<Core::String> family(Core::String(L"Times"));
-    EXPECT_TRUE(family.parseValue(L""));
-    EXPECT_EQ(family.getValueAsString(), L"");
-    EXPECT_TRUE(family.parseValue(L"  Arial  "));
-    EXPECT_EQ(family.getValue(), L"  Arial  ");
-}
-
 TEST(ScalarAttributes, ImageFilterTextRoundTrips) {
     for (const Drawing::ImageFilter f : {Drawing::ImageFilter(), Drawing::ImageFilter(1, 2),
                                          Drawing::ImageFilter(4294967295u, 7)}) {
@@ -86,25 +68,6 @@ TEST(ScalarAttributes, ImageFilterTextRoundTrips) {
         EXPECT_FALSE(Drawing::ImageFilter::parseFilter(out, bad)) << bad;
         EXPECT_EQ(out, Drawing::ImageFilter(5, 6));
     }
-}
-
-TEST(ScalarAttributes, CopyFromThroughTheBaseCopiesTheValue) {
-    TXmlAttribute<Core::String> source(Core::String(L"Helvetica"));
-    TXmlAttribute<Core::String> target;
-    Xml::XmlAttribute& generic = target;
-    generic.copyFrom(source);
-    EXPECT_EQ(target.getValue(), L"Helvetica");
-    EXPECT_EQ(source.getValue(), L"Helvetica");
-    EXPECT_EQ(generic.getValueAsString(), L"Helvetica");
-}
-
-TEST(ScalarAttributes, NotEqualIsTheNegationEvenForNaN) {
-    TXmlAttribute<float> nan(std::nanf(""));
-    EXPECT_FALSE(nan == std::nanf(""));
-    EXPECT_TRUE(nan != std::nanf(""));
-    TXmlAttribute<float> one(1.0f);
-    EXPECT_TRUE(one == 1.0f);
-    EXPECT_FALSE(one != 1.0f);
 }
 
 }  // namespace

@@ -92,7 +92,6 @@ TEST(BoxShadow, CopiesShareButConstructionAndAssignmentClone) {
 TEST(BoxShadow, AttributeParsesIntoDefaults) {
     TXmlAttribute<BoxShadow> attribute;
     ASSERT_TRUE(attribute.parseValue(L"2px 3px 4px red"));
-    EXPECT_EQ(narrow(attribute.getValueAsString()), "2px 3px 4px rgb(255,0,0)");
     // Fields missing from the text take their defaults, not the old values.
     ASSERT_TRUE(attribute.parseValue(L"1pt"));
     EXPECT_FALSE(attribute->getColor());

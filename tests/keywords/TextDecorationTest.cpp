@@ -44,7 +44,6 @@ TEST(STextDecoration, ListParser) {
         EXPECT_EQ(decoration->isOverline(), c.overline);
         EXPECT_EQ(decoration->isLineThrough(), c.lineThrough);
         EXPECT_EQ(decoration->isNone(), !c.underline && !c.overline && !c.lineThrough);
-        EXPECT_EQ(decoration.getValueAsString(), L"");
     }
 }
 

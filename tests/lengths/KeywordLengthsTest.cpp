@@ -38,7 +38,6 @@ TEST(FontSizeAttribute, KeywordsStandForPointSizesOrRelativeSteps) {
         {LengthOrPercent(), larger, false},
     });
     // clang-format on
-    EXPECT_EQ(TXmlAttribute<FontSize>().getValueAsString(), L"larger");  // type None
     TXmlAttribute<FontSize> bad(static_cast<RelativeFontSize>(2));
     expectRaisedAt([&] { bad.getValueAsString(); }, "FontAttributes", 74);
 }
@@ -64,7 +63,6 @@ TEST(IndentAndBaselineShiftAttributes, KeywordsOrAMeasure) {
         {L"5x", true, SLengthOrPercent(1, SLength::Px), L""},  {L"SUPER", false, {}, L""},
     });
     // clang-format on
-    EXPECT_EQ(TXmlAttribute<Indent>().getValueAsString(), L"");
     TXmlAttribute<Indent> badIndent(static_cast<IndentFunction>(4));
     expectRaisedAt([&] { badIndent.getValueAsString(); }, "IndentAttribute", 43);
     TXmlAttribute<BaselineShift> badShift(static_cast<BaselineShiftMode>(4));

@@ -72,19 +72,6 @@ TEST(FloatReader, EdgesOfTheShortRouteMatchFromChars) {
     }
 }
 
-TEST(FloatReader, UnsignedExponentsEndBeforeTheSign) {
-    for (const wchar_t* text : {L"1e-5", L"1e+5", L"2.5E-1"}) {
-        const std::wstring_view view(text);
-        const auto scanned = Core::Format::scanFloat(view.data(), view.data() + view.size(), false);
-        EXPECT_EQ(view.data() + view.find_first_of(L"eE"), scanned.end) << text;
-    }
-    const std::wstring_view digits = L"25e3-1";
-    const auto scanned =
-        Core::Format::scanFloat(digits.data(), digits.data() + digits.size(), false);
-    EXPECT_EQ(scanned.end, digits.data() + 4);
-    EXPECT_EQ(scanned.value, 25000.f);
-}
-
 TEST(FloatReader, NoNumberReadsNothing) {
     for (const wchar_t* text : {L"", L"+", L"-", L".", L"-.", L"e5", L".e5", L" 1", L"inf"}) {
         const std::wstring_view view(text);

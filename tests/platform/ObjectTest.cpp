@@ -73,15 +73,6 @@ TEST(Log, HandlerCapturesAndRestores) {
     EXPECT_EQ(first[0], L"one");
 }
 
-TEST(Exception, RaiseSetsLocationLogsAndThrowsTheType) {
-    test_support::expectRaisedAt(
-        [] { Core::raise<Core::UnreacheableCodeException>("LengthAttribute", 130); },
-        "LengthAttribute", 130);
-    Core::Exception plain;
-    EXPECT_STREQ(plain.getFile(), "");
-    EXPECT_EQ(plain.getLine(), 0);
-}
-
 TEST(Vector, GrowsCopiesComparesAndDestroysElementsExactlyOnce) {
     {
         Core::Vector<Core::SmartPtr<Tracked>> list;
