@@ -59,6 +59,7 @@ TEST(String, PrefixSuffixAndFind) {
     EXPECT_TRUE(s.startsWith(L"url") && s.startsWith(L"") && s.endsIn(L"url"));
     EXPECT_FALSE(s.startsWith(L"URL") || String(L"ur").startsWith(L"url"));
     EXPECT_FALSE(String(L"rl").endsIn(L"url"));
+    EXPECT_TRUE(String(L"url").endsIn(L"url"));  // a suffix as long as the text
     EXPECT_EQ(s.find(L"url"), 0);
     EXPECT_EQ(s.find(L"url", 1), 6);
     EXPECT_EQ(s.find(L"url", 7), -1);
