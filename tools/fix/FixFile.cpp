@@ -4,15 +4,12 @@
 #include <optional>
 #include <string_view>
 
+#include "tools/common/Ascii.h"
 #include "tools/fix/Diff.h"
 
 namespace xmlattr::fix {
 
 namespace {
-
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // Whether the XML declaration names ISO-8859-1 (or an alias of it).
 bool declaresLatin1(std::string_view bytes) {
@@ -26,7 +23,7 @@ bool declaresLatin1(std::string_view bytes) {
     const std::size_t close = declaration.find(declaration[open], open + 1);
     std::string encoding;
     for (const char c : declaration.substr(open + 1, close - open - 1))
-        encoding += lower(c);
+        encoding += xmlattr_tool::ascii::lower(c);
     for (const std::string_view alias : {"iso-8859-1", "iso_8859-1", "latin1", "latin-1", "l1"}) {
         if (encoding == alias)
             return true;

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <istream>
 #include <iterator>
-#include <optional>
 #include <vector>
 
+#include "tools/common/Ascii.h"
 #include "tools/fix/FixFile.h"
 #include "tools/fix/Modules.h"
 
@@ -20,10 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 namespace fix = xmlattr::fix;
-
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // The files a folder walk reads, by extension (in any case): what each names.
 enum class Named { Other, Vocabulary, Xml, Stylesheet };
@@ -43,7 +39,7 @@ Named namedBy(std::string_view name) {
         return Named::Other;
     std::string extension;
     for (const char c : name.substr(dot + 1))
-        extension += lower(c);
+        extension += xmlattr_tool::ascii::lower(c);
     for (const Extension& each : kExtensions) {
         if (each.extension == extension)
             return each.named;

@@ -15,6 +15,7 @@
 
 #include "css/lengths/Length.h"
 #include "platform/Format.h"
+#include "tools/common/Ascii.h"
 #include "tools/lint/Judge.h"
 
 namespace xmlattr::lint::judging {
@@ -39,9 +40,7 @@ constexpr bool isDigit(wchar_t c) {
 constexpr bool isLetter(wchar_t c) {  // ASCII letters only
     return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
 }
-constexpr wchar_t lower(wchar_t c) {
-    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-}
+using xmlattr_tool::ascii::lower;
 
 // Whether text starts with prefix (lower case), ASCII letters of text in
 // either case.
